@@ -1,0 +1,48 @@
+#include "WorkerTask.h"
+
+#include "AbortEvent.h"
+#include "platform/Interlocked.h"
+#include "platform/WaitCursor.h"
+
+// Defined together so that they are constructed in this order and destroyed in
+// the reverse one.
+CCriticalSection g_workerCountLock;
+std::atomic<std::int32_t> g_runningWorkers{0};
+CEvent g_abortEvent(FALSE);
+CEvent g_idleEvent(TRUE);
+
+void AddRunningWorker()
+{
+    CSingleLock guard(g_workerCountLock);
+    InterlockedIncrement(g_runningWorkers);
+    g_idleEvent.ResetEvent();
+}
+
+void RemoveRunningWorker()
+{
+    CSingleLock guard(g_workerCountLock);
+    if (InterlockedDecrement(g_runningWorkers) < 1)
+        g_idleEvent.SetEvent();
+}
+
+CWorkerTask::CWorkerTask()
+{
+    AddRunningWorker();
+}
+
+CWorkerTask::~CWorkerTask()
+{
+    RemoveRunningWorker();
+}
+
+UINT CWorkerTask::Run(void*)
+{
+    return 0;
+}
+
+BOOL RequestAbortAndWait(DWORD timeout)
+{
+    CWaitCursor waitCursor;
+    g_abortEvent.SetEvent();
+    return g_idleEvent.Lock(timeout);
+}

@@ -1,0 +1,38 @@
+#include "ProgressLine.h"
+
+#include "ui/DisplayText.h"
+
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kBarWidth = 30;
+
+} // namespace
+
+CProgressLine::CProgressLine() : m_enabled(isatty(STDERR_FILENO) == 1) {}
+
+void CProgressLine::Show(const CSolverStatus& status)
+{
+    if (!m_enabled)
+        return;
+    const int max = status.m_progressMax;
+    const int pos = status.m_progressPos;
+    const int filled = max > 0 ? pos * kBarWidth / max : 0;
+    const std::string bar = std::string(filled, '#') + std::string(kBarWidth - filled, '.');
+    std::fprintf(stderr, "\r[%s] %d/%d  %s  試行回数 %d\033[K", bar.c_str(), pos, max,
+                 ElapsedText(status.m_startClock, status.m_lastClock).c_str(), static_cast<int>(status.m_trials));
+    std::fflush(stderr);
+    m_shown = true;
+}
+
+void CProgressLine::Clear()
+{
+    if (!m_shown)
+        return;
+    std::fputs("\r\033[K", stderr);
+    std::fflush(stderr);
+    m_shown = false;
+}

@@ -1,0 +1,11 @@
+// The search's result as the dialog shows it, written as plain text.
+#pragma once
+
+#include "engine/CrossingPath.h"
+#include "engine/SolverStatus.h"
+
+#include <ostream>
+
+// The table (a header line, then one line per arrangement of path) followed by
+// the five fields, label and value, one per line.
+void WriteResultReport(std::ostream& out, const CCrossingPath& path, const CSolverStatus& status);

@@ -1,0 +1,48 @@
+#include "DisplayText.h"
+
+#include "engine/CrossingState.h"
+#include "platform/Clock.h"
+
+#include <cstdio>
+
+namespace {
+
+const char* const kColumnHeaders[RESULT_COLUMN_COUNT] = {
+    "phase", "Ovrin", "Dastel", "Korrim", "Pellam", "Quen", "Murtz",
+    "Sabbel", "Tovic", "Gummel", "Hesk", "Nolby", "Yarrit",
+};
+
+// Indexed by place value.
+const char* const kPlaceTexts[PLACE_UNKNOWN + 1] = {"日本", "行き", "米国", "帰り", "不明"};
+
+} // namespace
+
+const char* ColumnHeader(int column)
+{
+    return column >= 0 && column < RESULT_COLUMN_COUNT ? kColumnHeaders[column] : "";
+}
+
+const char* PlaceText(int place)
+{
+    return kPlaceTexts[place >= PLACE_START && place < PLACE_UNKNOWN ? place : PLACE_UNKNOWN];
+}
+
+std::string StepNumberText(int step)
+{
+    return std::to_string(step + 1);
+}
+
+std::string RoundTripsText(int top)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", top / 4.0);
+    return text;
+}
+
+std::string ElapsedText(std::int32_t startClock, std::int32_t lastClock)
+{
+    const std::int32_t seconds = ClockDifference(lastClock, startClock) / 1000;
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600, (seconds / 60) % 60, seconds % 60);
+    return text;
+}

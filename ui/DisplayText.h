@@ -1,0 +1,24 @@
+// The texts with which the dialog shows the search's results: column headers,
+// cell texts, round trips and elapsed time.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Column 0 numbers the steps; column t + 1 shows traveller t.
+inline constexpr int RESULT_COLUMN_COUNT = 13;
+
+const char* ColumnHeader(int column);
+
+// "日本", "行き", "米国", "帰り"; "不明" for anything else.
+const char* PlaceText(int place);
+
+// "%d" of the step number shown in column 0: step + 1.
+std::string StepNumberText(int step);
+
+// A path's top as round trips, "%.1f" of top / 4.
+std::string RoundTripsText(int top);
+
+// "%02d:%02d:%02d" of the whole seconds between two clock readings; hours
+// are not wrapped.
+std::string ElapsedText(std::int32_t startClock, std::int32_t lastClock);
