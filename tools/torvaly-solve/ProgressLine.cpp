@@ -12,7 +12,7 @@ constexpr int kBarWidth = 30;
 
 } // namespace
 
-CProgressLine::CProgressLine() : m_enabled(isatty(STDERR_FILENO) == 1) {}
+CProgressLine::CProgressLine(std::FILE* out) : m_out(out), m_enabled(isatty(fileno(out)) == 1) {}
 
 void CProgressLine::Show(const CSolverStatus& status)
 {
@@ -22,9 +22,9 @@ void CProgressLine::Show(const CSolverStatus& status)
     const int pos = status.m_progressPos;
     const int filled = max > 0 ? pos * kBarWidth / max : 0;
     const std::string bar = std::string(filled, '#') + std::string(kBarWidth - filled, '.');
-    std::fprintf(stderr, "\r[%s] %d/%d  %s  試行回数 %d\033[K", bar.c_str(), pos, max,
+    std::fprintf(m_out, "\r[%s] %d/%d  %s  試行回数 %d\033[K", bar.c_str(), pos, max,
                  ElapsedText(status.m_startClock, status.m_lastClock).c_str(), static_cast<int>(status.m_trials));
-    std::fflush(stderr);
+    std::fflush(m_out);
     m_shown = true;
 }
 
@@ -32,7 +32,7 @@ void CProgressLine::Clear()
 {
     if (!m_shown)
         return;
-    std::fputs("\r\033[K", stderr);
-    std::fflush(stderr);
+    std::fputs("\r\033[K", m_out);
+    std::fflush(m_out);
     m_shown = false;
 }
