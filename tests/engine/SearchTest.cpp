@@ -1,0 +1,136 @@
+#include "Arrangement.h"
+#include "PathChecker.h"
+#include "SearchRun.h"
+
+#include <gtest/gtest.h>
+
+#include <queue>
+#include <vector>
+
+namespace {
+
+class SearchTest : public ::testing::Test {
+protected:
+    void SetUp() override { g_abortEvent.ResetEvent(); }
+    void TearDown() override { g_abortEvent.ResetEvent(); }
+};
+
+void ExpectCompleteRun(const SearchOutcome& run)
+{
+    EXPECT_TRUE(run.finished);
+    EXPECT_EQ(run.progressMax, 78);
+    EXPECT_EQ(run.progressPos, 78);
+    EXPECT_EQ(run.best.Top(), 46) << "23 trips: 12 outbound, 11 return";
+    EXPECT_EQ(run.best.ArrivedCount(), 12);
+    EXPECT_EQ(run.best.GetPlaceAt(46, 0), PLACE_ARRIVED);
+    EXPECT_EQ(run.best.GetPlaceAt(47, 0), PLACE_UNKNOWN) << "47 rows, no more";
+    EXPECT_GT(run.trials, 0);
+    EXPECT_EQ(CheckPath(run.best), "");
+}
+
+TEST_F(SearchTest, CompleteRunFindsTheShortestPath)
+{
+    const SearchOutcome run = SearchOnThisThread(false);
+    ExpectCompleteRun(run);
+    EXPECT_EQ(run.alternatives, 0) << "not counted";
+
+    const SearchOutcome again = SearchOnThisThread(false);
+    EXPECT_EQ(again.trials, run.trials);
+    EXPECT_EQ(Rows(again.best), Rows(run.best));
+}
+
+TEST_F(SearchTest, CountingAlternativesSearchesTiesToo)
+{
+    const SearchOutcome plain = SearchOnThisThread(false);
+    const SearchOutcome counted = SearchOnThisThread(true);
+    ExpectCompleteRun(counted);
+    EXPECT_GT(counted.alternatives, 0);
+    EXPECT_GT(counted.trials, plain.trials) << "paths that can only tie are searched as well";
+    EXPECT_EQ(Rows(counted.best), Rows(plain.best)) << "the first shortest path is kept";
+
+    const SearchOutcome again = SearchOnThisThread(true);
+    EXPECT_EQ(again.trials, counted.trials);
+    EXPECT_EQ(again.alternatives, counted.alternatives);
+    EXPECT_EQ(Rows(again.best), Rows(counted.best));
+}
+
+// With the stop already requested, no return trip is ever boarded: only the
+// first trips and their landings happen, and every unsafe first trip is a
+// trial.
+TEST_F(SearchTest, StopRequestedBeforeTheStartWalksTheFirstTripsOnly)
+{
+    int safeFirstTrips = 0;
+    for (int i = 0; i < TRAVELLER_COUNT; ++i) {
+        for (int j = i; j < TRAVELLER_COUNT; ++j) {
+            CCrossingState trip;
+            trip.Board(i, PLACE_GOING);
+            trip.Board(j, PLACE_GOING);
+            safeFirstTrips += trip.IsSafe();
+        }
+    }
+
+    g_abortEvent.SetEvent();
+    CSolverStatus status;
+    CSolverTask task;
+    EXPECT_EQ(task.Run(&status), 0u);
+    const SearchOutcome run = ReadOutcome(status);
+    EXPECT_TRUE(run.finished);
+    EXPECT_EQ(run.progressPos, 78);
+    EXPECT_EQ(run.trials, 78 - safeFirstTrips);
+    EXPECT_EQ(run.best.Top(), 2) << "one outbound trip, landed";
+    EXPECT_EQ(run.best.ArrivedCount(), 2);
+    EXPECT_EQ(CheckPath(run.best), "");
+}
+
+// Breadth-first over landed arrangements, with none of the search's limits:
+// the fewest trips that bring everybody across under the rules.
+int FewestTrips()
+{
+    constexpr int kAll = (1 << TRAVELLER_COUNT) - 1;
+    // Index: arrived mask * 2 + (boat at the far side).
+    std::vector<int> trips(2 << TRAVELLER_COUNT, -1);
+    std::queue<int> pending;
+    trips[0] = 0;
+    pending.push(0);
+    while (!pending.empty()) {
+        const int node = pending.front();
+        pending.pop();
+        const int arrived = node >> 1;
+        const bool boatAway = node & 1;
+        if (arrived == kAll)
+            return trips[node];
+
+        std::string places(12, '0');
+        for (int t = 0; t < TRAVELLER_COUNT; ++t)
+            places[t] = (arrived >> t) & 1 ? '2' : '0';
+        const CCrossingState here = MakeArrangement(places);
+        const int action = boatAway ? PLACE_RETURNING : PLACE_GOING;
+        for (int i = 0; i < TRAVELLER_COUNT; ++i) {
+            for (int j = i; j < TRAVELLER_COUNT; ++j) {
+                CCrossingState trip = here;
+                if (!trip.Board(i, action) || (j != i && !trip.Board(j, action)) || !trip.IsSafe())
+                    continue;
+                trip.Land();
+                int next = 0;
+                for (int t = 0; t < TRAVELLER_COUNT; ++t)
+                    next |= (trip.GetPlace(t) == PLACE_ARRIVED) << t;
+                const int nextNode = next * 2 + (boatAway ? 0 : 1);
+                if (trips[nextNode] < 0) {
+                    trips[nextNode] = trips[node] + 1;
+                    pending.push(nextNode);
+                }
+            }
+        }
+    }
+    return -1;
+}
+
+TEST_F(SearchTest, NoSequenceOfTripsIsShorterThanTheBestPath)
+{
+    const int fewest = FewestTrips();
+    EXPECT_EQ(fewest, 23);
+    const SearchOutcome run = SearchOnThisThread(false);
+    EXPECT_EQ(run.best.Top(), 2 * fewest) << "two steps per trip: aboard, landed";
+}
+
+} // namespace

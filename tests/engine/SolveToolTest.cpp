@@ -1,0 +1,94 @@
+// torvaly-solve as a user runs it: the whole process, its output and status.
+#include "RunProcess.h"
+#include "SearchRun.h"
+#include "ui/DisplayText.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace {
+
+const char* const kPlaceNames[] = {"日本", "行き", "米国", "帰り"};
+
+// The report's table must show path row by row, and its figures must be the
+// ones of run.
+void ExpectReportOf(const SearchOutcome& run, const std::string& out)
+{
+    const std::vector<std::string> lines = SplitLines(out);
+    const int rows = run.best.Top() + 1;
+    ASSERT_EQ(static_cast<int>(lines.size()), 1 + rows + 5) << out;
+    EXPECT_EQ(lines[0], "phase Ovrin Dastel Korrim Pellam Quen Murtz Sabbel Tovic Gummel Hesk Nolby Yarrit");
+    for (int step = 0; step < rows; ++step) {
+        std::string expected = std::to_string(step + 1);
+        for (int t = 0; t < TRAVELLER_COUNT; ++t)
+            expected += std::string(" ") + kPlaceNames[run.best.GetPlaceAt(step, t)];
+        EXPECT_EQ(lines[1 + step], expected);
+    }
+    const auto field = lines.begin() + 1 + rows;
+    EXPECT_TRUE(std::regex_match(field[0], std::regex("経過時間 [0-9]{2,}:[0-5][0-9]:[0-5][0-9]"))) << field[0];
+    EXPECT_EQ(field[1], "試行回数 " + std::to_string(run.trials));
+    EXPECT_EQ(field[2], "往復回数 11.5");
+    EXPECT_EQ(field[3], "到着人数 12");
+    EXPECT_EQ(field[4], "別解個数 " + std::to_string(run.alternatives));
+}
+
+TEST(SolveToolTest, PrintsTheDialogsTableAndFiguresInBothModes)
+{
+    const ProcessResult plain = RunProcess({TORVALY_SOLVE_PATH});
+    EXPECT_EQ(plain.exitStatus, 0);
+    EXPECT_EQ(plain.err, "") << "no progress line when standard error is not a terminal";
+    ExpectReportOf(SearchOnThisThread(false), plain.out);
+
+    const ProcessResult counted = RunProcess({TORVALY_SOLVE_PATH, "--count-alternatives"});
+    EXPECT_EQ(counted.exitStatus, 0);
+    ExpectReportOf(SearchOnThisThread(true), counted.out);
+}
+
+TEST(SolveToolTest, RejectsUnknownOptionsInOneLine)
+{
+    for (const char* option : {"--bogus", "-x", "count-alternatives"}) {
+        const ProcessResult run = RunProcess({TORVALY_SOLVE_PATH, option});
+        EXPECT_EQ(run.exitStatus, 2) << option;
+        EXPECT_EQ(run.out, "") << option;
+        const std::vector<std::string> lines = SplitLines(run.err);
+        ASSERT_EQ(lines.size(), 1u) << run.err;
+        EXPECT_NE(lines[0].find(option), std::string::npos) << lines[0];
+    }
+}
+
+TEST(SolveToolTest, HelpExplainsTheOptions)
+{
+    const ProcessResult run = RunProcess({TORVALY_SOLVE_PATH, "--help"});
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_NE(run.out.find("--count-alternatives"), std::string::npos);
+    EXPECT_NE(run.out.find("--help"), std::string::npos);
+    EXPECT_NE(run.out.find("別解個数"), std::string::npos);
+}
+
+TEST(DisplayTextTest, FormatsAsTheDialogShowsThem)
+{
+    EXPECT_EQ(ElapsedText(0, 0), "00:00:00");
+    EXPECT_EQ(ElapsedText(1000, 1000 + 3725999), "01:02:05") << "one hour, two minutes, five seconds";
+    EXPECT_EQ(ElapsedText(0, 360000000), "100:00:00") << "hours are not wrapped";
+    EXPECT_EQ(ElapsedText(2147483000, -2147483296), "00:00:01") << "across the clock's wrap";
+
+    EXPECT_EQ(RoundTripsText(0), "0.0");
+    EXPECT_EQ(RoundTripsText(10), "2.5");
+    EXPECT_EQ(RoundTripsText(46), "11.5");
+    EXPECT_EQ(StepNumberText(0), "1");
+    EXPECT_EQ(StepNumberText(46), "47");
+
+    EXPECT_STREQ(PlaceText(PLACE_START), "日本");
+    EXPECT_STREQ(PlaceText(PLACE_GOING), "行き");
+    EXPECT_STREQ(PlaceText(PLACE_ARRIVED), "米国");
+    EXPECT_STREQ(PlaceText(PLACE_RETURNING), "帰り");
+    EXPECT_STREQ(PlaceText(PLACE_UNKNOWN), "不明");
+    EXPECT_STREQ(PlaceText(-1), "不明");
+
+    EXPECT_STREQ(ColumnHeader(0), "phase");
+    EXPECT_STREQ(ColumnHeader(1), "Ovrin");
+    EXPECT_STREQ(ColumnHeader(12), "Yarrit");
+}
+
+} // namespace
