@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running or testing needs.
+# Usage: tools/install-deps.sh run|test
+# Only missing packages are installed; apt-get runs as root, or through sudo.
+set -euo pipefail
+
+run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-ipafont-gothic)
+test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
+               clang-14 libclang-rt-14-dev valgrind desktop-file-utils appstream)
+
+case "${1:-}" in
+  run) wanted=("${run_packages[@]}") ;;
+  test) wanted=("${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null; then
+  as_root=(sudo)
+else
+  echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
