@@ -1,0 +1,35 @@
+#include "PaintDC.h"
+
+#include "platform/window/Icon.h"
+#include "platform/window/Wnd.h"
+#include "qt/DialogWindow.h"
+
+#include <QPainter>
+
+CPaintDC::CPaintDC(CWnd* wnd) : m_dc(std::make_unique<HDC__>())
+{
+    HWND hwnd = wnd != nullptr ? wnd->GetSafeHwnd() : nullptr;
+    CDialogWindow* dialog = hwnd != nullptr ? hwnd->dialog : nullptr;
+    if (dialog != nullptr && dialog->IsPainting()) {
+        m_dc->widget = dialog;
+        m_dc->painter = new QPainter(dialog);
+    }
+}
+
+CPaintDC::~CPaintDC()
+{
+    delete m_dc->painter;
+}
+
+HDC CPaintDC::GetSafeHdc() const
+{
+    return m_dc->painter != nullptr ? m_dc.get() : nullptr;
+}
+
+BOOL CPaintDC::DrawIcon(int x, int y, HICON icon)
+{
+    if (m_dc->painter == nullptr || icon == nullptr)
+        return FALSE;
+    m_dc->painter->drawPixmap(x, y, icon->icon.pixmap(ICON_SIZE, ICON_SIZE));
+    return TRUE;
+}

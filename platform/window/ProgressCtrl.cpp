@@ -1,0 +1,51 @@
+#include "ProgressCtrl.h"
+
+#include "qt/WindowHandle.h"
+
+#include <QProgressBar>
+
+#include <algorithm>
+
+namespace {
+
+QProgressBar* BarOf(HWND hwnd)
+{
+    return qobject_cast<QProgressBar*>(WidgetOf(hwnd));
+}
+
+} // namespace
+
+void CProgressCtrl::SetRange(short lower, short upper)
+{
+    QProgressBar* bar = BarOf(m_hWnd);
+    if (bar == nullptr)
+        return;
+    const int position = bar->value();
+    bar->setRange(lower, upper);
+    // The toolkit forgets a position outside the new range; a progress bar
+    // keeps it at the nearer end.
+    bar->setValue(std::clamp(position, std::min<int>(lower, upper), std::max<int>(lower, upper)));
+}
+
+void CProgressCtrl::GetRange(int& lower, int& upper) const
+{
+    const QProgressBar* bar = BarOf(m_hWnd);
+    lower = bar != nullptr ? bar->minimum() : 0;
+    upper = bar != nullptr ? bar->maximum() : 0;
+}
+
+int CProgressCtrl::SetPos(int position)
+{
+    QProgressBar* bar = BarOf(m_hWnd);
+    if (bar == nullptr)
+        return 0;
+    const int previous = bar->value();
+    bar->setValue(std::clamp(position, bar->minimum(), bar->maximum()));
+    return previous;
+}
+
+int CProgressCtrl::GetPos() const
+{
+    const QProgressBar* bar = BarOf(m_hWnd);
+    return bar != nullptr ? bar->value() : 0;
+}

@@ -1,0 +1,144 @@
+#include "WinApp.h"
+
+#include "platform/WaitCursor.h"
+#include "platform/window/Icon.h"
+#include "platform/window/Resources.h"
+#include "qt/DialogFont.h"
+#include "qt/WindowHandle.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include <string>
+
+namespace {
+
+CWinApp* g_app = nullptr;
+std::string g_appName;
+
+void ShowWaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void HideWaitCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+QString VersionText(const CVersionInfo& version)
+{
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(version.fileVersion[0])
+        .arg(version.fileVersion[1])
+        .arg(version.fileVersion[2])
+        .arg(version.fileVersion[3]);
+}
+
+} // namespace
+
+CWinApp::CWinApp(const char* appName) : m_pszAppName(appName)
+{
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+BOOL CWinApp::InitApplication()
+{
+    return TRUE;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::Run()
+{
+    QApplication::exec();
+    return ExitInstance();
+}
+
+int CWinApp::ExitInstance()
+{
+    return 0;
+}
+
+BOOL CWinApp::OnCommand(UINT)
+{
+    return FALSE;
+}
+
+void CWinApp::OnHelp() {}
+
+BOOL CWinApp::Enable3dControls()
+{
+    return TRUE;
+}
+
+HICON CWinApp::LoadIcon(UINT id) const
+{
+    return AfxLoadIcon(id);
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_app != nullptr ? g_app->m_pMainWnd : nullptr;
+}
+
+const char* AfxGetAppName()
+{
+    if (g_app != nullptr && g_app->m_pszAppName != nullptr)
+        return g_app->m_pszAppName;
+    return g_appName.c_str();
+}
+
+BOOL AfxWinInit()
+{
+    if (QApplication::instance() == nullptr)
+        return FALSE;
+    const char* internalName = AfxFindVersionString("InternalName");
+    g_appName = internalName != nullptr
+                    ? internalName
+                    : QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+    QCoreApplication::setApplicationName(QString::fromStdString(g_appName));
+    if (g_app != nullptr && g_app->m_pszAppName == nullptr)
+        g_app->m_pszAppName = g_appName.c_str();
+
+    if (const CResourceModule* module = AfxGetResourceModule()) {
+        if (module->version != nullptr)
+            QCoreApplication::setApplicationVersion(VersionText(*module->version));
+        if (module->desktopFileName != nullptr)
+            QGuiApplication::setDesktopFileName(QString::fromUtf8(module->desktopFileName));
+        // The first icon stands for the program, as a Windows program's does.
+        if (!module->icons.empty()) {
+            if (HICON icon = AfxLoadIcon(module->icons.front().id))
+                QApplication::setWindowIcon(icon->icon);
+        }
+    }
+
+    CheckJapaneseFontInstalled();
+    SetWaitCursorHandlers({&ShowWaitCursor, &HideWaitCursor});
+    return TRUE;
+}
+
+int AfxWinMain(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr || !AfxWinInit())
+        return -1;
+    if (!app->InitApplication() || !app->InitInstance())
+        return app->ExitInstance();
+    return app->Run();
+}

@@ -1,0 +1,65 @@
+// Handle and integer types of the window layer, and the message and command
+// numbers that the program and the layer share.
+#pragma once
+
+#include "platform/Types.h"
+
+#include <cstdint>
+
+using BYTE = std::uint8_t;
+using WORD = std::uint16_t;
+using UINT_PTR = std::uintptr_t;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+
+// Opaque handles: what they stand for belongs to the window layer.
+using HWND = struct HWND__*;
+using HMENU = struct HMENU__*;
+using HICON = struct HICON__*;
+using HCURSOR = HICON;
+using HDC = struct HDC__*;
+
+inline constexpr WORD LOWORD(std::uintptr_t value)
+{
+    return static_cast<WORD>(value & 0xFFFF);
+}
+inline constexpr WORD HIWORD(std::uintptr_t value)
+{
+    return static_cast<WORD>((value >> 16) & 0xFFFF);
+}
+
+// Dialog results and the commands of the standard buttons.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+// Controls that nothing refers to.
+inline constexpr int IDC_STATIC = -1;
+
+// Notification of a button click, carried with its command.
+inline constexpr UINT BN_CLICKED = 0;
+
+// Window-menu commands; the low four bits are the layer's own.
+inline constexpr UINT SC_CLOSE = 0xF060;
+
+// The framework's help command.
+inline constexpr UINT ID_HELP = 0xE146;
+
+// Messages that a window can send itself.
+inline constexpr UINT WM_CLOSE = 0x0010;
+inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
+inline constexpr UINT WM_COMMAND = 0x0111;
+inline constexpr UINT WM_SYSCOMMAND = 0x0112;
+
+// Window-menu item flags.
+inline constexpr UINT MF_STRING = 0x0000;
+inline constexpr UINT MF_SEPARATOR = 0x0800;
+
+// System metrics: the size of a big icon.
+inline constexpr int SM_CXICON = 11;
+inline constexpr int SM_CYICON = 12;
+int GetSystemMetrics(int index);
+
+// What the help key was pressed on.
+struct HELPINFO {
+    int iCtrlId; // the control that had the focus, or 0 for the window itself
+};

@@ -1,0 +1,95 @@
+// A window of the dialog layer: the dialog itself or one of its controls.
+// The C++ object is a wrapper: it is attached to a window while the window
+// exists and keeps no state of the window's own, so what a control shows is
+// read back from the control.
+#pragma once
+
+#include "platform/window/Geometry.h"
+#include "platform/window/String.h"
+#include "platform/window/WinTypes.h"
+
+class CMenu;
+
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd();
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    int GetDlgCtrlID() const;
+    DWORD GetStyle() const;
+
+    // A control of this dialog: its attached wrapper, or a wrapper owned by
+    // the control. Null when there is no such control.
+    CWnd* GetDlgItem(int id) const;
+    // Attaches this wrapper to control id of parent, for the life of the
+    // control. FALSE when there is no such control or either is attached.
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+    HWND Detach();
+
+    void SetWindowText(const char* text);
+    void GetWindowText(CString& text) const;
+    void SetDlgItemText(int id, const char* text);
+    void GetDlgItemText(int id, CString& text) const;
+    // Check boxes: 1 ticked, 0 not.
+    void CheckDlgButton(int id, UINT check);
+    UINT IsDlgButtonChecked(int id) const;
+
+    BOOL EnableWindow(BOOL enable = TRUE);
+    BOOL IsWindowEnabled() const;
+    BOOL IsWindowVisible() const;
+    BOOL IsIconic() const;
+    void SetFocus();
+    void GetClientRect(CRect* rect) const;
+    // In the parent's client coordinates for a control, on the screen for a
+    // dialog (its client area).
+    void GetWindowRect(CRect* rect) const;
+
+    // Window timers, delivered to OnTimer. Setting an id that runs already
+    // restarts it with the new period. Only dialogs have timers; proc must be
+    // null. Returns id, or 0 when no timer was set.
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse, void (*proc)() = nullptr);
+    BOOL KillTimer(UINT_PTR id);
+    // The period of timer id in milliseconds, 0 when it does not run.
+    UINT GetTimerElapse(UINT_PTR id) const;
+
+    // The window menu (the title-bar menu of Windows, which on Linux belongs
+    // to the window manager, so the layer gives each dialog its own): null
+    // when the window has none. With revert set, the menu is put back to its
+    // initial state and null is returned.
+    CMenu* GetSystemMenu(BOOL revert);
+
+    HICON SetIcon(HICON icon, BOOL bigIcon);
+    HICON GetIcon(BOOL bigIcon) const;
+
+    // The few messages a window sends itself: WM_COMMAND, WM_SYSCOMMAND,
+    // WM_CLOSE and WM_ICONERASEBKGND (wParam: the HDC to erase on).
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    BOOL DestroyWindow();
+
+protected:
+    // The message map: the layer calls these for the window's messages.
+    // A command from a control or a menu; TRUE when it was handled.
+    virtual BOOL OnCommand(UINT id, UINT notifyCode);
+    // A window-menu command. The default closes the window on SC_CLOSE.
+    virtual void OnSysCommand(UINT id, LPARAM param);
+    virtual void OnTimer(UINT_PTR id);
+    // The default lets the toolkit paint the window.
+    virtual void OnPaint();
+    // The cursor to drag a minimised window with; the default has none.
+    // Kept for the program's message map: on Linux the window manager drags
+    // minimised windows and the layer never asks.
+    virtual HCURSOR OnQueryDragIcon();
+    // The help key. The default sends ID_HELP to the application.
+    virtual BOOL OnHelpInfo(HELPINFO* info);
+    // WM_CLOSE; the default destroys the window.
+    virtual void OnClose();
+
+    HWND m_hWnd = nullptr;
+
+private:
+    friend class CWindowRouter;
+};

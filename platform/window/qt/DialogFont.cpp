@@ -1,0 +1,68 @@
+#include "DialogFont.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+// The proportional face first: the program's dialogs use the P variant.
+const QStringList& JapaneseProportionalFaces()
+{
+    static const QStringList faces{QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")};
+    return faces;
+}
+
+const QStringList& JapaneseFixedFaces()
+{
+    static const QStringList faces{QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")};
+    return faces;
+}
+
+} // namespace
+
+void InstallDialogFontSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), JapaneseProportionalFaces());
+    QFont::insertSubstitutions(QStringLiteral("MS PGothic"), JapaneseProportionalFaces());
+    QFont::insertSubstitutions(QStringLiteral("MS UI Gothic"), JapaneseProportionalFaces());
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), JapaneseFixedFaces());
+    QFont::insertSubstitutions(QStringLiteral("MS Gothic"), JapaneseFixedFaces());
+}
+
+QFont DialogFont(const char* typeface, WORD pointSize)
+{
+    QFont font(QString::fromUtf8(typeface != nullptr ? typeface : ""));
+    font.setPointSize(pointSize > 0 ? pointSize : 9);
+    return font;
+}
+
+bool ResolvesToJapaneseFace(const QFont& font)
+{
+    const QString family = QFontInfo(font).family();
+    return JapaneseProportionalFaces().contains(family) || JapaneseFixedFaces().contains(family);
+}
+
+bool CheckJapaneseFontInstalled()
+{
+    static const bool found = [] {
+        InstallDialogFontSubstitutes();
+        const bool resolved = ResolvesToJapaneseFace(DialogFont("ＭＳ Ｐゴシック", 9));
+        if (!resolved) {
+            std::fputs("No Japanese font found: texts and layout will be off. "
+                       "Install the Debian package fonts-ipafont-gothic.\n",
+                       stderr);
+        }
+        return resolved;
+    }();
+    return found;
+}
+
+CDialogBaseUnits BaseUnitsOf(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    return BaseUnitsFromFontMetrics(width, metrics.height());
+}

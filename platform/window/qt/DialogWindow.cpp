@@ -1,0 +1,254 @@
+#include "DialogWindow.h"
+
+#include "ControlFactory.h"
+#include "DialogFont.h"
+#include "WindowRouter.h"
+#include "platform/window/Menu.h"
+#include "platform/window/WindowStyles.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+bool Has(DWORD style, DWORD bits)
+{
+    return (style & bits) == bits;
+}
+
+Qt::WindowFlags FlagsFor(const CDialogTemplate& dialogTemplate)
+{
+    // A window of its own in the task bar, or a dialog that belongs to its
+    // owner.
+    Qt::WindowFlags flags = Has(dialogTemplate.exStyle, WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint;
+    if (Has(dialogTemplate.style, WS_CAPTION))
+        flags |= Qt::WindowTitleHint;
+    if (Has(dialogTemplate.style, WS_SYSMENU)) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (Has(dialogTemplate.style, WS_MINIMIZEBOX))
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (Has(dialogTemplate.style, WS_MAXIMIZEBOX))
+            flags |= Qt::WindowMaximizeButtonHint;
+    }
+    return flags;
+}
+
+} // namespace
+
+CDialogWindow::CDialogWindow(CWnd& owner, QWidget* parent) : QDialog(parent), m_owner(&owner), m_timers(*this)
+{
+    auto self = std::make_unique<HWND__>();
+    self->widget = this;
+    self->dialog = this;
+    self->className = "#32770";
+    m_handles.push_back(std::move(self));
+}
+
+CDialogWindow::~CDialogWindow()
+{
+    m_windowMenu.reset();
+}
+
+bool CDialogWindow::Build(const CDialogTemplate& dialogTemplate)
+{
+    HWND self = Handle();
+    self->style = dialogTemplate.style;
+    setWindowTitle(QString::fromUtf8(dialogTemplate.caption != nullptr ? dialogTemplate.caption : ""));
+    setWindowFlags(FlagsFor(dialogTemplate));
+    setFont(DialogFont(dialogTemplate.typeface, dialogTemplate.pointSize));
+    m_baseUnits = BaseUnitsOf(font());
+    // The template's size is the client area; a dialog is not resized.
+    setFixedSize(DialogUnitsToPixelsX(dialogTemplate.cx, m_baseUnits),
+                 DialogUnitsToPixelsY(dialogTemplate.cy, m_baseUnits));
+    m_hasWindowMenu = Has(dialogTemplate.style, WS_SYSMENU);
+
+    const auto onCommand = [this](int id, UINT notifyCode) { Command(id, notifyCode); };
+    QWidget* previousTabStop = nullptr;
+    for (const CDialogItem& item : dialogTemplate.items) {
+        QWidget* widget = CreateControl(item, this, m_baseUnits, onCommand);
+        if (widget == nullptr)
+            return false;
+        auto handle = std::make_unique<HWND__>();
+        handle->widget = widget;
+        handle->parent = self;
+        handle->ctrlId = item.id;
+        handle->style = item.style;
+        handle->className = item.className;
+        m_handles.push_back(std::move(handle));
+        // The tab order is the template's order.
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            if (previousTabStop != nullptr)
+                setTabOrder(previousTabStop, widget);
+            previousTabStop = widget;
+        }
+    }
+    return true;
+}
+
+HWND CDialogWindow::FindControl(int id) const
+{
+    for (std::size_t i = 1; i < m_handles.size(); ++i) {
+        if (m_handles[i]->ctrlId == id && m_handles[i]->widget != nullptr)
+            return m_handles[i].get();
+    }
+    return nullptr;
+}
+
+CMenu* CDialogWindow::WindowMenu(bool revert)
+{
+    if (!m_hasWindowMenu)
+        return nullptr;
+    if (revert) {
+        if (m_menuHandle.menu != nullptr)
+            m_menuHandle.menu->clear();
+        return nullptr;
+    }
+    if (!m_windowMenu) {
+        m_menuHandle.menu = new QMenu(this);
+        m_windowMenu = std::make_unique<CMenu>();
+        m_windowMenu->m_hMenu = &m_menuHandle;
+    }
+    return m_windowMenu.get();
+}
+
+void CDialogWindow::PopUpWindowMenu(const QPoint& globalPos)
+{
+    QMenu* menu = m_menuHandle.menu;
+    if (menu == nullptr || menu->isEmpty())
+        return;
+    QPointer<CDialogWindow> guard(this);
+    QAction* chosen = menu->exec(globalPos);
+    if (guard == nullptr || chosen == nullptr || m_owner == nullptr)
+        return;
+    bool isCommand = false;
+    const UINT id = chosen->data().toUInt(&isCommand);
+    if (isCommand)
+        CWindowRouter::SysCommand(*m_owner, id, 0);
+}
+
+HICON CDialogWindow::SetIcon(HICON icon, bool bigIcon)
+{
+    HICON& slot = bigIcon ? m_bigIcon : m_smallIcon;
+    HICON previous = slot;
+    slot = icon;
+    // The toolkit has one window icon in all sizes: the big one, or the
+    // small one while no big one is set.
+    HICON shown = m_bigIcon != nullptr ? m_bigIcon : m_smallIcon;
+    setWindowIcon(shown != nullptr ? shown->icon : QIcon());
+    return previous;
+}
+
+void CDialogWindow::End(int result)
+{
+    done(result);
+}
+
+void CDialogWindow::Command(int id, UINT notifyCode)
+{
+    if (m_owner != nullptr)
+        CWindowRouter::Command(*m_owner, static_cast<UINT>(id), notifyCode);
+}
+
+// Esc.
+void CDialogWindow::reject()
+{
+    Command(IDCANCEL, BN_CLICKED);
+}
+
+void CDialogWindow::accept()
+{
+    Command(IDOK, BN_CLICKED);
+}
+
+bool CDialogWindow::HasDefaultButton() const
+{
+    const auto buttons = findChildren<QPushButton*>();
+    return std::any_of(buttons.begin(), buttons.end(), [](const QPushButton* b) { return b->isDefault(); });
+}
+
+int CDialogWindow::FocusedControlId() const
+{
+    const QWidget* focused = focusWidget();
+    for (std::size_t i = 1; i < m_handles.size(); ++i) {
+        if (m_handles[i]->widget == focused)
+            return m_handles[i]->ctrlId;
+    }
+    return 0;
+}
+
+void CDialogWindow::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (key == Qt::Key_F1 && modifiers == Qt::NoModifier) {
+        if (m_owner != nullptr) {
+            HELPINFO info{FocusedControlId()};
+            CWindowRouter::HelpInfo(*m_owner, &info);
+        }
+        return;
+    }
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        PopUpWindowMenu(mapToGlobal(QPoint(0, 0)));
+        return;
+    }
+    // Without a default button, Enter is the OK command.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier && !HasDefaultButton()) {
+        Command(IDOK, BN_CLICKED);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CDialogWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The menu key is taken in keyPressEvent; a platform that also turns it
+    // into a context-menu event must not open the menu twice.
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        event->ignore();
+        return;
+    }
+    PopUpWindowMenu(event->globalPos());
+}
+
+// The close box: the window menu's close command, as on Windows.
+void CDialogWindow::closeEvent(QCloseEvent* event)
+{
+    if (!isVisible() || m_owner == nullptr) {
+        event->accept();
+        return;
+    }
+    QPointer<CDialogWindow> guard(this);
+    CWindowRouter::SysCommand(*m_owner, SC_CLOSE, 0);
+    if (guard != nullptr && isVisible())
+        event->ignore();
+    else
+        event->accept();
+}
+
+void CDialogWindow::paintEvent(QPaintEvent* event)
+{
+    if (m_owner == nullptr) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    m_painting = true;
+    CWindowRouter::Paint(*m_owner);
+    m_painting = false;
+}
+
+void CDialogWindow::timerEvent(QTimerEvent* event)
+{
+    const auto id = m_timers.Find(event->timerId());
+    if (!id) {
+        QDialog::timerEvent(event);
+        return;
+    }
+    if (m_owner != nullptr)
+        CWindowRouter::Timer(*m_owner, *id);
+}

@@ -1,0 +1,103 @@
+#include "ListViewWidget.h"
+
+#include <QHeaderView>
+
+#include <algorithm>
+
+namespace {
+
+// The justification bits of a column format: left, right, centre.
+constexpr int JUSTIFY_MASK = 0x0003;
+constexpr int JUSTIFY_RIGHT = 0x0001;
+constexpr int JUSTIFY_CENTER = 0x0002;
+
+} // namespace
+
+CListViewWidget::CListViewWidget(QWidget* parent) : QTreeWidget(parent)
+{
+    setColumnCount(0);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSortingEnabled(false);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    header()->setSectionResizeMode(QHeaderView::Interactive);
+    header()->setMinimumSectionSize(0);
+    // Right clicks on the table open nothing, not even the dialog's menu.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+int CListViewWidget::InsertColumn(int index, const QString& heading, int format, int width)
+{
+    if (index < 0)
+        return -1;
+    index = std::min(index, ColumnCount());
+    if (!model()->insertColumn(index))
+        return -1;
+    m_formats.insert(m_formats.begin() + index, format);
+    headerItem()->setText(index, heading);
+    setColumnWidth(index, std::max(width, 0));
+    for (int column = index; column < ColumnCount(); ++column)
+        ApplyAlignment(column);
+    return index;
+}
+
+void CListViewWidget::SetFormat(int column, int format)
+{
+    m_formats.at(static_cast<std::size_t>(column)) = format;
+    ApplyAlignment(column);
+}
+
+int CListViewWidget::InsertRow(int index, const QString& text)
+{
+    if (index < 0)
+        return -1;
+    index = std::min(index, RowCount());
+    auto* item = new QTreeWidgetItem;
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    item->setText(0, text);
+    for (int column = 0; column < ColumnCount(); ++column)
+        item->setTextAlignment(column, CellAlignment(column));
+    insertTopLevelItem(index, item);
+    return index;
+}
+
+bool CListViewWidget::SetCell(int row, int column, const QString& text)
+{
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (item == nullptr || column < 0 || column >= ColumnCount())
+        return false;
+    item->setText(column, text);
+    return true;
+}
+
+QString CListViewWidget::Cell(int row, int column) const
+{
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item != nullptr && column >= 0 && column < ColumnCount() ? item->text(column) : QString();
+}
+
+Qt::Alignment CListViewWidget::CellAlignment(int column) const
+{
+    if (column <= 0 || column >= ColumnCount())
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    switch (Format(column) & JUSTIFY_MASK) {
+    case JUSTIFY_RIGHT:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case JUSTIFY_CENTER:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+void CListViewWidget::ApplyAlignment(int column)
+{
+    const Qt::Alignment alignment = CellAlignment(column);
+    headerItem()->setTextAlignment(column, alignment);
+    for (int row = 0; row < RowCount(); ++row)
+        topLevelItem(row)->setTextAlignment(column, alignment);
+}

@@ -1,0 +1,42 @@
+// The widget of a report-mode list view: a header of columns, each with a
+// format (alignment) and a width in pixels, and rows of text cells. Internal
+// to the window layer; CListCtrl is its interface.
+#pragma once
+
+#include <QString>
+#include <QTreeWidget>
+
+#include <vector>
+
+class CListViewWidget : public QTreeWidget {
+public:
+    explicit CListViewWidget(QWidget* parent);
+
+    int ColumnCount() const { return static_cast<int>(m_formats.size()); }
+    // Returns the index the column got (index clamped to the columns there
+    // are), or -1.
+    int InsertColumn(int index, const QString& heading, int format, int width);
+    int Format(int column) const { return m_formats.at(static_cast<std::size_t>(column)); }
+    void SetFormat(int column, int format);
+    int Width(int column) const { return columnWidth(column); }
+    void SetWidth(int column, int width) { setColumnWidth(column, width); }
+    QString Heading(int column) const { return headerItem()->text(column); }
+    void SetHeading(int column, const QString& heading) { headerItem()->setText(column, heading); }
+
+    int RowCount() const { return topLevelItemCount(); }
+    // Returns the index the row got, or -1.
+    int InsertRow(int index, const QString& text);
+    bool SetCell(int row, int column, const QString& text);
+    QString Cell(int row, int column) const;
+    void DeleteAllRows() { clear(); }
+
+    // The alignment a column's cells are drawn with. The leftmost column is
+    // always drawn left-aligned, whatever its format says, as in the list
+    // view the program was written for.
+    Qt::Alignment CellAlignment(int column) const;
+
+private:
+    void ApplyAlignment(int column);
+
+    std::vector<int> m_formats;
+};

@@ -1,0 +1,55 @@
+// What the layer's handles stand for. Internal to the window layer.
+#pragma once
+
+#include "platform/window/WinTypes.h"
+
+#include <QIcon>
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class CWnd;
+class CDialogWindow;
+class QMenu;
+class QPainter;
+
+// One window: a dialog or one of its controls. Owned by the dialog's window,
+// which destroys its handles with itself.
+struct HWND__ {
+    QPointer<QWidget> widget;
+    CDialogWindow* dialog = nullptr; // set on the dialog's own handle
+    HWND parent = nullptr;           // set on a control's handle
+    int ctrlId = 0;
+    DWORD style = 0;
+    std::string className;
+    CWnd* attached = nullptr;        // the permanent wrapper, if any
+    std::unique_ptr<CWnd> temporary; // the wrapper GetDlgItem hands out otherwise
+
+    HWND__();
+    ~HWND__();
+    HWND__(const HWND__&) = delete;
+    HWND__& operator=(const HWND__&) = delete;
+};
+
+struct HMENU__ {
+    QPointer<QMenu> menu;
+};
+
+// Icons are loaded once per id and live until the application object goes.
+struct HICON__ {
+    UINT id = 0;
+    QIcon icon;
+};
+
+// The painter of a paint in progress.
+struct HDC__ {
+    QPainter* painter = nullptr;
+    QWidget* widget = nullptr;
+};
+
+inline QWidget* WidgetOf(HWND hwnd)
+{
+    return hwnd != nullptr ? hwnd->widget.data() : nullptr;
+}

@@ -1,0 +1,19 @@
+// Delivers the toolkit's events to a window's message-map handlers, which
+// are protected. Internal to the window layer.
+#pragma once
+
+#include "platform/window/Wnd.h"
+
+class CWindowRouter {
+public:
+    static BOOL Command(CWnd& wnd, UINT id, UINT notifyCode) { return wnd.OnCommand(id, notifyCode); }
+    static void SysCommand(CWnd& wnd, UINT id, LPARAM param) { wnd.OnSysCommand(id, param); }
+    static void Timer(CWnd& wnd, UINT_PTR id) { wnd.OnTimer(id); }
+    static void Paint(CWnd& wnd) { wnd.OnPaint(); }
+    static HCURSOR QueryDragIcon(CWnd& wnd) { return wnd.OnQueryDragIcon(); }
+    static BOOL HelpInfo(CWnd& wnd, HELPINFO* info) { return wnd.OnHelpInfo(info); }
+    static void Close(CWnd& wnd) { wnd.OnClose(); }
+
+    // Attaching and detaching wrappers.
+    static void SetHandle(CWnd& wnd, HWND hwnd) { wnd.m_hWnd = hwnd; }
+};
