@@ -1,0 +1,17 @@
+// Resource identifiers of TorvalyPuzzle.
+#pragma once
+
+#define IDM_ABOUTBOX 0x0010
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_PUZZLE_DIALOG 102
+#define IDR_MAINFRAME 128
+#define IDC_TRIALS 1000
+#define IDC_ROUND_TRIPS 1001
+#define IDC_ARRIVED 1002
+#define IDC_RESULT_LIST 1003
+#define IDC_START 1004
+#define IDC_PROGRESS 1005
+#define IDC_ELAPSED 1006
+#define IDC_ALTERNATIVES 1007
+#define IDC_COUNT_ALTERNATIVES 1008
