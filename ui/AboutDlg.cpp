@@ -1,0 +1,8 @@
+#include "AboutDlg.h"
+
+CAboutDlg::CAboutDlg() : CDialog(CAboutDlg::IDD) {}
+
+void CAboutDlg::DoDataExchange(CDataExchange* exchange)
+{
+    CDialog::DoDataExchange(exchange);
+}

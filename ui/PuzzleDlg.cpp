@@ -1,0 +1,209 @@
+#include "PuzzleDlg.h"
+
+#include "AboutDlg.h"
+#include "DisplayText.h"
+#include "engine/SolverWorker.h"
+#include "engine/WorkerTask.h"
+#include "platform/window/DataExchange.h"
+#include "platform/window/Icon.h"
+#include "platform/window/Menu.h"
+#include "platform/window/MessageBox.h"
+#include "platform/window/PaintDC.h"
+
+// Window-menu commands must leave the low four bits to the window layer and
+// stay below the layer's own commands.
+static_assert((IDM_ABOUTBOX & 0xFFF0) == IDM_ABOUTBOX && IDM_ABOUTBOX < 0xF000);
+
+namespace {
+
+constexpr UINT_PTR REFRESH_TIMER = 1;
+constexpr UINT REFRESH_PERIOD_MS = 200;
+// Every column, the step numbers' too, is this many pixels wide.
+constexpr int COLUMN_WIDTH = 44;
+
+} // namespace
+
+CPuzzleDlg::CPuzzleDlg(CWnd* parent)
+    : CDialog(CPuzzleDlg::IDD, parent), m_arrivedCount(0), m_trialCount(0), m_alternativeCount(0),
+      m_checkAlternatives(FALSE), m_hIcon(AfxLoadIcon(IDR_MAINFRAME)), m_pWorker(nullptr)
+{
+}
+
+void CPuzzleDlg::DoDataExchange(CDataExchange* exchange)
+{
+    CDialog::DoDataExchange(exchange);
+    DDX_Control(exchange, IDC_RESULT_LIST, m_list);
+    DDX_Control(exchange, IDC_PROGRESS, m_progress);
+    DDX_Text(exchange, IDC_ROUND_TRIPS, m_roundTripsText);
+    DDX_Text(exchange, IDC_ARRIVED, m_arrivedCount);
+    DDX_Text(exchange, IDC_TRIALS, m_trialCount);
+    DDX_Text(exchange, IDC_ELAPSED, m_elapsedText);
+    DDX_Text(exchange, IDC_ALTERNATIVES, m_alternativeCount);
+    DDX_Check(exchange, IDC_COUNT_ALTERNATIVES, m_checkAlternatives);
+}
+
+BOOL CPuzzleDlg::OnCommand(UINT id, UINT notifyCode)
+{
+    if (id == IDC_START && notifyCode == BN_CLICKED) {
+        OnStart();
+        return TRUE;
+    }
+    return CDialog::OnCommand(id, notifyCode);
+}
+
+BOOL CPuzzleDlg::OnInitDialog()
+{
+    // Attaches the table and the progress bar and shows the members.
+    CDialog::OnInitDialog();
+
+    if (CMenu* windowMenu = GetSystemMenu(FALSE)) {
+        CString aboutMenu;
+        aboutMenu.LoadString(IDS_ABOUTBOX);
+        if (!aboutMenu.IsEmpty()) {
+            windowMenu->AppendMenu(MF_SEPARATOR);
+            windowMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutMenu);
+        }
+    }
+
+    SetIcon(m_hIcon, TRUE);
+
+    m_pWorker = nullptr;
+
+    for (int column = 0; column < RESULT_COLUMN_COUNT; ++column)
+        AddCentredColumn(column, ColumnHeader(column));
+
+    // The initial path and zero counters show before anything is pressed.
+    RefreshDisplay();
+
+    return TRUE;
+}
+
+void CPuzzleDlg::OnSysCommand(UINT id, LPARAM param)
+{
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about;
+        about.DoModal();
+    } else {
+        CDialog::OnSysCommand(id, param);
+    }
+}
+
+BOOL CPuzzleDlg::OnHelpInfo(HELPINFO*)
+{
+    SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
+    return TRUE;
+}
+
+void CPuzzleDlg::OnPaint()
+{
+    if (IsIconic()) {
+        CPaintDC dc(this);
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+
+        // The icon, centred in the client area.
+        const int iconWidth = GetSystemMetrics(SM_CXICON);
+        const int iconHeight = GetSystemMetrics(SM_CYICON);
+        CRect rect;
+        GetClientRect(&rect);
+        const int x = (rect.Width() - iconWidth + 1) / 2;
+        const int y = (rect.Height() - iconHeight + 1) / 2;
+        dc.DrawIcon(x, y, m_hIcon);
+    } else {
+        CDialog::OnPaint();
+    }
+}
+
+HCURSOR CPuzzleDlg::OnQueryDragIcon()
+{
+    return m_hIcon;
+}
+
+// Enter acts on the start button, the default one; there is no OK button, and
+// nothing closes the dialog but the cancel command.
+void CPuzzleDlg::OnOK() {}
+
+void CPuzzleDlg::OnCancel()
+{
+    if (m_pWorker != nullptr) {
+        if (!m_status.m_finished) {
+            if (AfxMessageBox("中断しますか?", MB_OKCANCEL) != IDOK)
+                return;
+        }
+        // The status is the worker's too: the dialog may only end once no
+        // worker is left.
+        RequestAbortAndWait(INFINITE);
+    }
+    CDialog::OnCancel();
+}
+
+void CPuzzleDlg::OnStart()
+{
+    // One search per run of the program.
+    if (m_pWorker != nullptr)
+        return;
+    UpdateData(TRUE);
+    m_status.m_countAlternatives = m_checkAlternatives;
+    // Null when the thread could not be started: the timer runs all the same
+    // and the button can be pressed again.
+    m_pWorker = StartSolverWorker(&m_status);
+    SetTimer(REFRESH_TIMER, REFRESH_PERIOD_MS, nullptr);
+}
+
+void CPuzzleDlg::OnTimer(UINT_PTR id)
+{
+    // The flag is read before the refresh: a search that ends after the read
+    // is drawn by the next tick, so the last tick always shows the final
+    // figures.
+    const BOOL finished = m_status.m_finished;
+    RefreshDisplay();
+    if (finished)
+        KillTimer(id);
+}
+
+int CPuzzleDlg::AddCentredColumn(int column, const char* text)
+{
+    const int index = m_list.InsertColumn(column, text, LVCFMT_LEFT, -1, -1);
+    if (index == column) {
+        LVCOLUMN format;
+        format.mask = LVCF_FMT | LVCF_WIDTH;
+        if (m_list.GetColumn(column, &format)) {
+            format.fmt |= LVCFMT_CENTER;
+            format.cx = COLUMN_WIDTH;
+            m_list.SetColumn(column, &format);
+        }
+    }
+    return index;
+}
+
+BOOL CPuzzleDlg::RefreshDisplay()
+{
+    // The range last sent to the progress bar.
+    static int s_lastRange = -1;
+
+    const int progressMax = m_status.m_progressMax;
+    if (progressMax != s_lastRange) {
+        m_progress.SetRange(0, static_cast<short>(progressMax));
+        s_lastRange = progressMax;
+    }
+    m_progress.SetPos(m_status.m_progressPos);
+
+    CCrossingPath best;
+    if (m_status.TakeBestIfChanged(best)) {
+        m_arrivedCount = best.ArrivedCount();
+        m_roundTripsText = RoundTripsText(best.Top()).c_str();
+        m_list.DeleteAllItems();
+        for (int step = 0; step <= best.Top(); ++step) {
+            m_list.InsertItem(step, StepNumberText(step).c_str());
+            for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller)
+                m_list.SetItemText(step, traveller + 1, PlaceText(best.GetPlaceAt(step, traveller)));
+        }
+    }
+
+    m_elapsedText = ElapsedText(m_status.m_startClock, m_status.m_lastClock).c_str();
+    m_trialCount = m_status.m_trials;
+    m_alternativeCount = m_status.m_alternatives;
+
+    // Also puts the check box back to what it was at the start.
+    UpdateData(FALSE);
+    return TRUE;
+}

@@ -1,0 +1,56 @@
+// The program's main window: starts the search once, shows its progress and
+// its best path on a 200 ms timer, and stops and waits for the search when
+// it is closed.
+#pragma once
+
+#include "engine/SolverStatus.h"
+#include "platform/Thread.h"
+#include "platform/window/Dialog.h"
+#include "platform/window/ListCtrl.h"
+#include "platform/window/ProgressCtrl.h"
+#include "res/resource.h"
+
+class CPuzzleDlg : public CDialog {
+public:
+    explicit CPuzzleDlg(CWnd* parent = nullptr);
+
+    enum { IDD = IDD_PUZZLE_DIALOG };
+
+    // Dialog data.
+    CListCtrl m_list;
+    CProgressCtrl m_progress;
+    CString m_roundTripsText;
+    int m_arrivedCount;
+    int m_trialCount;
+    CString m_elapsedText;
+    int m_alternativeCount;
+    BOOL m_checkAlternatives;
+
+    BOOL OnInitDialog() override;
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override;
+    void OnOK() override;
+    void OnCancel() override;
+
+    // Message map.
+    BOOL OnCommand(UINT id, UINT notifyCode) override;
+    void OnSysCommand(UINT id, LPARAM param) override;
+    void OnPaint() override;
+    HCURSOR OnQueryDragIcon() override;
+    void OnTimer(UINT_PTR id) override;
+    // F1: there is no help, so it shows what the About box says.
+    BOOL OnHelpInfo(HELPINFO* info) override;
+    void OnStart();
+
+    // The table's columns, built once.
+    int AddCentredColumn(int column, const char* text);
+    // Shows the status: progress, counters, elapsed time and, when the best
+    // path changed, the table.
+    BOOL RefreshDisplay();
+
+    HICON m_hIcon;
+    // Set when the search was started; only ever compared with null.
+    CWinThread* m_pWorker;
+    CSolverStatus m_status;
+};
