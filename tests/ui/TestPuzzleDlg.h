@@ -1,0 +1,30 @@
+// The main dialog with its inner state open to the tests, and short ways to
+// its controls.
+#pragma once
+
+#include "platform/window/qt/QtAccess.h"
+#include "ui/PuzzleDlg.h"
+
+#include <QString>
+
+class CTestPuzzleDlg : public CPuzzleDlg {
+public:
+    using CPuzzleDlg::m_hIcon;
+    using CPuzzleDlg::m_pWorker;
+    using CPuzzleDlg::m_status;
+    using CPuzzleDlg::OnQueryDragIcon;
+
+    QWidget* Window() const { return AfxGetWidget(*this); }
+    QWidget* Control(int id) const { return AfxGetDlgItemWidget(*this, id); }
+
+    QString FieldText(int id) const
+    {
+        CString text;
+        GetDlgItemText(id, text);
+        return QString::fromUtf8(text.GetString());
+    }
+
+    QString Cell(int row, int column) const { return QString::fromUtf8(m_list.GetItemText(row, column).GetString()); }
+
+    bool TimerRuns() const { return GetTimerElapse(1) != 0; }
+};

@@ -1,0 +1,206 @@
+// The window layer on its own: strings, controls, timers, data exchange,
+// the message box, the wait cursor and modal runs.
+#include "TestPuzzleDlg.h"
+#include "UiTestSupport.h"
+
+#include "platform/WaitCursor.h"
+#include "platform/window/Menu.h"
+#include "platform/window/MessageBox.h"
+#include "platform/window/WinApp.h"
+#include "ui/AboutDlg.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+TEST(WindowLayer, StringsFormatAndLoadFromTheStringTable)
+{
+    CString text;
+    text.Format("%.1f|%02d:%02d|%d", 46 / 4.0, 1, 2, -3);
+    EXPECT_EQ(text, "11.5|01:02|-3");
+    text.Format("%s", std::string(300, 'x').c_str());
+    EXPECT_EQ(text.GetLength(), 300);
+
+    ASSERT_TRUE(text.LoadString(101));
+    EXPECT_EQ(text, "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    EXPECT_FALSE(text.LoadString(999));
+    EXPECT_EQ(text, "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+}
+
+TEST(WindowLayer, ListAndProgressKeepWhatTheyShowReadable)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    CListCtrl& list = dlg.m_list;
+
+    // A column asked for past the end lands at the end.
+    EXPECT_EQ(list.InsertColumn(40, "extra"), 13);
+    LVCOLUMN column;
+    char heading[16];
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.pszText = heading;
+    column.cchTextMax = sizeof heading;
+    ASSERT_TRUE(list.GetColumn(13, &column));
+    EXPECT_STREQ(heading, "extra");
+    EXPECT_EQ(column.fmt, LVCFMT_LEFT);
+    EXPECT_EQ(column.cx, 0);
+    EXPECT_FALSE(list.GetColumn(14, &column));
+    // A short buffer gets a cut, terminated heading.
+    column.cchTextMax = 3;
+    ASSERT_TRUE(list.GetColumn(13, &column));
+    EXPECT_STREQ(heading, "ex");
+
+    ASSERT_TRUE(list.DeleteAllItems());
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(list.InsertItem(5, "a"), 0);
+    EXPECT_EQ(list.InsertItem(0, "b"), 0);
+    EXPECT_EQ(list.GetItemText(0, 0), "b");
+    EXPECT_EQ(list.GetItemText(1, 0), "a");
+    EXPECT_TRUE(list.SetItemText(1, 12, "米国"));
+    EXPECT_EQ(list.GetItemText(1, 12), "米国");
+    EXPECT_FALSE(list.SetItemText(2, 1, "x"));
+    EXPECT_FALSE(list.SetItemText(0, 14, "x"));
+
+    CProgressCtrl& progress = dlg.m_progress;
+    progress.SetRange(0, 78);
+    EXPECT_EQ(progress.SetPos(40), 0);
+    EXPECT_EQ(progress.SetPos(100), 40);
+    EXPECT_EQ(progress.GetPos(), 78); // kept in the range
+    progress.SetRange(0, 50);
+    EXPECT_EQ(progress.GetPos(), 50);
+    int lower = -1;
+    int upper = -1;
+    progress.GetRange(lower, upper);
+    EXPECT_EQ(lower, 0);
+    EXPECT_EQ(upper, 50);
+}
+
+TEST(WindowLayer, DataExchangeFailsOnAFieldThatIsNoNumber)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    dlg.SetDlgItemText(IDC_TRIALS, " 17 ");
+    dlg.CheckDlgButton(IDC_COUNT_ALTERNATIVES, 1);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.m_trialCount, 17);
+    EXPECT_EQ(dlg.m_checkAlternatives, TRUE);
+
+    dlg.SetDlgItemText(IDC_TRIALS, "17x");
+    dlg.CheckDlgButton(IDC_COUNT_ALTERNATIVES, 0);
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.m_trialCount, 17);
+    // The exchange stopped at the bad field: the check box, after it, was
+    // not read, and the field has the focus.
+    EXPECT_EQ(dlg.m_checkAlternatives, TRUE);
+    EXPECT_EQ(dlg.Window()->focusWidget(), dlg.Control(IDC_TRIALS));
+}
+
+namespace {
+
+class CTimerDlg : public CAboutDlg {
+public:
+    int m_ticks[3] = {0, 0, 0};
+
+protected:
+    void OnTimer(UINT_PTR id) override
+    {
+        if (id < 3)
+            ++m_ticks[id];
+    }
+};
+
+} // namespace
+
+TEST(WindowLayer, TimersReachOnTimerByIdUntilKilled)
+{
+    CTimerDlg dlg;
+    ASSERT_TRUE(dlg.Create(CAboutDlg::IDD));
+    EXPECT_EQ(dlg.SetTimer(1, 20), 1u);
+    EXPECT_EQ(dlg.SetTimer(2, 30), 2u);
+    EXPECT_EQ(dlg.SetTimer(1, 25), 1u); // restarts timer 1 with the new period
+    EXPECT_EQ(dlg.GetTimerElapse(1), 25u);
+    EXPECT_EQ(dlg.SetTimer(0, 20), 0u);
+    EXPECT_EQ(dlg.SetTimer(2, 20, [] {}), 0u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[1] >= 3 && dlg.m_ticks[2] >= 3; }, kWaitForUiMs));
+    EXPECT_EQ(dlg.m_ticks[0], 0);
+
+    EXPECT_TRUE(dlg.KillTimer(1));
+    EXPECT_FALSE(dlg.KillTimer(1));
+    EXPECT_EQ(dlg.GetTimerElapse(1), 0u);
+    const int ticksAtKill = dlg.m_ticks[1];
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[2] >= ticksAtKill + 3; }, kWaitForUiMs));
+    EXPECT_EQ(dlg.m_ticks[1], ticksAtKill);
+}
+
+TEST(WindowLayer, MessageBoxesSayOkAndCancelAndAnswerWithTheButtonClicked)
+{
+    SMessageBoxSeen seen;
+    auto cancel = AnswerMessageBox(QStringLiteral("キャンセル"), &seen);
+    EXPECT_EQ(AfxMessageBox("中断しますか?", MB_OKCANCEL), IDCANCEL);
+    ASSERT_TRUE(cancel->Done());
+    EXPECT_EQ(seen.title, QStringLiteral("TorvalyPuzzle"));
+    EXPECT_EQ(seen.buttons, (QStringList{"OK", "キャンセル"}));
+
+    SMessageBoxSeen okSeen;
+    auto ok = AnswerMessageBox(QStringLiteral("OK"), &okSeen);
+    EXPECT_EQ(AfxMessageBox("x", MB_OKCANCEL), IDOK);
+    EXPECT_TRUE(ok->Done());
+
+    SMessageBoxSeen single;
+    auto only = AnswerMessageBox(QStringLiteral("OK"), &single);
+    EXPECT_EQ(AfxMessageBox("y"), IDOK);
+    EXPECT_EQ(single.buttons, QStringList{"OK"});
+    EXPECT_TRUE(single.warningIcon);
+}
+
+TEST(WindowLayer, TheWaitCursorShowsBetweenBeginAndEnd)
+{
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    {
+        CWaitCursor wait;
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(WindowLayer, TheApplicationCarriesTheVersionRecord)
+{
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("TorvalyPuzzle"));
+    EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0.1"));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("io.github.torvalypuzzle.TorvalyPuzzle"));
+    EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
+    EXPECT_STREQ(AfxGetAppName(), "TorvalyPuzzle");
+}
+
+TEST(WindowLayer, TheAboutBoxEndsWithOkOrEsc)
+{
+    CAboutDlg about;
+    EXPECT_EQ(RunModal(about,
+                       [](QWidget* window) {
+                           EXPECT_EQ(window->windowTitle(), QStringLiteral("TorvalyPuzzleのﾊﾞｰｼﾞｮﾝ情報"));
+                           PressKey(window, Qt::Key_Return);
+                       }),
+              IDOK);
+    EXPECT_EQ(RunModal(about, [](QWidget* window) { PressKey(window, Qt::Key_Escape); }), IDCANCEL);
+    EXPECT_EQ(about.GetSafeHwnd(), nullptr);
+}
+
+TEST(WindowLayer, TheMainDialogsWindowMenuHoldsASeparatorAndTheAboutItem)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    CMenu* menu = dlg.GetSystemMenu(FALSE);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->GetMenuItemCount(), 2);
+    EXPECT_EQ(menu->GetMenuItemID(0), 0u);
+    EXPECT_EQ(menu->GetMenuItemID(1), 16u);
+    CString text;
+    EXPECT_GT(menu->GetMenuString(16, text, MF_BYCOMMAND), 0);
+    EXPECT_EQ(text, "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    EXPECT_EQ(dlg.GetSystemMenu(TRUE), nullptr);
+    EXPECT_EQ(menu->GetMenuItemCount(), 0);
+}
