@@ -1,0 +1,99 @@
+// The dialog started and closed at random moments, many times over: it must
+// never hang or crash, must never leave a worker behind, and must never show
+// a table that is not a legal sequence of trips.
+#include "TestPuzzleDlg.h"
+#include "UiTestSupport.h"
+
+#include "Arrangement.h"
+#include "PathChecker.h"
+#include "engine/WorkerTask.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <random>
+
+namespace {
+
+constexpr int kRuns = 200;
+
+unsigned StressSeed()
+{
+    if (const char* text = std::getenv("TORVALY_UI_STRESS_SEED"))
+        return static_cast<unsigned>(std::strtoul(text, nullptr, 10));
+    return std::random_device{}();
+}
+
+// The table read back into a path, as the user sees it.
+CCrossingPath PathShownBy(const CTestPuzzleDlg& dlg)
+{
+    const QStringList places{"日本", "行き", "米国", "帰り"};
+    CCrossingPath path;
+    for (int row = 1; row < dlg.m_list.GetItemCount(); ++row) {
+        std::string arrangement;
+        for (int column = 1; column <= TRAVELLER_COUNT; ++column)
+            arrangement += static_cast<char>('0' + places.indexOf(dlg.Cell(row, column)));
+        EXPECT_EQ(arrangement.find('/'), std::string::npos) << "unknown text in row " << row + 1;
+        EXPECT_TRUE(path.Push(MakeArrangement(arrangement))) << "row " << row + 1;
+    }
+    return path;
+}
+
+TEST(DialogStopStress, ClosingAtAnyMomentStopsCleanly)
+{
+    const unsigned seed = StressSeed();
+    std::cout << "dialog stress seed " << seed << " (replay with TORVALY_UI_STRESS_SEED)" << std::endl;
+    ::testing::Test::RecordProperty("seed", std::to_string(seed));
+    std::mt19937 random(seed);
+
+    int asked = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        SCOPED_TRACE("run " + std::to_string(run) + ", seed " + std::to_string(seed));
+        const bool countAlternatives = random() % 2 == 0;
+        const bool startWithEnter = random() % 2 == 0;
+        const bool closeWithEsc = random() % 2 == 0;
+        // Mostly soon after the start, sometimes well after the end.
+        const int delayMs = random() % 4 == 0 ? static_cast<int>(random() % 400) : static_cast<int>(random() % 40);
+
+        CTestPuzzleDlg dlg;
+        CWorkerCleanup cleanup;
+        SMessageBoxSeen seen;
+        std::unique_ptr<CUiResponder> box;
+        int workersAtEnd = -1;
+        const std::intptr_t result = RunModal(dlg, [&](QWidget* window) {
+            if (countAlternatives)
+                ClickWidget(dlg.Control(IDC_COUNT_ALTERNATIVES));
+            if (startWithEnter)
+                PressKey(window, Qt::Key_Return);
+            else
+                ClickWidget(dlg.Control(IDC_START));
+            if (delayMs > 0)
+                QTest::qWait(delayMs);
+            box = AnswerMessageBox(QStringLiteral("OK"), &seen);
+            if (closeWithEsc)
+                PressKey(window, Qt::Key_Escape);
+            else
+                window->close();
+            workersAtEnd = g_runningWorkers.load();
+        });
+
+        ASSERT_EQ(result, IDCANCEL);
+        EXPECT_EQ(workersAtEnd, 0) << "the dialog closed before its worker ended";
+        EXPECT_EQ(g_runningWorkers.load(), 0);
+        EXPECT_TRUE(dlg.m_status.m_finished);
+        if (box->Done()) {
+            ++asked;
+            EXPECT_EQ(seen.text, QStringLiteral("中断しますか?"));
+        }
+        const CCrossingPath shown = PathShownBy(dlg);
+        EXPECT_EQ(CheckPath(shown), "");
+        if (::testing::Test::HasFailure())
+            break;
+    }
+    std::cout << asked << " of " << kRuns << " closes asked 中断しますか?" << std::endl;
+}
+
+} // namespace
