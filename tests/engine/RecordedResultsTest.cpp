@@ -1,0 +1,255 @@
+// The search's figures checked against values recorded from the first,
+// straightforward implementation of the engine (the plain loops over every
+// candidate, each candidate built and judged one by one), before any work on
+// its speed. A faster engine must arrive at exactly the same results: the same
+// trials, alternatives, progress and best path, step by step and place by
+// place. The recorded values are data from that older search, not from the code
+// under test.
+
+#include "engine/AbortEvent.h"
+#include "engine/CrossingPath.h"
+#include "engine/CrossingState.h"
+#include "engine/SolverStatus.h"
+#include "engine/SolverTask.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What a search leaves behind, as recorded from the straightforward search.
+struct RecordedFigures {
+    int trials;
+    int alternatives;
+    int progressPos;
+    int progressMax;
+    int top;
+    int arrived;
+    // The best path, one string of twelve place digits (traveller 0 first) per
+    // step, from step 0 to the top.
+    std::vector<std::string> best;
+};
+
+// The best path of a complete search, the same in both modes.
+const std::vector<std::string> kCompleteBestPath = {
+    "000000000000", "100000000010", "200000000020", "300000000020", "000000000020", "100100000020",
+    "200200000020", "200300000020", "200000000020", "201000100020", "202000200020", "302000200020",
+    "002000200020", "102100200020", "202200200020", "203200300020", "200200000020", "210200000021",
+    "220200000022", "230200000022", "200200000022", "210201000022", "220202000022", "230202000022",
+    "200202000022", "210202001022", "220202002022", "230202002022", "200202002022", "201202102022",
+    "202202202022", "202302202022", "202002202022", "212102202022", "222202202022", "232202202022",
+    "202202202022", "202212212022", "202222222022", "202322222022", "202022222022", "212122222022",
+    "222222222022", "232222222022", "202222222022", "212222222122", "222222222222",
+};
+
+const RecordedFigures kCompleteWithoutAlternatives = {1521180, 0, 78, 78, 46, 12, kCompleteBestPath};
+const RecordedFigures kCompleteWithAlternatives = {57759432, 16031, 78, 78, 46, 12, kCompleteBestPath};
+
+// With the stop requested before the start: the first trips and their outbound
+// landings only, in either mode.
+const RecordedFigures kStoppedBeforeTheStart = {
+    71, 0, 78, 78, 2, 2, {"000000000000", "100000000010", "200000000020"}};
+
+std::string PlacesAt(const CCrossingPath& path, int step)
+{
+    std::string places;
+    for (int t = 0; t < TRAVELLER_COUNT; ++t)
+        places += static_cast<char>('0' + path.GetPlaceAt(step, t));
+    return places;
+}
+
+// Checks every figure of the status and the whole best path against a record.
+// The best path must be pending for the reader, as it is after any search that
+// offered a path.
+void ExpectFigures(CSolverStatus& status, const RecordedFigures& expected)
+{
+    EXPECT_EQ(static_cast<int>(status.m_trials), expected.trials);
+    EXPECT_EQ(static_cast<int>(status.m_alternatives), expected.alternatives);
+    EXPECT_EQ(static_cast<int>(status.m_progressPos), expected.progressPos);
+    EXPECT_EQ(static_cast<int>(status.m_progressMax), expected.progressMax);
+
+    CCrossingPath best;
+    ASSERT_EQ(status.TakeBestIfChanged(best), TRUE);
+    EXPECT_EQ(best.Top(), expected.top);
+    EXPECT_EQ(best.ArrivedCount(), expected.arrived);
+    ASSERT_EQ(static_cast<int>(expected.best.size()), expected.top + 1);
+    for (int step = 0; step <= expected.top; ++step)
+        EXPECT_EQ(PlacesAt(best, step), expected.best[step]) << "step " << step;
+    EXPECT_EQ(best.GetPlaceAt(expected.top + 1, 0), PLACE_UNKNOWN);
+    // Taken once: nothing is pending any more.
+    CCrossingPath again;
+    EXPECT_EQ(status.TakeBestIfChanged(again), FALSE);
+}
+
+// Builds an arrangement from twelve place digits through the public moves:
+// whoever ends up past the start side crosses first, then the trips in
+// progress are boarded.
+CCrossingState Arrangement(const std::string& places)
+{
+    CCrossingState state;
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        if (places[t] == '2' || places[t] == '3')
+            state.Board(t, PLACE_GOING);
+    }
+    state.Land();
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        if (places[t] == '1')
+            state.Board(t, PLACE_GOING);
+        else if (places[t] == '3')
+            state.Board(t, PLACE_RETURNING);
+    }
+    return state;
+}
+
+CCrossingPath PathThrough(const std::vector<std::string>& steps)
+{
+    CCrossingPath path;
+    for (const std::string& places : steps)
+        EXPECT_EQ(path.Push(Arrangement(places)), TRUE) << places;
+    return path;
+}
+
+class RecordedResultsTest : public ::testing::Test {
+protected:
+    // The program never clears the stop request; a test that runs a search
+    // must start without one, whatever ran before it in this process.
+    void SetUp() override { g_abortEvent.ResetEvent(); }
+    void TearDown() override { g_abortEvent.ResetEvent(); }
+};
+
+TEST_F(RecordedResultsTest, CompleteSearchMatchesTheRecordInBothModes)
+{
+    for (const BOOL countAlternatives : {FALSE, TRUE}) {
+        SCOPED_TRACE(countAlternatives ? "counting alternatives" : "not counting alternatives");
+        CSolverStatus status;
+        status.m_countAlternatives = countAlternatives;
+        CSolverTask task;
+        EXPECT_EQ(task.Run(&status), 0u);
+        EXPECT_EQ(status.m_finished.load(), TRUE);
+        ExpectFigures(status, countAlternatives ? kCompleteWithAlternatives : kCompleteWithoutAlternatives);
+    }
+}
+
+TEST_F(RecordedResultsTest, StopRequestedBeforeTheStartMatchesTheRecordInBothModes)
+{
+    for (const BOOL countAlternatives : {FALSE, TRUE}) {
+        SCOPED_TRACE(countAlternatives ? "counting alternatives" : "not counting alternatives");
+        g_abortEvent.SetEvent();
+        CSolverStatus status;
+        status.m_countAlternatives = countAlternatives;
+        CSolverTask task;
+        task.Run(&status);
+        EXPECT_EQ(status.m_finished.load(), TRUE);
+        ExpectFigures(status, kStoppedBeforeTheStart);
+    }
+}
+
+// The steps called directly on paths that the search itself never builds: a
+// trip of the other direction still aboard when a boarding starts, and a side
+// that no candidate of the boarding changes already unsafe. Recorded in both
+// modes from the straightforward search.
+TEST_F(RecordedResultsTest, StepsFromUnusualArrangementsMatchTheRecord)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> path; // steps 1 and up
+        bool outbound;                 // BoardOutbound, else BoardReturn
+        RecordedFigures withoutAlternatives;
+        RecordedFigures withAlternatives;
+    };
+    const std::vector<std::string> mixedOutboundBest = {"000000000000", "100000000010", "200000000020",
+                                                        "200000000030", "201000100030", "202000200000"};
+    const std::vector<std::string> mixedReturnBest = {
+        "000000000000", "000100000000", "000200000000", "100200000010", "100300000010", "200000000020",
+        "201000100020", "202000200020", "302000200020", "002000200020", "102100200020", "202200200020",
+        "203200300020", "200200000020", "210200000021", "220200000022", "230200000022", "200200000022",
+        "210201000022", "220202000022", "230202000022", "200202000022", "210202001022", "220202002022",
+        "230202002022", "200202002022", "201202102022", "202202202022", "202302202022", "202002202022",
+        "212102202022", "222202202022", "232202202022", "202202202022", "202212212022", "202222222022",
+        "202322222022", "202022222022", "212122222022", "222222222022", "232222222022", "202222222022",
+        "212222222122", "222222222222",
+    };
+    const std::vector<std::string> initialOnly = {"000000000000"};
+    const std::vector<Case> cases = {
+        // Traveller 10 on a return trip while the outbound boarding starts.
+        {"outbound boarding with a return trip aboard",
+         {"100000000010", "200000000020", "200000000030"},
+         true,
+         {77, 0, 0, 100, 5, 3, mixedOutboundBest},
+         {77, 0, 0, 100, 5, 3, mixedOutboundBest}},
+        // Travellers 0 and 9 on the far side without 1: no outbound boarding
+        // changes that side, so every candidate is unsafe.
+        {"outbound boarding beside an unsafe far side",
+         {"100000000100", "200000000200"},
+         true,
+         {55, 0, 0, 100, 0, 0, initialOnly},
+         {55, 0, 0, 100, 0, 0, initialOnly}},
+        // Travellers 0 and 1 on the far side: traveller 3 stays with 9, 10 and
+        // 11 on the start side, which no return boarding changes.
+        {"return boarding beside an unsafe start side",
+         {"110000000000", "220000000000"},
+         false,
+         {3, 0, 0, 100, 0, 0, initialOnly},
+         {3, 0, 0, 100, 0, 0, initialOnly}},
+        // Travellers 0 and 10 on an outbound trip while traveller 3 returns: a
+        // whole search follows below the landing of both trips.
+        {"return boarding with an outbound trip aboard",
+         {"000100000000", "000200000000", "100200000010"},
+         false,
+         {267467, 0, 0, 100, 43, 12, mixedReturnBest},
+         {7664016, 3967, 0, 100, 43, 12, mixedReturnBest}},
+    };
+
+    for (const Case& c : cases) {
+        for (const BOOL countAlternatives : {FALSE, TRUE}) {
+            SCOPED_TRACE(std::string(c.name) + (countAlternatives ? ", counting alternatives" : ""));
+            CSolverStatus status;
+            status.m_countAlternatives = countAlternatives;
+            CCrossingPath path = PathThrough(c.path);
+            const std::string topBefore = PlacesAt(path, path.Top());
+            CSolverTask task;
+            if (c.outbound)
+                task.BoardOutbound(path, status);
+            else
+                task.BoardReturn(path, status);
+            // Every push of the step was undone.
+            EXPECT_EQ(path.Top(), static_cast<int>(c.path.size()));
+            EXPECT_EQ(PlacesAt(path, path.Top()), topBefore);
+            EXPECT_EQ(status.m_finished.load(), FALSE);
+            ExpectFigures(status, countAlternatives ? c.withAlternatives : c.withoutAlternatives);
+        }
+    }
+}
+
+// IsSafe over all 4^12 arrangements, summed up as the number of safe ones and a
+// running hash of their codes (traveller t at place (code >> 2t) & 3), both
+// recorded from the straightforward rules.
+TEST_F(RecordedResultsTest, SafetyOfEveryArrangementMatchesTheRecord)
+{
+    std::uint64_t safeCount = 0;
+    std::uint64_t hash = 0;
+    for (std::uint32_t code = 0; code < (1u << (2 * TRAVELLER_COUNT)); ++code) {
+        CCrossingState state;
+        for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+            if (((code >> (2 * t)) & 3u) >= PLACE_ARRIVED)
+                state.Board(t, PLACE_GOING);
+        }
+        state.Land();
+        for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+            const std::int32_t place = static_cast<std::int32_t>((code >> (2 * t)) & 3u);
+            if (place == PLACE_GOING || place == PLACE_RETURNING)
+                state.Board(t, place);
+        }
+        if (state.IsSafe()) {
+            ++safeCount;
+            hash = hash * 1000003u + code;
+        }
+    }
+    EXPECT_EQ(safeCount, 376304u);
+    EXPECT_EQ(hash, 17220621511801739842u);
+}
+
+} // namespace
