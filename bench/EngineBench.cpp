@@ -1,0 +1,210 @@
+// Benchmarks of the puzzle engine: the complete search in both modes, and the
+// operations it spends its time in. Not part of the tests; see bench/README.md.
+
+#include "engine/AbortEvent.h"
+#include "engine/CrossingPath.h"
+#include "engine/CrossingState.h"
+#include "engine/SolverStatus.h"
+#include "engine/SolverTask.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Arrangements pushed onto the path in one complete run (accepted boardings
+// and landings: the nodes of the search tree), counted once by a counting
+// build of the search. Fixed by the puzzle, like the trial count.
+constexpr double kNodesWithoutAlternatives = 393390;
+constexpr double kNodesWithAlternatives = 16065728;
+
+// The shortest path that the search finds, as twelve place digits per step.
+const char* const kShortestPath[] = {
+    "000000000000", "100000000010", "200000000020", "300000000020", "000000000020", "100100000020",
+    "200200000020", "200300000020", "200000000020", "201000100020", "202000200020", "302000200020",
+    "002000200020", "102100200020", "202200200020", "203200300020", "200200000020", "210200000021",
+    "220200000022", "230200000022", "200200000022", "210201000022", "220202000022", "230202000022",
+    "200202000022", "210202001022", "220202002022", "230202002022", "200202002022", "201202102022",
+    "202202202022", "202302202022", "202002202022", "212102202022", "222202202022", "232202202022",
+    "202202202022", "202212212022", "202222222022", "202322222022", "202022222022", "212122222022",
+    "222222222022", "232222222022", "202222222022", "212222222122", "222222222222",
+};
+constexpr int kShortestTop = static_cast<int>(std::size(kShortestPath)) - 1;
+
+// Builds an arrangement from twelve place digits through the public moves.
+CCrossingState Arrangement(const std::string& places)
+{
+    CCrossingState state;
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        if (places[t] == '2' || places[t] == '3')
+            state.Board(t, PLACE_GOING);
+    }
+    state.Land();
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        if (places[t] == '1')
+            state.Board(t, PLACE_GOING);
+        else if (places[t] == '3')
+            state.Board(t, PLACE_RETURNING);
+    }
+    return state;
+}
+
+// The shortest path up to and including step top.
+CCrossingPath ShortestPathUpTo(int top)
+{
+    CCrossingPath path;
+    for (int step = 1; step <= top; ++step)
+        path.Push(Arrangement(kShortestPath[step]));
+    return path;
+}
+
+void CompleteSearch(benchmark::State& state)
+{
+    const BOOL countAlternatives = state.range(0) != 0 ? TRUE : FALSE;
+    int trials = 0;
+    for (auto _ : state) {
+        // The program never clears the stop request; a benchmark may.
+        g_abortEvent.ResetEvent();
+        CSolverStatus status;
+        status.m_countAlternatives = countAlternatives;
+        CSolverTask task;
+        task.Run(&status);
+        trials = status.m_trials;
+        benchmark::DoNotOptimize(trials);
+        if (!status.m_finished.load()) {
+            state.SkipWithError("the search did not finish");
+            break;
+        }
+    }
+    const double nodes = countAlternatives ? kNodesWithAlternatives : kNodesWithoutAlternatives;
+    state.counters["nodes"] = benchmark::Counter(nodes, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["trials"] = benchmark::Counter(trials, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(CompleteSearch)->ArgName("alternatives")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Every boarding candidate of the shortest path's steps: each landed
+// arrangement with every traveller alone and every pair boarded from the side
+// the next trip leaves. Mostly unsafe, as in the search.
+std::vector<CCrossingState> BoardingCandidates()
+{
+    std::vector<CCrossingState> candidates;
+    for (int step = 0; step < kShortestTop; step += 2) {
+        const CCrossingState landed = Arrangement(kShortestPath[step]);
+        const int action = step % STEPS_PER_ROUND_TRIP == 0 ? PLACE_GOING : PLACE_RETURNING;
+        for (int i = 0; i < TRAVELLER_COUNT; ++i) {
+            for (int j = i; j < TRAVELLER_COUNT; ++j) {
+                CCrossingState candidate = landed;
+                if (candidate.Board(i, action) && (j == i || candidate.Board(j, action)))
+                    candidates.push_back(candidate);
+            }
+        }
+    }
+    return candidates;
+}
+
+void IsSafe(benchmark::State& state)
+{
+    const std::vector<CCrossingState> candidates = BoardingCandidates();
+    int safe = 0;
+    for (const CCrossingState& candidate : candidates)
+        safe += candidate.IsSafe();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(candidates[next].IsSafe());
+        if (++next == candidates.size())
+            next = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["safe_share"] = static_cast<double>(safe) / static_cast<double>(candidates.size());
+}
+BENCHMARK(IsSafe);
+
+// A path of 97 arrangements (top 96) whose arrangements all differ from the
+// candidate, so that the push compares it with all 24 earlier arrangements of
+// its phase. Argument 0: they differ from it in the first travellers, as most
+// do in the search; argument 1: only in the last ones, the slowest case.
+void PushOnDeepPath(benchmark::State& state)
+{
+    const bool differLate = state.range(0) != 0;
+    auto places = [differLate](int code) {
+        // code in base 4 over five travellers, at the start or at the end.
+        std::string digits(TRAVELLER_COUNT, '0');
+        for (int k = 0; k < 5; ++k) {
+            const int t = differLate ? TRAVELLER_COUNT - 1 - k : k;
+            digits[t] = static_cast<char>('0' + (code >> (2 * k)) % 4);
+        }
+        return digits;
+    };
+    CCrossingPath path;
+    for (int step = 1; step <= 96; ++step) {
+        if (!path.Push(Arrangement(places(step)))) {
+            state.SkipWithError("could not build the path");
+            return;
+        }
+    }
+    const CCrossingState candidate = Arrangement(places(1000));
+    for (auto _ : state) {
+        if (!path.Push(candidate)) {
+            state.SkipWithError("the candidate was refused");
+            break;
+        }
+        path.Pop();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(PushOnDeepPath)->ArgName("differ_late")->Arg(0)->Arg(1);
+
+// Offers after the best is complete, as nearly every offer of the search is.
+// Argument kind 0: an incomplete path that the bound judges; 1: a complete path
+// as long as the best, an alternative. Argument alternatives: the mode.
+void OfferPath(benchmark::State& state)
+{
+    const bool complete = state.range(0) != 0;
+    CSolverStatus status;
+    status.m_countAlternatives = state.range(1) != 0 ? TRUE : FALSE;
+    status.OfferPath(ShortestPathUpTo(kShortestTop));
+    const CCrossingPath offered = ShortestPathUpTo(complete ? kShortestTop : 34);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(status.OfferPath(offered));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(OfferPath)->ArgNames({"kind", "alternatives"})->ArgsProduct({{0, 1}, {0, 1}});
+
+// The dialog's copy of the best path. Argument 0: nothing changed since the
+// last copy (every timer tick but a few); 1: the best changed, so the whole path
+// is copied.
+void TakeBestIfChanged(benchmark::State& state)
+{
+    const bool changed = state.range(0) != 0;
+    // Fresh statuses have their best pending; a pool of them keeps the copies
+    // cheap to prepare.
+    constexpr int kPool = 64;
+    auto pool = std::make_unique<CSolverStatus[]>(kPool);
+    int next = 0;
+    CCrossingPath out;
+    if (!changed)
+        pool[0].TakeBestIfChanged(out);
+    for (auto _ : state) {
+        if (!changed) {
+            benchmark::DoNotOptimize(pool[0].TakeBestIfChanged(out));
+            continue;
+        }
+        if (next == kPool) {
+            state.PauseTiming();
+            pool = std::make_unique<CSolverStatus[]>(kPool);
+            next = 0;
+            state.ResumeTiming();
+        }
+        benchmark::DoNotOptimize(pool[next++].TakeBestIfChanged(out));
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(TakeBestIfChanged)->ArgName("changed")->Arg(0)->Arg(1);
+
+} // namespace
+
+BENCHMARK_MAIN();
