@@ -33,6 +33,61 @@ public:
     const CCrossingState& Current() const { return m_states[m_top]; }
 
 private:
+    // The search keeps a compact copy of the path's arrangements, looks for
+    // repetitions there and then builds each new arrangement in place.
+    friend class CSolverTask;
+
+    // Pushes a copy of the current arrangement and returns it, to be made into
+    // the next arrangement where it lies. The caller has made sure that the
+    // path has room and that the result repeats no earlier arrangement of its
+    // phase.
+    CCrossingState& PushCopyOfCurrent();
+
     CCrossingState m_states[PATH_CAPACITY];
     std::int32_t m_top;
 };
+
+inline BOOL CCrossingPath::Push(const CCrossingState& candidate)
+{
+    if (m_top >= PATH_CAPACITY - 1)
+        return FALSE;
+    // Only the earlier arrangements of the new step's phase can repeat it.
+    for (int k = (m_top + 1) % STEPS_PER_ROUND_TRIP; k < m_top; k += STEPS_PER_ROUND_TRIP) {
+        if (m_states[k].Equals(candidate))
+            return FALSE;
+    }
+    ++m_top;
+    m_states[m_top] = candidate;
+    return TRUE;
+}
+
+inline CCrossingState& CCrossingPath::PushCopyOfCurrent()
+{
+    ++m_top;
+    m_states[m_top] = m_states[m_top - 1];
+    return m_states[m_top];
+}
+
+inline BOOL CCrossingPath::Pop()
+{
+    if (m_top < 1)
+        return FALSE;
+    --m_top;
+    return TRUE;
+}
+
+inline int CCrossingPath::ArrivedCount() const
+{
+    return m_states[m_top].CountAt(PLACE_ARRIVED);
+}
+
+inline BOOL CCrossingPath::IsProgressing() const
+{
+    const int arrived = ArrivedCount();
+    if (arrived >= TRAVELLER_COUNT)
+        return FALSE;
+    constexpr int window = 2 * STEPS_PER_ROUND_TRIP;
+    if (m_top < window)
+        return TRUE;
+    return arrived > m_states[m_top - window].CountAt(PLACE_ARRIVED) ? TRUE : FALSE;
+}

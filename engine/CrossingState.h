@@ -3,7 +3,11 @@
 
 #include "platform/Types.h"
 
+#include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 // Where a traveller is. Travellers with equal places are together; the group
 // aboard a trip is a group of its own, apart from both sides.
@@ -13,15 +17,78 @@ inline constexpr std::int32_t PLACE_ARRIVED = 2;   // far side
 inline constexpr std::int32_t PLACE_RETURNING = 3; // aboard a return trip
 inline constexpr std::int32_t PLACE_UNKNOWN = 4;   // only answered for an index out of range
 
+// The places a traveller can be at: PLACE_START to PLACE_RETURNING.
+inline constexpr int PLACE_COUNT = 4;
+
 inline constexpr int TRAVELLER_COUNT = 12;
 // Travellers 0 to 4 can operate a trip; the others never travel alone.
 inline constexpr int OPERATOR_COUNT = 5;
+
+// A set of travellers, bit t standing for traveller t: for instance the group
+// of those who share one place.
+using TravellerSet = std::uint32_t;
+
+inline constexpr TravellerSet TravellerBit(int traveller)
+{
+    return TravellerSet{1} << traveller;
+}
+
+inline constexpr TravellerSet OPERATORS = TravellerBit(OPERATOR_COUNT) - 1;
+// The number of different sets of travellers.
+inline constexpr std::size_t TRAVELLER_SET_COUNT = std::size_t{1} << TRAVELLER_COUNT;
+
+// The safety rules but the first each speak of the travellers who share one
+// place: a rule is broken or kept inside one group, whatever the other places
+// hold. This says whether a group, alone at some place, breaks none of them.
+constexpr bool IsSafeGroup(TravellerSet group)
+{
+    auto with = [group](int traveller) { return (group & TravellerBit(traveller)) != 0; };
+    const bool company = std::popcount(group) > 1;
+
+    // 2. and 3. Travellers 0 and 1 each guard against one of 9 and 10.
+    if (with(0) && !with(1) && with(9))
+        return false;
+    if (with(1) && !with(0) && with(10))
+        return false;
+
+    // 4. Traveller 3 without 0 or 1 must keep away from 9, 10 and 11.
+    if (with(3) && !with(0) && !with(1) && (with(9) || with(10) || with(11)))
+        return false;
+
+    // 5. Traveller 4 stays with 3 or with 7.
+    if (with(4) && !with(3) && !with(7))
+        return false;
+
+    // 6. Traveller 7 without 3 or 4 must be alone.
+    if (with(7) && !with(3) && !with(4) && company)
+        return false;
+
+    // 7. Traveller 6 without 2 must be alone.
+    if (with(6) && !with(2) && company)
+        return false;
+
+    // 8. and 9. Travellers 9 and 10 without 0 or 1 must keep away from 11.
+    if (with(9) && !with(0) && !with(1) && with(11))
+        return false;
+    if (with(10) && !with(0) && !with(1) && with(11))
+        return false;
+
+    return true;
+}
+
+// IsSafeGroup of every possible group, worked out once, when compiling.
+inline constexpr std::array<bool, TRAVELLER_SET_COUNT> SAFE_GROUPS = [] {
+    std::array<bool, TRAVELLER_SET_COUNT> safe{};
+    for (TravellerSet group = 0; group < TRAVELLER_SET_COUNT; ++group)
+        safe[group] = IsSafeGroup(group);
+    return safe;
+}();
 
 class CCrossingState {
 public:
     CCrossingState();
     CCrossingState(const CCrossingState&) = default;
-    CCrossingState& operator=(const CCrossingState&) = default;
+    CCrossingState& operator=(const CCrossingState& other);
     virtual ~CCrossingState() = default;
 
     // Puts a traveller aboard: PLACE_GOING from the start side, PLACE_RETURNING
@@ -40,8 +107,101 @@ public:
     int GetPlace(int traveller) const;
 
 private:
-    BOOL Together(int a, int b) const { return m_place[a] == m_place[b]; }
-    BOOL HasCompany(int traveller) const { return CountAt(m_place[traveller]) > 1; }
+    static bool IsTraveller(int traveller) { return traveller >= 0 && traveller < TRAVELLER_COUNT; }
 
     std::int32_t m_place[TRAVELLER_COUNT];
 };
+
+// The operations below run for every candidate of the search, so they are
+// defined here where every caller can inline them.
+
+inline CCrossingState& CCrossingState::operator=(const CCrossingState& other)
+{
+    // Place by place: the compiler's own copy of the array goes through
+    // memmove, since it cannot rule out overlap, while this loop becomes a few
+    // wide moves.
+    for (int t = 0; t < TRAVELLER_COUNT; ++t)
+        m_place[t] = other.m_place[t];
+    return *this;
+}
+
+inline BOOL CCrossingState::Board(int traveller, int action)
+{
+    if (!IsTraveller(traveller))
+        return FALSE;
+    const bool allowed = (action == PLACE_GOING && m_place[traveller] == PLACE_START) ||
+                         (action == PLACE_RETURNING && m_place[traveller] == PLACE_ARRIVED);
+    if (!allowed)
+        return FALSE;
+    m_place[traveller] = action;
+    return TRUE;
+}
+
+inline void CCrossingState::Land()
+{
+    // The places follow one another round a cycle: PLACE_START, PLACE_GOING,
+    // PLACE_ARRIVED, PLACE_RETURNING and PLACE_START again, and landing moves
+    // everybody aboard one place on. Those aboard are at the odd places, so
+    // adding place & 1 moves exactly them. Written as arithmetic on every
+    // place, the twelve are treated at once.
+    for (std::int32_t& place : m_place)
+        place = static_cast<std::int32_t>(static_cast<std::uint32_t>(place + (place & 1)) % PLACE_COUNT);
+}
+
+inline int CCrossingState::GetPlace(int traveller) const
+{
+    return IsTraveller(traveller) ? m_place[traveller] : PLACE_UNKNOWN;
+}
+
+// The travellers at each place of an arrangement, indexed by place. Read
+// as two sets, those aboard (the odd places) and those across (the places from
+// PLACE_ARRIVED on), each place's group is where the two sets meet.
+inline std::array<TravellerSet, PLACE_COUNT> GroupsOf(const CCrossingState& state)
+{
+    TravellerSet aboard = 0;
+    TravellerSet across = 0;
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        const auto place = static_cast<TravellerSet>(state.GetPlace(t));
+        aboard |= (place & 1) << t;
+        across |= (place >> 1 & 1) << t;
+    }
+    const TravellerSet everybody = TravellerBit(TRAVELLER_COUNT) - 1;
+    std::array<TravellerSet, PLACE_COUNT> groups{};
+    groups[PLACE_START] = everybody & ~(aboard | across);
+    groups[PLACE_GOING] = aboard & ~across;
+    groups[PLACE_ARRIVED] = across & ~aboard;
+    groups[PLACE_RETURNING] = aboard & across;
+    return groups;
+}
+
+inline BOOL CCrossingState::IsSafe() const
+{
+    const std::array<TravellerSet, PLACE_COUNT> groups = GroupsOf(*this);
+
+    // 1. Somebody aboard needs an operator aboard (either direction counts).
+    const TravellerSet aboard = groups[PLACE_GOING] | groups[PLACE_RETURNING];
+    if (aboard != 0 && (aboard & OPERATORS) == 0)
+        return FALSE;
+
+    // 2. to 9. Every group, the one aboard included, keeps the other rules.
+    for (TravellerSet group : groups) {
+        if (!SAFE_GROUPS[group])
+            return FALSE;
+    }
+    return TRUE;
+}
+
+inline int CCrossingState::CountAt(int place) const
+{
+    int count = 0;
+    for (std::int32_t p : m_place) {
+        if (p == place)
+            ++count;
+    }
+    return count;
+}
+
+inline BOOL CCrossingState::Equals(const CCrossingState& other) const
+{
+    return std::memcmp(m_place, other.m_place, sizeof m_place) == 0 ? TRUE : FALSE;
+}

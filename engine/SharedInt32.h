@@ -21,7 +21,11 @@ public:
     }
 
     // Only the single writer increments, so a load and a store suffice.
-    void Increment() { m_value.store(m_value.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed); }
+    void Increment() { Add(1); }
+    void Add(std::int32_t amount)
+    {
+        m_value.store(m_value.load(std::memory_order_relaxed) + amount, std::memory_order_relaxed);
+    }
 
 private:
     std::atomic<std::int32_t> m_value;

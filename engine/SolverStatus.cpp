@@ -35,38 +35,15 @@ void CSolverStatus::MarkFinished()
 BOOL CSolverStatus::OfferPath(const CCrossingPath& current)
 {
     m_lastClock = MillisecondClock();
+    int bestArrived = m_best.ArrivedCount();
+    return JudgeOffer(current, current.ArrivedCount(), bestArrived);
+}
 
-    const int bestArrived = m_best.ArrivedCount();
-    const int bestTop = m_best.Top();
-    const int curArrived = current.ArrivedCount();
-    const int curTop = current.Top();
-
-    const bool better = curArrived > bestArrived || (curArrived == bestArrived && curTop < bestTop);
-    if (better) {
-        {
-            CSingleLock guard(m_lock);
-            m_best = current;
-            m_bestChanged = TRUE;
-        }
-        m_alternatives = 0;
-        return TRUE;
-    }
-
-    if (curArrived == TRAVELLER_COUNT) {
-        if (m_countAlternatives && curTop == bestTop)
-            m_alternatives.Increment();
-        return FALSE;
-    }
-
-    // Until a complete path is known there is nothing to bound against.
-    if (bestArrived < TRAVELLER_COUNT)
-        return TRUE;
-
-    // Each missing traveller needs at least one more round trip.
-    const int bound = curTop + STEPS_PER_ROUND_TRIP * (TRAVELLER_COUNT - curArrived);
-    if (bound < bestTop || (m_countAlternatives && bound == bestTop))
-        return TRUE;
-    return FALSE;
+void CSolverStatus::StoreBest(const CCrossingPath& current)
+{
+    CSingleLock guard(m_lock);
+    m_best = current;
+    m_bestChanged = TRUE;
 }
 
 BOOL CSolverStatus::TakeBestIfChanged(CCrossingPath& out)

@@ -43,9 +43,50 @@ public:
     CSharedInt32 m_lastClock{0};
 
 private:
+    // The search offers millions of paths: it reads the clock for one offer
+    // in so many only and has the rest judged alone (see CSolverTask).
+    friend class CSolverTask;
+
+    // OfferPath but for the clock. curArrived is current.ArrivedCount() and
+    // bestArrived m_best.ArrivedCount(), which the search keeps without
+    // counting: when current becomes the best, bestArrived becomes curArrived.
+    BOOL JudgeOffer(const CCrossingPath& current, int curArrived, int& bestArrived);
+    // Makes current the best, under the lock.
+    void StoreBest(const CCrossingPath& current);
+
     // Both only under m_lock, but for the search's own reads of m_best: it is
     // the only writer.
     BOOL m_bestChanged = TRUE;
     CCrossingPath m_best;
     CCriticalSection m_lock;
 };
+
+inline BOOL CSolverStatus::JudgeOffer(const CCrossingPath& current, int curArrived, int& bestArrived)
+{
+    const int bestTop = m_best.Top();
+    const int curTop = current.Top();
+
+    const bool better = curArrived > bestArrived || (curArrived == bestArrived && curTop < bestTop);
+    if (better) {
+        StoreBest(current);
+        bestArrived = curArrived;
+        m_alternatives = 0;
+        return TRUE;
+    }
+
+    if (curArrived == TRAVELLER_COUNT) {
+        if (m_countAlternatives && curTop == bestTop)
+            m_alternatives.Increment();
+        return FALSE;
+    }
+
+    // Until a complete path is known there is nothing to bound against.
+    if (bestArrived < TRAVELLER_COUNT)
+        return TRUE;
+
+    // Each missing traveller needs at least one more round trip.
+    const int bound = curTop + STEPS_PER_ROUND_TRIP * (TRAVELLER_COUNT - curArrived);
+    if (bound < bestTop || (m_countAlternatives && bound == bestTop))
+        return TRUE;
+    return FALSE;
+}
