@@ -23,5 +23,18 @@ public:
     void BoardOutbound(CCrossingPath& path, CSolverStatus& status);
 
 private:
-    void BoardTrip(CCrossingPath& path, CSolverStatus& status, int action);
+    // What one search works on: the path and the status, with a compact copy
+    // of the path's arrangements kept beside it (see SolverTask.cpp).
+    class CWalk;
+
+    // The same steps on a walk; each step above starts a walk on its path.
+    static void SearchFirstTrips(CWalk& walk);
+    static void LandOutbound(CWalk& walk);
+    static void BoardReturn(CWalk& walk);
+    static void LandReturn(CWalk& walk);
+    static void BoardOutbound(CWalk& walk);
+    // BoardOutbound and BoardReturn: Action is PLACE_GOING or PLACE_RETURNING.
+    template <int Action>
+    static void BoardTrip(CWalk& walk);
+    static void BoardEachCandidate(CWalk& walk, int action);
 };
