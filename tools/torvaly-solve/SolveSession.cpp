@@ -46,5 +46,9 @@ int RunSolveSession(bool countAlternatives, std::ostream& out, std::FILE* progre
 
     WriteResultReport(out, shown, status);
     out.flush();
+    // A Ctrl-C caught during the last poll, after the search ended by itself,
+    // still counts: the user asked to stop.
+    if (stoppedBy == 0)
+        stoppedBy = PendingStopSignal();
     return stoppedBy != 0 ? 128 + stoppedBy : 0;
 }

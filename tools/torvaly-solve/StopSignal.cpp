@@ -1,14 +1,19 @@
 #include "StopSignal.h"
 
+#include <atomic>
 #include <csignal>
 
 namespace {
 
-volatile std::sig_atomic_t g_stopSignal = 0;
+// The kernel may run the handler on any thread, the worker's included, so
+// the flag is a lock-free atomic rather than a volatile sig_atomic_t, which
+// only serves a handler running on the reading thread.
+std::atomic<int> g_stopSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler may only touch a lock-free atomic");
 
 extern "C" void OnStopSignal(int signal)
 {
-    g_stopSignal = signal;
+    g_stopSignal.store(signal, std::memory_order_relaxed);
 }
 
 } // namespace
@@ -25,5 +30,5 @@ void InstallStopHandlers()
 
 int PendingStopSignal()
 {
-    return g_stopSignal;
+    return g_stopSignal.load(std::memory_order_relaxed);
 }
