@@ -1,6 +1,7 @@
 // Benchmarks of the puzzle engine: the complete search in both modes, and the
 // operations it spends its time in. Not part of the tests; see bench/README.md.
 
+#include "Arrangement.h"
 #include "engine/AbortEvent.h"
 #include "engine/CrossingPath.h"
 #include "engine/CrossingState.h"
@@ -34,30 +35,13 @@ const char* const kShortestPath[] = {
 };
 constexpr int kShortestTop = static_cast<int>(std::size(kShortestPath)) - 1;
 
-// Builds an arrangement from twelve place digits through the public moves.
-CCrossingState Arrangement(const std::string& places)
-{
-    CCrossingState state;
-    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
-        if (places[t] == '2' || places[t] == '3')
-            state.Board(t, PLACE_GOING);
-    }
-    state.Land();
-    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
-        if (places[t] == '1')
-            state.Board(t, PLACE_GOING);
-        else if (places[t] == '3')
-            state.Board(t, PLACE_RETURNING);
-    }
-    return state;
-}
 
 // The shortest path up to and including step top.
 CCrossingPath ShortestPathUpTo(int top)
 {
     CCrossingPath path;
     for (int step = 1; step <= top; ++step)
-        path.Push(Arrangement(kShortestPath[step]));
+        path.Push(MakeArrangement(kShortestPath[step]));
     return path;
 }
 
@@ -92,7 +76,7 @@ std::vector<CCrossingState> BoardingCandidates()
 {
     std::vector<CCrossingState> candidates;
     for (int step = 0; step < kShortestTop; step += 2) {
-        const CCrossingState landed = Arrangement(kShortestPath[step]);
+        const CCrossingState landed = MakeArrangement(kShortestPath[step]);
         const int action = step % STEPS_PER_ROUND_TRIP == 0 ? PLACE_GOING : PLACE_RETURNING;
         for (int i = 0; i < TRAVELLER_COUNT; ++i) {
             for (int j = i; j < TRAVELLER_COUNT; ++j) {
@@ -140,12 +124,12 @@ void PushOnDeepPath(benchmark::State& state)
     };
     CCrossingPath path;
     for (int step = 1; step <= 96; ++step) {
-        if (!path.Push(Arrangement(places(step)))) {
+        if (!path.Push(MakeArrangement(places(step)))) {
             state.SkipWithError("could not build the path");
             return;
         }
     }
-    const CCrossingState candidate = Arrangement(places(1000));
+    const CCrossingState candidate = MakeArrangement(places(1000));
     for (auto _ : state) {
         if (!path.Push(candidate)) {
             state.SkipWithError("the candidate was refused");

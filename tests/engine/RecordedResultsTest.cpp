@@ -6,6 +6,7 @@
 // place. The recorded values are data from that older search, not from the code
 // under test.
 
+#include "Arrangement.h"
 #include "engine/AbortEvent.h"
 #include "engine/CrossingPath.h"
 #include "engine/CrossingState.h"
@@ -84,31 +85,12 @@ void ExpectFigures(CSolverStatus& status, const RecordedFigures& expected)
     EXPECT_EQ(status.TakeBestIfChanged(again), FALSE);
 }
 
-// Builds an arrangement from twelve place digits through the public moves:
-// whoever ends up past the start side crosses first, then the trips in
-// progress are boarded.
-CCrossingState Arrangement(const std::string& places)
-{
-    CCrossingState state;
-    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
-        if (places[t] == '2' || places[t] == '3')
-            state.Board(t, PLACE_GOING);
-    }
-    state.Land();
-    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
-        if (places[t] == '1')
-            state.Board(t, PLACE_GOING);
-        else if (places[t] == '3')
-            state.Board(t, PLACE_RETURNING);
-    }
-    return state;
-}
 
 CCrossingPath PathThrough(const std::vector<std::string>& steps)
 {
     CCrossingPath path;
     for (const std::string& places : steps)
-        EXPECT_EQ(path.Push(Arrangement(places)), TRUE) << places;
+        EXPECT_EQ(path.Push(MakeArrangement(places)), TRUE) << places;
     return path;
 }
 
