@@ -2,6 +2,7 @@
 // operations it spends its time in. Not part of the tests; see bench/README.md.
 
 #include "Arrangement.h"
+#include "RecordedShortestPath.h"
 #include "engine/AbortEvent.h"
 #include "engine/CrossingPath.h"
 #include "engine/CrossingState.h"
@@ -22,17 +23,8 @@ namespace {
 constexpr double kNodesWithoutAlternatives = 393390;
 constexpr double kNodesWithAlternatives = 16065728;
 
-// The shortest path that the search finds, as twelve place digits per step.
-const char* const kShortestPath[] = {
-    "000000000000", "100000000010", "200000000020", "300000000020", "000000000020", "100100000020",
-    "200200000020", "200300000020", "200000000020", "201000100020", "202000200020", "302000200020",
-    "002000200020", "102100200020", "202200200020", "203200300020", "200200000020", "210200000021",
-    "220200000022", "230200000022", "200200000022", "210201000022", "220202000022", "230202000022",
-    "200202000022", "210202001022", "220202002022", "230202002022", "200202002022", "201202102022",
-    "202202202022", "202302202022", "202002202022", "212102202022", "222202202022", "232202202022",
-    "202202202022", "202212212022", "202222222022", "202322222022", "202022222022", "212122222022",
-    "222222222022", "232222222022", "202222222022", "212222222122", "222222222222",
-};
+// The shortest path that the search finds.
+const auto& kShortestPath = kRecordedShortestPath;
 constexpr int kShortestTop = static_cast<int>(std::size(kShortestPath)) - 1;
 
 
