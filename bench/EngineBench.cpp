@@ -27,7 +27,6 @@ constexpr double kNodesWithAlternatives = 16065728;
 const auto& kShortestPath = kRecordedShortestPath;
 constexpr int kShortestTop = static_cast<int>(std::size(kShortestPath)) - 1;
 
-
 // The shortest path up to and including step top.
 CCrossingPath ShortestPathUpTo(int top)
 {

@@ -238,8 +238,7 @@ private:
     // Pushes the arrangement with the given code, made in place by make from
     // a copy of the current one, unless the path is full or the arrangement
     // repeats an earlier one of its phase: CCrossingPath::Push.
-    template <typename Make>
-    bool PushUnlessRepeated(ArrangementCode code, Make make)
+    template <typename Make> bool PushUnlessRepeated(ArrangementCode code, Make make)
     {
         const std::size_t next = static_cast<std::size_t>(m_path.Top()) + 1;
         const std::size_t tally = TallyOf(next, code);
@@ -407,8 +406,7 @@ void CSolverTask::BoardOutbound(CWalk& walk)
 
 // One boarding step: every traveller alone, then every pair, from the side the
 // trip leaves. The stop request is looked at here only, on entry.
-template <int Action>
-void CSolverTask::BoardTrip(CWalk& walk)
+template <int Action> void CSolverTask::BoardTrip(CWalk& walk)
 {
     if (g_abortEvent.Lock(0))
         return;

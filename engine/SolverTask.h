@@ -34,7 +34,6 @@ private:
     static void LandReturn(CWalk& walk);
     static void BoardOutbound(CWalk& walk);
     // BoardOutbound and BoardReturn: Action is PLACE_GOING or PLACE_RETURNING.
-    template <int Action>
-    static void BoardTrip(CWalk& walk);
+    template <int Action> static void BoardTrip(CWalk& walk);
     static void BoardEachCandidate(CWalk& walk, int action);
 };

@@ -8,8 +8,8 @@
 namespace {
 
 const char* const kColumnHeaders[RESULT_COLUMN_COUNT] = {
-    "phase", "Ovrin", "Dastel", "Korrim", "Pellam", "Quen", "Murtz",
-    "Sabbel", "Tovic", "Gummel", "Hesk", "Nolby", "Yarrit",
+    "phase",  "Ovrin", "Dastel", "Korrim", "Pellam", "Quen",   "Murtz",
+    "Sabbel", "Tovic", "Gummel", "Hesk",   "Nolby",  "Yarrit",
 };
 
 // Indexed by place value.

@@ -62,12 +62,30 @@ void* AllocateAlignedOrThrow(std::size_t size, std::align_val_t alignment)
 
 } // namespace
 
-void* operator new(std::size_t size) { return AllocateOrThrow(size); }
-void* operator new[](std::size_t size) { return AllocateOrThrow(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return CountedAllocate(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return CountedAllocate(size); }
-void* operator new(std::size_t size, std::align_val_t alignment) { return AllocateAlignedOrThrow(size, alignment); }
-void* operator new[](std::size_t size, std::align_val_t alignment) { return AllocateAlignedOrThrow(size, alignment); }
+void* operator new(std::size_t size)
+{
+    return AllocateOrThrow(size);
+}
+void* operator new[](std::size_t size)
+{
+    return AllocateOrThrow(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return CountedAllocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    return CountedAllocate(size);
+}
+void* operator new(std::size_t size, std::align_val_t alignment)
+{
+    return AllocateAlignedOrThrow(size, alignment);
+}
+void* operator new[](std::size_t size, std::align_val_t alignment)
+{
+    return AllocateAlignedOrThrow(size, alignment);
+}
 void* operator new(std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept
 {
     return CountedAllocateAligned(size, alignment);
@@ -77,18 +95,54 @@ void* operator new[](std::size_t size, std::align_val_t alignment, const std::no
     return CountedAllocateAligned(size, alignment);
 }
 
-void operator delete(void* block) noexcept { CountedFree(block); }
-void operator delete[](void* block) noexcept { CountedFree(block); }
-void operator delete(void* block, std::size_t) noexcept { CountedFree(block); }
-void operator delete[](void* block, std::size_t) noexcept { CountedFree(block); }
-void operator delete(void* block, const std::nothrow_t&) noexcept { CountedFree(block); }
-void operator delete[](void* block, const std::nothrow_t&) noexcept { CountedFree(block); }
-void operator delete(void* block, std::align_val_t) noexcept { CountedFree(block); }
-void operator delete[](void* block, std::align_val_t) noexcept { CountedFree(block); }
-void operator delete(void* block, std::size_t, std::align_val_t) noexcept { CountedFree(block); }
-void operator delete[](void* block, std::size_t, std::align_val_t) noexcept { CountedFree(block); }
-void operator delete(void* block, std::align_val_t, const std::nothrow_t&) noexcept { CountedFree(block); }
-void operator delete[](void* block, std::align_val_t, const std::nothrow_t&) noexcept { CountedFree(block); }
+void operator delete(void* block) noexcept
+{
+    CountedFree(block);
+}
+void operator delete[](void* block) noexcept
+{
+    CountedFree(block);
+}
+void operator delete(void* block, std::size_t) noexcept
+{
+    CountedFree(block);
+}
+void operator delete[](void* block, std::size_t) noexcept
+{
+    CountedFree(block);
+}
+void operator delete(void* block, const std::nothrow_t&) noexcept
+{
+    CountedFree(block);
+}
+void operator delete[](void* block, const std::nothrow_t&) noexcept
+{
+    CountedFree(block);
+}
+void operator delete(void* block, std::align_val_t) noexcept
+{
+    CountedFree(block);
+}
+void operator delete[](void* block, std::align_val_t) noexcept
+{
+    CountedFree(block);
+}
+void operator delete(void* block, std::size_t, std::align_val_t) noexcept
+{
+    CountedFree(block);
+}
+void operator delete[](void* block, std::size_t, std::align_val_t) noexcept
+{
+    CountedFree(block);
+}
+void operator delete(void* block, std::align_val_t, const std::nothrow_t&) noexcept
+{
+    CountedFree(block);
+}
+void operator delete[](void* block, std::align_val_t, const std::nothrow_t&) noexcept
+{
+    CountedFree(block);
+}
 
 namespace {
 

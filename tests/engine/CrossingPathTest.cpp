@@ -1,5 +1,5 @@
-#include "Arrangement.h"
 #include "engine/CrossingPath.h"
+#include "Arrangement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "RunProcess.h"
 
 #include <cstdio>
-#include <fcntl.h>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <spawn.h>
 #include <sstream>
