@@ -34,8 +34,16 @@ inline constexpr TravellerSet TravellerBit(int traveller)
 }
 
 inline constexpr TravellerSet OPERATORS = TravellerBit(OPERATOR_COUNT) - 1;
+inline constexpr TravellerSet ALL_TRAVELLERS = TravellerBit(TRAVELLER_COUNT) - 1;
 // The number of different sets of travellers.
 inline constexpr std::size_t TRAVELLER_SET_COUNT = std::size_t{1} << TRAVELLER_COUNT;
+
+// Rule 1 of the safety rules: whoever is aboard, in either direction, needs an
+// operator aboard.
+constexpr bool IsOperated(TravellerSet aboard)
+{
+    return aboard == 0 || (aboard & OPERATORS) != 0;
+}
 
 // The safety rules but the first each speak of the travellers who share one
 // place: a rule is broken or kept inside one group, whatever the other places
@@ -153,23 +161,78 @@ inline int CCrossingState::GetPlace(int traveller) const
     return IsTraveller(traveller) ? m_place[traveller] : PLACE_UNKNOWN;
 }
 
-// The travellers at each place of an arrangement, indexed by place. Read
-// as two sets, those aboard (the odd places) and those across (the places from
-// PLACE_ARRIVED on), each place's group is where the two sets meet.
+// An arrangement packed into one number, made of two sets of travellers:
+// those aboard (PLACE_GOING or PLACE_RETURNING) in the low twelve bits, and
+// those across (PLACE_ARRIVED or PLACE_RETURNING) in the twelve bits above.
+// The start side is in neither set and the far side in "across" only, so equal
+// codes mean equal arrangements, and boarding and landing are set operations.
+using ArrangementCode = std::uint32_t;
+
+constexpr TravellerSet AboardIn(ArrangementCode code)
+{
+    return code & ALL_TRAVELLERS;
+}
+
+constexpr TravellerSet AcrossIn(ArrangementCode code)
+{
+    return code >> TRAVELLER_COUNT;
+}
+
+constexpr ArrangementCode MakeCode(TravellerSet aboard, TravellerSet across)
+{
+    return aboard | across << TRAVELLER_COUNT;
+}
+
+constexpr TravellerSet AtStartSide(ArrangementCode code)
+{
+    return ALL_TRAVELLERS & ~(AboardIn(code) | AcrossIn(code));
+}
+
+constexpr TravellerSet AtFarSide(ArrangementCode code)
+{
+    return AcrossIn(code) & ~AboardIn(code);
+}
+
+// The number of travellers in every set, for counting without a popcount
+// instruction.
+inline constexpr std::array<std::uint8_t, TRAVELLER_SET_COUNT> TRAVELLER_COUNTS = [] {
+    std::array<std::uint8_t, TRAVELLER_SET_COUNT> counts{};
+    for (TravellerSet set = 0; set < TRAVELLER_SET_COUNT; ++set)
+        counts[set] = static_cast<std::uint8_t>(std::popcount(set));
+    return counts;
+}();
+
+inline ArrangementCode CodeOf(const CCrossingState& state)
+{
+    // Place bit 0 says aboard and place bit 1 across (see the PLACE_ values).
+    std::uint8_t places[TRAVELLER_COUNT];
+    for (int t = 0; t < TRAVELLER_COUNT; ++t)
+        places[t] = static_cast<std::uint8_t>(state.GetPlace(t));
+    // Eight places at a time as the bytes of one word: multiplying the
+    // masked bits by a spread of powers of two adds each byte's bit into its
+    // own position of the top byte.
+    auto gather = [&places](int first, int bit) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, places + first, first == 0 ? 8 : 4);
+        const std::uint64_t bits = (word >> bit) & 0x0101010101010101u;
+        return static_cast<TravellerSet>((bits * 0x0102040810204080u) >> 56);
+    };
+    const TravellerSet aboard = gather(0, 0) | gather(8, 0) << 8;
+    const TravellerSet across = gather(0, 1) | gather(8, 1) << 8;
+    return MakeCode(aboard, across);
+}
+
+// The travellers at each place of an arrangement, indexed by place: each is
+// where the sets aboard and across meet or miss.
 inline std::array<TravellerSet, PLACE_COUNT> GroupsOf(const CCrossingState& state)
 {
-    TravellerSet aboard = 0;
-    TravellerSet across = 0;
-    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
-        const auto place = static_cast<TravellerSet>(state.GetPlace(t));
-        aboard |= (place & 1) << t;
-        across |= (place >> 1 & 1) << t;
-    }
-    const TravellerSet everybody = TravellerBit(TRAVELLER_COUNT) - 1;
+    const ArrangementCode code = CodeOf(state);
+    const TravellerSet aboard = AboardIn(code);
+    const TravellerSet across = AcrossIn(code);
     std::array<TravellerSet, PLACE_COUNT> groups{};
-    groups[PLACE_START] = everybody & ~(aboard | across);
+    groups[PLACE_START] = AtStartSide(code);
     groups[PLACE_GOING] = aboard & ~across;
-    groups[PLACE_ARRIVED] = across & ~aboard;
+    groups[PLACE_ARRIVED] = AtFarSide(code);
     groups[PLACE_RETURNING] = aboard & across;
     return groups;
 }
@@ -178,9 +241,7 @@ inline BOOL CCrossingState::IsSafe() const
 {
     const std::array<TravellerSet, PLACE_COUNT> groups = GroupsOf(*this);
 
-    // 1. Somebody aboard needs an operator aboard (either direction counts).
-    const TravellerSet aboard = groups[PLACE_GOING] | groups[PLACE_RETURNING];
-    if (aboard != 0 && (aboard & OPERATORS) == 0)
+    if (!IsOperated(groups[PLACE_GOING] | groups[PLACE_RETURNING]))
         return FALSE;
 
     // 2. to 9. Every group, the one aboard included, keeps the other rules.

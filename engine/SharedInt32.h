@@ -9,6 +9,7 @@
 class CSharedInt32 {
 public:
     constexpr explicit CSharedInt32(std::int32_t value = 0) : m_value(value) {}
+    virtual ~CSharedInt32() = default;
     CSharedInt32(const CSharedInt32&) = delete;
     CSharedInt32& operator=(const CSharedInt32&) = delete;
 

@@ -32,11 +32,9 @@ void CSolverStatus::MarkFinished()
     m_finished = TRUE;
 }
 
-BOOL CSolverStatus::OfferPath(const CCrossingPath& current)
+void CSolverStatus::RefreshLastClock()
 {
     m_lastClock = MillisecondClock();
-    int bestArrived = m_best.ArrivedCount();
-    return JudgeOffer(current, current.ArrivedCount(), bestArrived);
 }
 
 void CSolverStatus::StoreBest(const CCrossingPath& current)

@@ -15,7 +15,8 @@ public:
     // finished. Returns 0.
     UINT Run(void* param) override;
 
-    // The steps of the search, alternating boardings and landings on path.
+    // The steps of the search, alternating boardings and landings on path and
+    // reporting to status. Each leaves path as it found it.
     void SearchFirstTrips(CCrossingPath& path, CSolverStatus& status);
     void LandOutbound(CCrossingPath& path, CSolverStatus& status);
     void BoardReturn(CCrossingPath& path, CSolverStatus& status);
@@ -23,17 +24,45 @@ public:
     void BoardOutbound(CCrossingPath& path, CSolverStatus& status);
 
 private:
-    // What one search works on: the path and the status, with a compact copy
-    // of the path's arrangements kept beside it (see SolverTask.cpp).
-    class CWalk;
-
-    // The same steps on a walk; each step above starts a walk on its path.
-    static void SearchFirstTrips(CWalk& walk);
-    static void LandOutbound(CWalk& walk);
-    static void BoardReturn(CWalk& walk);
-    static void LandReturn(CWalk& walk);
-    static void BoardOutbound(CWalk& walk);
+    static bool IsFull(const CCrossingPath& path) { return path.Top() >= PATH_CAPACITY - 1; }
+    static void CountTrial(CSolverStatus& status) { status.m_trials.Increment(); }
     // BoardOutbound and BoardReturn: Action is PLACE_GOING or PLACE_RETURNING.
-    template <int Action> static void BoardTrip(CWalk& walk);
-    static void BoardEachCandidate(CWalk& walk, int action);
+    template <int Action> void BoardTrip(CCrossingPath& path, CSolverStatus& status);
+    // Pushes candidate and, when the path takes it, runs the landing step of
+    // action below it.
+    void TryBoarding(CCrossingPath& path, CSolverStatus& status, const CCrossingState& candidate, int action);
+    void BoardEachCandidate(CCrossingPath& path, CSolverStatus& status, int action);
 };
+
+// The landing steps are defined here, inline, so that the boarding steps that
+// call them take them in: the search spends its time in that pair, and the
+// compiler would not inline them on its own, since the steps call each other.
+
+[[gnu::always_inline]] inline void CSolverTask::LandOutbound(CCrossingPath& path, CSolverStatus& status)
+{
+    if (IsFull(path)) {
+        CountTrial(status);
+        return;
+    }
+    if (!path.PushLanded())
+        return;
+    if (!status.OfferPath(path))
+        CountTrial(status);
+    else if (!path.IsProgressing())
+        CountTrial(status);
+    else
+        BoardReturn(path, status);
+    path.Pop();
+}
+
+[[gnu::always_inline]] inline void CSolverTask::LandReturn(CCrossingPath& path, CSolverStatus& status)
+{
+    if (IsFull(path)) {
+        CountTrial(status);
+        return;
+    }
+    if (path.PushLanded()) {
+        BoardOutbound(path, status);
+        path.Pop();
+    }
+}

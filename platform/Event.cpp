@@ -19,11 +19,8 @@ void CEvent::ResetEvent()
     m_signalled.store(false, std::memory_order_release);
 }
 
-BOOL CEvent::Lock(DWORD timeout)
+BOOL CEvent::Wait(DWORD timeout)
 {
-    if (timeout == 0)
-        return m_signalled.load(std::memory_order_acquire) ? TRUE : FALSE;
-
     auto isSignalled = [this] { return m_signalled.load(std::memory_order_acquire); };
     std::unique_lock<std::mutex> guard(m_mutex);
     if (timeout == INFINITE) {

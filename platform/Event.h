@@ -21,9 +21,16 @@ public:
     // (INFINITE: no limit). Returns TRUE when the event was signalled. A zero
     // timeout only tests the event and takes no lock, so it is cheap enough for
     // a hot loop.
-    BOOL Lock(DWORD timeout = INFINITE);
+    BOOL Lock(DWORD timeout = INFINITE)
+    {
+        if (timeout == 0)
+            return m_signalled.load(std::memory_order_acquire) ? TRUE : FALSE;
+        return Wait(timeout);
+    }
 
 private:
+    BOOL Wait(DWORD timeout);
+
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::atomic<bool> m_signalled;
