@@ -2,14 +2,16 @@
 
 #include "AbortEvent.h"
 #include "platform/Interlocked.h"
+#include "platform/StartupOrder.h"
 #include "platform/WaitCursor.h"
 
-// Defined together so that they are constructed in this order and destroyed in
-// the reverse one.
-CCriticalSection g_workerCountLock;
+// Defined together, with one priority, so that they are constructed in this
+// order after the application object and destroyed in the reverse one. The
+// count needs no construction.
+[[gnu::init_priority(INIT_PRIORITY_SHARED_SYNC)]] CCriticalSection g_workerCountLock;
 std::atomic<std::int32_t> g_runningWorkers{0};
-CEvent g_abortEvent(FALSE);
-CEvent g_idleEvent(TRUE);
+[[gnu::init_priority(INIT_PRIORITY_SHARED_SYNC)]] CEvent g_abortEvent(FALSE);
+[[gnu::init_priority(INIT_PRIORITY_SHARED_SYNC)]] CEvent g_idleEvent(TRUE);
 
 void AddRunningWorker()
 {

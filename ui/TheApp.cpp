@@ -1,5 +1,6 @@
 // The one application object of torvaly-puzzle; the window layer's entry point
 // runs it.
 #include "PuzzleApp.h"
+#include "platform/StartupOrder.h"
 
-CPuzzleApp theApp;
+[[gnu::init_priority(INIT_PRIORITY_APPLICATION)]] CPuzzleApp theApp;
