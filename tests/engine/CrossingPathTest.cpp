@@ -1,5 +1,6 @@
 #include "engine/CrossingPath.h"
 #include "Arrangement.h"
+#include "RecordedShortestPath.h"
 
 #include <gtest/gtest.h>
 
@@ -120,10 +121,77 @@ TEST(CrossingPathTest, ProgressRuleLooksTwoRoundTripsBack)
         }
         return path;
     };
+    // Top 8, the first top judged, compares with the initial arrangement.
+    CCrossingPath stalled;
+    for (int step = 1; step <= 8; ++step)
+        ASSERT_TRUE(stalled.Push(StepWithArrivals(step, 0)));
+    EXPECT_FALSE(stalled.IsProgressing());
+    ASSERT_TRUE(stalled.Pop());
+    ASSERT_TRUE(stalled.Push(StepWithArrivals(8, 1)));
+    EXPECT_TRUE(stalled.IsProgressing());
+
     EXPECT_TRUE(pathWith(3, 4).IsProgressing());
     EXPECT_FALSE(pathWith(4, 4).IsProgressing());
     EXPECT_FALSE(pathWith(5, 4).IsProgressing());
     EXPECT_TRUE(pathWith(0, 1).IsProgressing());
+}
+
+// The search moves with PushBoarded and PushLanded: each must do exactly what
+// Push of the moved copy does, refusals included, at every step of a real
+// path and on a full one.
+TEST(CrossingPathTest, SearchMovesActAsPushOfTheMovedArrangement)
+{
+    auto expectAsPush = [](const CCrossingPath& path, const char* move, auto moveOnPath, auto moveCopy) {
+        CCrossingPath moved = path;
+        CCrossingPath pushed = path;
+        CCrossingState copy = path.Current();
+        const BOOL expected = moveCopy(copy) ? pushed.Push(copy) : FALSE;
+        EXPECT_EQ(moveOnPath(moved), expected) << move << " at top " << path.Top();
+        EXPECT_EQ(moved.Top(), pushed.Top()) << move;
+        EXPECT_EQ(PlacesOf(moved.Current()), PlacesOf(pushed.Current())) << move;
+        // The move is counted for later repetition checks as Push counts it.
+        EXPECT_EQ(moved.PushLanded(), pushed.PushLanded()) << move;
+    };
+    auto checkEveryMove = [&](const CCrossingPath& path) {
+        expectAsPush(
+            path, "landing", [](CCrossingPath& p) { return p.PushLanded(); },
+            [](CCrossingState& s) { return s.Land(), true; });
+        for (int action : {PLACE_GOING, PLACE_ARRIVED, PLACE_RETURNING}) {
+            for (int i = -1; i <= TRAVELLER_COUNT; ++i) {
+                for (int j = i; j <= TRAVELLER_COUNT; ++j) {
+                    expectAsPush(
+                        path, "boarding", [=](CCrossingPath& p) { return p.PushBoarded(i, j, action); },
+                        [=](CCrossingState& s) { return s.Board(i, action) && (i == j || s.Board(j, action)); });
+                }
+            }
+        }
+    };
+
+    CCrossingPath path;
+    checkEveryMove(path);
+    for (std::size_t step = 1; step < std::size(kRecordedShortestPath); ++step) {
+        ASSERT_TRUE(path.Push(MakeArrangement(kRecordedShortestPath[step])));
+        checkEveryMove(path);
+    }
+    while (path.Top() < PATH_CAPACITY - 1)
+        ASSERT_TRUE(path.Push(Numbered(path.Top() + 1)));
+    checkEveryMove(path);
+}
+
+// A copied or assigned path checks repetitions against its own steps only.
+TEST(CrossingPathTest, CopiesCheckRepetitionsAgainstTheirOwnSteps)
+{
+    CCrossingPath longer = PathOf(11);
+    const CCrossingPath copy = longer;
+    CCrossingPath copied = copy;
+    EXPECT_FALSE(copied.Push(Numbered(8))) << "index 12 repeats index 8";
+    ASSERT_TRUE(copied.Push(Numbered(12)));
+    EXPECT_FALSE(copied.Push(Numbered(9))) << "index 13 repeats index 9";
+
+    longer = PathOf(2);
+    for (int step = 3; step <= 11; ++step)
+        EXPECT_TRUE(longer.Push(Numbered(step))) << "step " << step << " of the assigned path";
+    EXPECT_EQ(longer.Top(), 11);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "Arrangement.h"
+#include "PathBuilder.h"
 #include "PathChecker.h"
 #include "SearchRun.h"
 
@@ -123,6 +124,20 @@ int FewestTrips()
         }
     }
     return -1;
+}
+
+// The path holds 100 arrangements: a boarding at top 98 still pushes its
+// candidates as arrangement 99, and each landing below it is cut off as a
+// trial.
+TEST_F(SearchTest, BoardingAtTopNinetyEightUsesTheLastArrangement)
+{
+    CCrossingPath path = PathEndingWith(97, 0);
+    ASSERT_TRUE(path.Push(MakeArrangement("000202000000")));
+    CSolverStatus status;
+    CSolverTask task;
+    task.BoardReturn(path, status);
+    EXPECT_EQ(status.m_trials, 3) << "5 alone has no operator; 3 alone and 3 with 5 are cut off at their landing";
+    EXPECT_EQ(path.Top(), 98);
 }
 
 TEST_F(SearchTest, NoSequenceOfTripsIsShorterThanTheBestPath)
