@@ -15,8 +15,11 @@ public:
     // finished. Returns 0.
     UINT Run(void* param) override;
 
-    // The steps of the search, alternating boardings and landings on path and
-    // reporting to status. Each leaves path as it found it.
+    // The steps of the search itself, alternating boardings and landings on
+    // path and reporting to status; Run starts at SearchFirstTrips, and a
+    // caller may start at any step on a path of its own. Each searches the
+    // whole tree below path (up to the stop request) and leaves path as it
+    // found it. LandOutbound and LandReturn are inline (see below).
     void SearchFirstTrips(CCrossingPath& path, CSolverStatus& status);
     void LandOutbound(CCrossingPath& path, CSolverStatus& status);
     void BoardReturn(CCrossingPath& path, CSolverStatus& status);
