@@ -17,4 +17,4 @@ fi
 if [ -x "$dialog" ]; then
   echo "No display available: printing the search's result here instead of opening the window." >&2
 fi
-exec "$build/tools/torvaly-solve" "$@"
+exec "$build/solve/torvaly-solve" "$@"

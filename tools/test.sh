@@ -32,6 +32,6 @@ run_build tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVALY_SANITIZE=thread \
 echo "== fuzzing the engine"
 "$top/tools/fuzz.sh" "${TORVALY_FUZZ_SECONDS:-60}"
 echo "== valgrind memcheck of torvaly-solve"
-"$top/tools/valgrind-solve.sh" "$builds/release/tools/torvaly-solve"
+"$top/tools/valgrind-solve.sh" "$builds/release/solve/torvaly-solve"
 echo "== all tests passed"
 echo "tests: $passed passed, 0 failed"

@@ -8,8 +8,8 @@
 #include "engine/SolverTask.h"
 #include "engine/WorkerTask.h"
 #include "platform/Thread.h"
-#include "tools/torvaly-solve/SolveSession.h"
-#include "tools/torvaly-solve/StopSignal.h"
+#include "solve/SolveSession.h"
+#include "solve/StopSignal.h"
 
 #include <gtest/gtest.h>
 
