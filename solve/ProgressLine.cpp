@@ -1,6 +1,6 @@
 #include "ProgressLine.h"
 
-#include "ui/DisplayText.h"
+#include "display/DisplayText.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,7 @@
 // torvaly-solve as a user runs it: the whole process, its output and status.
 #include "RunProcess.h"
 #include "SearchRun.h"
-#include "ui/DisplayText.h"
+#include "display/DisplayText.h"
 
 #include <gtest/gtest.h>
 
