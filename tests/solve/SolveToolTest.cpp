@@ -81,29 +81,4 @@ TEST(SolveToolTest, HelpExplainsTheOptions)
     EXPECT_NE(run.out.find("別解個数"), std::string::npos);
 }
 
-TEST(DisplayTextTest, FormatsAsTheDialogShowsThem)
-{
-    EXPECT_EQ(ElapsedText(0, 0), "00:00:00");
-    EXPECT_EQ(ElapsedText(1000, 1000 + 3725999), "01:02:05") << "one hour, two minutes, five seconds";
-    EXPECT_EQ(ElapsedText(0, 360000000), "100:00:00") << "hours are not wrapped";
-    EXPECT_EQ(ElapsedText(2147483000, -2147483296), "00:00:01") << "across the clock's wrap";
-
-    EXPECT_EQ(RoundTripsText(0), "0.0");
-    EXPECT_EQ(RoundTripsText(10), "2.5");
-    EXPECT_EQ(RoundTripsText(46), "11.5");
-    EXPECT_EQ(StepNumberText(0), "1");
-    EXPECT_EQ(StepNumberText(46), "47");
-
-    EXPECT_STREQ(PlaceText(PLACE_START), "日本");
-    EXPECT_STREQ(PlaceText(PLACE_GOING), "行き");
-    EXPECT_STREQ(PlaceText(PLACE_ARRIVED), "米国");
-    EXPECT_STREQ(PlaceText(PLACE_RETURNING), "帰り");
-    EXPECT_STREQ(PlaceText(PLACE_UNKNOWN), "不明");
-    EXPECT_STREQ(PlaceText(-1), "不明");
-
-    EXPECT_STREQ(ColumnHeader(0), "phase");
-    EXPECT_STREQ(ColumnHeader(1), "Ovrin");
-    EXPECT_STREQ(ColumnHeader(12), "Yarrit");
-}
-
 } // namespace
