@@ -3,7 +3,7 @@
 // RunSolveSession and on the real executable.
 
 #include "PathChecker.h"
-#include "SolveReport.h"
+#include "TableReader.h"
 #include "engine/AbortEvent.h"
 #include "engine/SolverTask.h"
 #include "engine/WorkerTask.h"
@@ -98,14 +98,14 @@ TEST(SolveSessionFaults, AFailedStartIsReportedOnOneLineAndALaterStartWorks)
     std::fclose(progressAgain);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(progressText, "") << "progress is only shown on a terminal";
-    SolveReport report;
+    CSolveReport report;
     ASSERT_EQ(ParseSolveReport(outAgain.str(), report), "") << outAgain.str();
-    EXPECT_EQ(CheckPath(report.path), "");
-    EXPECT_EQ(report.path.Top(), kShortestTop);
-    EXPECT_EQ(report.arrived, TRAVELLER_COUNT);
-    EXPECT_EQ(report.roundTrips, "11.5");
-    EXPECT_EQ(report.alternatives, 0);
-    EXPECT_GE(report.trials, kUnsafeFirstTrips);
+    EXPECT_EQ(CheckPath(report.m_path), "");
+    EXPECT_EQ(report.m_path.Top(), kShortestTop);
+    EXPECT_EQ(report.m_arrived, TRAVELLER_COUNT);
+    EXPECT_EQ(report.m_roundTrips, "11.5");
+    EXPECT_EQ(report.m_alternatives, 0);
+    EXPECT_GE(report.m_trials, kUnsafeFirstTrips);
     EXPECT_EQ(g_runningWorkers.load(), 0);
 }
 
@@ -161,19 +161,19 @@ std::string InterruptedSessionFault(bool ctrlCOnTheWorker)
     if (g_runningWorkers.load() != 0 || g_idleEvent.Lock(0) != TRUE)
         return "a worker is still counted after the session";
 
-    SolveReport report;
+    CSolveReport report;
     const std::string fault = ParseSolveReport(out.str(), report);
     if (!fault.empty())
         return "report: " + fault + "\n" + out.str();
-    if (!CheckPath(report.path).empty())
-        return "illegal best path: " + CheckPath(report.path);
+    if (!CheckPath(report.m_path).empty())
+        return "illegal best path: " + CheckPath(report.m_path);
     // The stop was set before the search went past its first trips, so no
     // return trip was boarded: the best is one of the first trips.
-    if (report.path.Top() != 2 || report.arrived != 2)
-        return "best so far has top " + std::to_string(report.path.Top()) + " and " + std::to_string(report.arrived) +
-               " arrived, expected one first trip of two\n" + out.str();
-    if (report.trials < kUnsafeFirstTrips)
-        return "only " + std::to_string(report.trials) + " trials reported";
+    if (report.m_path.Top() != 2 || report.m_arrived != 2)
+        return "best so far has top " + std::to_string(report.m_path.Top()) + " and " +
+               std::to_string(report.m_arrived) + " arrived, expected one first trip of two\n" + out.str();
+    if (report.m_trials < kUnsafeFirstTrips)
+        return "only " + std::to_string(report.m_trials) + " trials reported";
     return {};
 }
 
@@ -452,20 +452,20 @@ TEST(SolveSessionFaults, TorvalySolveInterruptedByCtrlCExitsWith130AndAFullRepor
         std::cout << "torvaly-solve attempt " << attempt << ": first progress " << tool.FirstPos() << "/"
                   << tool.FirstMax() << (signalled ? ", SIGINT taken" : ", ended before SIGINT was taken")
                   << (held ? ", held" : "") << ", exit " << code << std::endl;
-        SolveReport report;
+        CSolveReport report;
         ASSERT_EQ(ParseSolveReport(tool.Stdout(), report), "") << "exit " << code << "; stdout:\n"
                                                                << tool.Stdout() << "terminal:\n"
                                                                << tool.Stderr();
-        EXPECT_EQ(CheckPath(report.path), "");
-        EXPECT_GE(report.trials, kUnsafeFirstTrips);
+        EXPECT_EQ(CheckPath(report.m_path), "");
+        EXPECT_GE(report.m_trials, kUnsafeFirstTrips);
         if (code == kExitInterrupted) {
             EXPECT_TRUE(signalled);
             ++interrupted;
         } else {
             // Only a search that had already ended may ignore the signal.
             ASSERT_EQ(code, 0) << "terminal:\n" << tool.Stderr();
-            EXPECT_EQ(report.path.Top(), kShortestTop);
-            EXPECT_EQ(report.arrived, TRAVELLER_COUNT);
+            EXPECT_EQ(report.m_path.Top(), kShortestTop);
+            EXPECT_EQ(report.m_arrived, TRAVELLER_COUNT);
         }
     }
     EXPECT_GT(interrupted, 0) << "no attempt was interrupted by Ctrl-C";
