@@ -3,12 +3,12 @@
 
 #include <string>
 
-struct SolveOptions {
-    bool countAlternatives = false;
-    bool showHelp = false;
-    std::string error; // set when the command line cannot be used
+struct CSolveOptions {
+    bool m_countAlternatives = false;
+    bool m_showHelp = false;
+    std::string m_error; // set when the command line cannot be used
 };
 
-SolveOptions ParseCommandLine(int argc, const char* const* argv);
+CSolveOptions ParseCommandLine(int argc, const char* const* argv);
 
 const char* UsageText();

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-struct ProcessResult {
-    int exitStatus = -1; // -1 when the program did not exit normally
-    std::string out;
-    std::string err;
+struct CProcessResult {
+    int m_exitStatus = -1; // -1 when the program did not exit normally
+    std::string m_out;
+    std::string m_err;
 };
 
-ProcessResult RunProcess(const std::vector<std::string>& arguments);
+CProcessResult RunProcess(const std::vector<std::string>& arguments);
 
 std::vector<std::string> SplitLines(const std::string& text);
