@@ -20,19 +20,19 @@ namespace {
 // Arrangements pushed onto the path in one complete run (accepted boardings
 // and landings: the nodes of the search tree), counted once by a counting
 // build of the search. Fixed by the puzzle, like the trial count.
-constexpr double kNodesWithoutAlternatives = 393390;
-constexpr double kNodesWithAlternatives = 16065728;
+constexpr double NODES_WITHOUT_ALTERNATIVES = 393390;
+constexpr double NODES_WITH_ALTERNATIVES = 16065728;
 
 // The shortest path that the search finds.
-const auto& kShortestPath = kRecordedShortestPath;
-constexpr int kShortestTop = static_cast<int>(std::size(kShortestPath)) - 1;
+const auto& SHORTEST_PATH = RECORDED_SHORTEST_PATH;
+constexpr int SHORTEST_TOP = static_cast<int>(std::size(SHORTEST_PATH)) - 1;
 
 // The shortest path up to and including step top.
 CCrossingPath ShortestPathUpTo(int top)
 {
     CCrossingPath path;
     for (int step = 1; step <= top; ++step)
-        path.Push(MakeArrangement(kShortestPath[step]));
+        path.Push(MakeArrangement(SHORTEST_PATH[step]));
     return path;
 }
 
@@ -54,7 +54,7 @@ void CompleteSearch(benchmark::State& state)
             break;
         }
     }
-    const double nodes = countAlternatives ? kNodesWithAlternatives : kNodesWithoutAlternatives;
+    const double nodes = countAlternatives ? NODES_WITH_ALTERNATIVES : NODES_WITHOUT_ALTERNATIVES;
     state.counters["nodes"] = benchmark::Counter(nodes, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["trials"] = benchmark::Counter(trials, benchmark::Counter::kIsIterationInvariantRate);
 }
@@ -66,8 +66,8 @@ BENCHMARK(CompleteSearch)->ArgName("alternatives")->Arg(0)->Arg(1)->Unit(benchma
 std::vector<CCrossingState> BoardingCandidates()
 {
     std::vector<CCrossingState> candidates;
-    for (int step = 0; step < kShortestTop; step += 2) {
-        const CCrossingState landed = MakeArrangement(kShortestPath[step]);
+    for (int step = 0; step < SHORTEST_TOP; step += 2) {
+        const CCrossingState landed = MakeArrangement(SHORTEST_PATH[step]);
         const int action = step % STEPS_PER_ROUND_TRIP == 0 ? PLACE_GOING : PLACE_RETURNING;
         for (int i = 0; i < TRAVELLER_COUNT; ++i) {
             for (int j = i; j < TRAVELLER_COUNT; ++j) {
@@ -140,8 +140,8 @@ void OfferPath(benchmark::State& state)
     const bool complete = state.range(0) != 0;
     CSolverStatus status;
     status.m_countAlternatives = state.range(1) != 0 ? TRUE : FALSE;
-    status.OfferPath(ShortestPathUpTo(kShortestTop));
-    const CCrossingPath offered = ShortestPathUpTo(complete ? kShortestTop : 34);
+    status.OfferPath(ShortestPathUpTo(SHORTEST_TOP));
+    const CCrossingPath offered = ShortestPathUpTo(complete ? SHORTEST_TOP : 34);
     for (auto _ : state)
         benchmark::DoNotOptimize(status.OfferPath(offered));
     state.SetItemsProcessed(state.iterations());
@@ -156,8 +156,8 @@ void TakeBestIfChanged(benchmark::State& state)
     const bool changed = state.range(0) != 0;
     // Fresh statuses have their best pending; a pool of them keeps the copies
     // cheap to prepare.
-    constexpr int kPool = 64;
-    auto pool = std::make_unique<CSolverStatus[]>(kPool);
+    constexpr int POOL_SIZE = 64;
+    auto pool = std::make_unique<CSolverStatus[]>(POOL_SIZE);
     int next = 0;
     CCrossingPath out;
     if (!changed)
@@ -167,9 +167,9 @@ void TakeBestIfChanged(benchmark::State& state)
             benchmark::DoNotOptimize(pool[0].TakeBestIfChanged(out));
             continue;
         }
-        if (next == kPool) {
+        if (next == POOL_SIZE) {
             state.PauseTiming();
-            pool = std::make_unique<CSolverStatus[]>(kPool);
+            pool = std::make_unique<CSolverStatus[]>(POOL_SIZE);
             next = 0;
             state.ResumeTiming();
         }

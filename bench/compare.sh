@@ -55,8 +55,20 @@ mkdir -p "$work/old-src"
 git -C "$repo" archive --format=tar "$commit" | tar -x -C "$work/old-src"
 build "$work/old-src" "$work/old-build"
 build "$repo" "$work/new-build"
-old="$work/old-build/tools/torvaly-solve"
-new="$work/new-build/tools/torvaly-solve"
+# torvaly-solve has its own folder now; older revisions built it under tools/.
+solve_binary() { # build folder
+    local candidate
+    for candidate in "$1/solve/torvaly-solve" "$1/tools/torvaly-solve"; do
+        if [[ -x $candidate ]]; then
+            echo "$candidate"
+            return
+        fi
+    done
+    echo "compare.sh: no torvaly-solve built in $1" >&2
+    exit 1
+}
+old=$(solve_binary "$work/old-build")
+new=$(solve_binary "$work/new-build")
 
 modes=("" "--count-alternatives")
 mode_name() { if [[ -z $1 ]]; then echo "plain"; else echo "$1"; fi; }

@@ -4,7 +4,7 @@
 # checked-in corpus. Exits nonzero when the build fails or the fuzzer finds a
 # crash or an invariant violation; the input that broke it is left in the
 # build folder's artifacts/ and can be replayed with any build's
-# tests/fuzz/torvaly_engine_fuzz_replay.
+# tests/engine/fuzz/torvaly_engine_fuzz_replay.
 #
 # Usage: tools/fuzz.sh [SECONDS] [extra libFuzzer options...]
 #   SECONDS            fuzzing time, default 60
@@ -12,7 +12,8 @@
 #   TORVALY_FUZZ_CXX   compiler, default clang++-14
 #
 # New inputs found while fuzzing go to the build folder's corpus/, not to the
-# source tree; copy the few worth keeping (small ones) into tests/fuzz/corpus/.
+# source tree; copy the few worth keeping (small ones) into
+# tests/engine/fuzz/corpus/.
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -36,6 +37,8 @@ if ! cmake -S "$source_dir" -B "$build_dir" -G Ninja \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CXX_COMPILER="$compiler" \
     -DTORVALY_SANITIZE=address,undefined \
+    -DTORVALY_BUILD_TESTS=ON \
+    -DTORVALY_BUILD_FUZZ_TESTS=ON \
     -DTORVALY_BUILD_FUZZER=ON \
     -DTORVALY_BUILD_UI=OFF \
     -DTORVALY_BUILD_BENCHMARKS=OFF > "$configure_log" 2>&1; then
@@ -50,7 +53,7 @@ mkdir -p "$work_corpus" "$artifacts"
 
 # The checked-in corpus must pass as it is before new inputs are looked for.
 replay_log=$build_dir/fuzz-replay.log
-if ! "$build_dir/tests/fuzz/torvaly_engine_fuzz_replay" "$source_dir/tests/fuzz/corpus" > "$replay_log" 2>&1; then
+if ! "$build_dir/tests/engine/fuzz/torvaly_engine_fuzz_replay" "$source_dir/tests/engine/fuzz/corpus" > "$replay_log" 2>&1; then
     cat "$replay_log" >&2
     echo "fuzz.sh: the checked-in corpus fails" >&2
     exit 1
@@ -58,7 +61,7 @@ fi
 
 echo "fuzz.sh: fuzzing for $seconds s"
 # libFuzzer writes what it finds to the first folder and only reads the second.
-"$build_dir/tests/fuzz/torvaly_engine_fuzzer" \
+"$build_dir/tests/engine/fuzz/torvaly_engine_fuzzer" \
     -max_total_time="$seconds" \
     -max_len=256 \
     -timeout=10 \
@@ -66,4 +69,4 @@ echo "fuzz.sh: fuzzing for $seconds s"
     -print_final_stats=1 \
     -artifact_prefix="$artifacts/" \
     "$@" \
-    "$work_corpus" "$source_dir/tests/fuzz/corpus"
+    "$work_corpus" "$source_dir/tests/engine/fuzz/corpus"

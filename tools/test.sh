@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: a Release build with warnings as
-# errors, an AddressSanitizer + UndefinedBehaviorSanitizer build, and a
-# ThreadSanitizer build of the engine (the window toolkit is not built for it);
-# then fuzzes the engine for a minute and runs torvaly-solve under valgrind.
+# Builds everything and runs every test: a Release build with the benchmarks,
+# an AddressSanitizer + UndefinedBehaviorSanitizer build, and a
+# ThreadSanitizer build of the engine (the window toolkit is not built for
+# it), each from its preset in CMakePresets.json with warnings as errors; then
+# builds the engine's fuzz target with clang and fuzzes it for a minute, and
+# runs torvaly-solve of the Release build under valgrind.
+#
+# Each preset sets every option it needs, so a build folder that another
+# command configured differently (tools/run.sh, a hand-made configure) is set
+# right again; a build whose ctest finds no test fails.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 builds="$top/build"
@@ -12,26 +18,30 @@ builds="$top/build"
 # Window tests need no X server.
 export QT_QPA_PLATFORM=offscreen
 
+cd "$top"
 passed=0
 run_build() {
-  local name="$1"; shift
-  echo "== $name build"
-  cmake -S "$top" -B "$builds/$name" -G Ninja -DTORVALY_WARNINGS_AS_ERRORS=ON "$@" >/dev/null
-  cmake --build "$builds/$name"
-  ctest --test-dir "$builds/$name" --output-on-failure --timeout 600 | tee "$builds/$name/ctest.log"
+  local preset="$1"
+  local log="$builds/$preset/ctest.log"
+  echo "== $preset build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" --no-tests=error | tee "$log"
   local count
-  count=$(sed -n 's/^100% tests passed, 0 tests failed out of \([0-9]*\)$/\1/p' "$builds/$name/ctest.log")
-  passed=$((passed + ${count:-0}))
+  count=$(sed -n 's/^100% tests passed, 0 tests failed out of \([0-9]*\)$/\1/p' "$log")
+  if [ -z "$count" ] || [ "$count" -eq 0 ]; then
+    echo "test.sh: the $preset build ran no tests" >&2
+    exit 1
+  fi
+  passed=$((passed + count))
 }
 
-run_build release -DCMAKE_BUILD_TYPE=Release
-run_build asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVALY_SANITIZE=address,undefined \
-  -DTORVALY_BUILD_BENCHMARKS=OFF
-run_build tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVALY_SANITIZE=thread \
-  -DTORVALY_BUILD_UI=OFF -DTORVALY_BUILD_BENCHMARKS=OFF
+run_build release
+run_build asan
+run_build tsan
 echo "== fuzzing the engine"
 "$top/tools/fuzz.sh" "${TORVALY_FUZZ_SECONDS:-60}"
 echo "== valgrind memcheck of torvaly-solve"
-"$top/tools/valgrind-solve.sh" "$builds/release/tools/torvaly-solve"
+"$top/tools/valgrind-solve.sh" "$builds/release/solve/torvaly-solve"
 echo "== all tests passed"
 echo "tests: $passed passed, 0 failed"

@@ -4,7 +4,7 @@
 # does not end with the full result.
 #
 # Usage: tools/valgrind-solve.sh [PATH-TO-torvaly-solve]
-#   default: build/release/tools/torvaly-solve in the source tree (a Release build
+#   default: build/release/solve/torvaly-solve in the source tree (a Release build
 #   without sanitizers: valgrind cannot run sanitized programs)
 #
 # Leaks: definite, indirect and possible ones all count as errors. The worker
@@ -14,7 +14,7 @@
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-tool=${1:-$source_dir/build/release/tools/torvaly-solve}
+tool=${1:-$source_dir/build/release/solve/torvaly-solve}
 
 if [[ $tool == -h || $tool == --help ]]; then
     sed -n '2,13p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'

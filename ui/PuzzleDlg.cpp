@@ -1,7 +1,7 @@
 #include "PuzzleDlg.h"
 
 #include "AboutDlg.h"
-#include "DisplayText.h"
+#include "display/DisplayText.h"
 #include "engine/SolverWorker.h"
 #include "engine/WorkerTask.h"
 #include "platform/window/DataExchange.h"

@@ -169,8 +169,8 @@ TEST(CrossingPathTest, SearchMovesActAsPushOfTheMovedArrangement)
 
     CCrossingPath path;
     checkEveryMove(path);
-    for (std::size_t step = 1; step < std::size(kRecordedShortestPath); ++step) {
-        ASSERT_TRUE(path.Push(MakeArrangement(kRecordedShortestPath[step])));
+    for (std::size_t step = 1; step < std::size(RECORDED_SHORTEST_PATH); ++step) {
+        ASSERT_TRUE(path.Push(MakeArrangement(RECORDED_SHORTEST_PATH[step])));
         checkEveryMove(path);
     }
     while (path.Top() < PATH_CAPACITY - 1)

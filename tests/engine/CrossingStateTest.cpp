@@ -60,12 +60,12 @@ TEST(CrossingStateTest, EqualsComparesEveryTraveller)
 // and is safe.
 TEST(CrossingStateTest, EachRuleBrokenAloneIsUnsafeAndItsNearMissIsSafe)
 {
-    struct Case {
-        const char* rule;
-        const char* broken;
-        const char* nearMiss;
+    struct CRuleCase {
+        const char* m_rule;
+        const char* m_broken;
+        const char* m_nearMiss;
     };
-    const Case cases[] = {
+    const CRuleCase cases[] = {
         {"1: a trip needs an operator", "000001001000", "000101000000"},
         {"1: an operator returning covers the outbound trip", "000001001000", "000301000000"},
         {"2: 0 without 1 must not be with 9", "200000000220", "200000000020"},
@@ -77,9 +77,9 @@ TEST(CrossingStateTest, EachRuleBrokenAloneIsUnsafeAndItsNearMissIsSafe)
         {"8: 9 without 0 or 1 must not be with 11", "000000000202", "000000002200"},
         {"9: 10 without 0 or 1 must not be with 11", "000000000022", "000000002020"},
     };
-    for (const Case& c : cases) {
-        EXPECT_FALSE(MakeArrangement(c.broken).IsSafe()) << c.rule << ": " << c.broken;
-        EXPECT_TRUE(MakeArrangement(c.nearMiss).IsSafe()) << c.rule << ": " << c.nearMiss;
+    for (const CRuleCase& c : cases) {
+        EXPECT_FALSE(MakeArrangement(c.m_broken).IsSafe()) << c.m_rule << ": " << c.m_broken;
+        EXPECT_TRUE(MakeArrangement(c.m_nearMiss).IsSafe()) << c.m_rule << ": " << c.m_nearMiss;
     }
 }
 

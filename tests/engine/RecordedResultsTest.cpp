@@ -23,27 +23,28 @@
 namespace {
 
 // What a search leaves behind, as recorded from the straightforward search.
-struct RecordedFigures {
-    int trials;
-    int alternatives;
-    int progressPos;
-    int progressMax;
-    int top;
-    int arrived;
+struct CRecordedFigures {
+    int m_trials;
+    int m_alternatives;
+    int m_progressPos;
+    int m_progressMax;
+    int m_top;
+    int m_arrived;
     // The best path, one string of twelve place digits (traveller 0 first) per
     // step, from step 0 to the top.
-    std::vector<std::string> best;
+    std::vector<std::string> m_best;
 };
 
 // The best path of a complete search, the same in both modes.
-const std::vector<std::string> kCompleteBestPath(std::begin(kRecordedShortestPath), std::end(kRecordedShortestPath));
+const std::vector<std::string> COMPLETE_BEST_PATH(std::begin(RECORDED_SHORTEST_PATH), std::end(RECORDED_SHORTEST_PATH));
 
-const RecordedFigures kCompleteWithoutAlternatives = {1521180, 0, 78, 78, 46, 12, kCompleteBestPath};
-const RecordedFigures kCompleteWithAlternatives = {57759432, 16031, 78, 78, 46, 12, kCompleteBestPath};
+const CRecordedFigures COMPLETE_WITHOUT_ALTERNATIVES = {1521180, 0, 78, 78, 46, 12, COMPLETE_BEST_PATH};
+const CRecordedFigures COMPLETE_WITH_ALTERNATIVES = {57759432, 16031, 78, 78, 46, 12, COMPLETE_BEST_PATH};
 
 // With the stop requested before the start: the first trips and their outbound
 // landings only, in either mode.
-const RecordedFigures kStoppedBeforeTheStart = {71, 0, 78, 78, 2, 2, {"000000000000", "100000000010", "200000000020"}};
+const CRecordedFigures STOPPED_BEFORE_THE_START = {
+    71, 0, 78, 78, 2, 2, {"000000000000", "100000000010", "200000000020"}};
 
 std::string PlacesAt(const CCrossingPath& path, int step)
 {
@@ -56,21 +57,21 @@ std::string PlacesAt(const CCrossingPath& path, int step)
 // Checks every figure of the status and the whole best path against a record.
 // The best path must be pending for the reader, as it is after any search that
 // offered a path.
-void ExpectFigures(CSolverStatus& status, const RecordedFigures& expected)
+void ExpectFigures(CSolverStatus& status, const CRecordedFigures& expected)
 {
-    EXPECT_EQ(static_cast<int>(status.m_trials), expected.trials);
-    EXPECT_EQ(static_cast<int>(status.m_alternatives), expected.alternatives);
-    EXPECT_EQ(static_cast<int>(status.m_progressPos), expected.progressPos);
-    EXPECT_EQ(static_cast<int>(status.m_progressMax), expected.progressMax);
+    EXPECT_EQ(static_cast<int>(status.m_trials), expected.m_trials);
+    EXPECT_EQ(static_cast<int>(status.m_alternatives), expected.m_alternatives);
+    EXPECT_EQ(static_cast<int>(status.m_progressPos), expected.m_progressPos);
+    EXPECT_EQ(static_cast<int>(status.m_progressMax), expected.m_progressMax);
 
     CCrossingPath best;
     ASSERT_EQ(status.TakeBestIfChanged(best), TRUE);
-    EXPECT_EQ(best.Top(), expected.top);
-    EXPECT_EQ(best.ArrivedCount(), expected.arrived);
-    ASSERT_EQ(static_cast<int>(expected.best.size()), expected.top + 1);
-    for (int step = 0; step <= expected.top; ++step)
-        EXPECT_EQ(PlacesAt(best, step), expected.best[step]) << "step " << step;
-    EXPECT_EQ(best.GetPlaceAt(expected.top + 1, 0), PLACE_UNKNOWN);
+    EXPECT_EQ(best.Top(), expected.m_top);
+    EXPECT_EQ(best.ArrivedCount(), expected.m_arrived);
+    ASSERT_EQ(static_cast<int>(expected.m_best.size()), expected.m_top + 1);
+    for (int step = 0; step <= expected.m_top; ++step)
+        EXPECT_EQ(PlacesAt(best, step), expected.m_best[step]) << "step " << step;
+    EXPECT_EQ(best.GetPlaceAt(expected.m_top + 1, 0), PLACE_UNKNOWN);
     // Taken once: nothing is pending any more.
     CCrossingPath again;
     EXPECT_EQ(status.TakeBestIfChanged(again), FALSE);
@@ -101,7 +102,7 @@ TEST_F(RecordedResultsTest, CompleteSearchMatchesTheRecordInBothModes)
         CSolverTask task;
         EXPECT_EQ(task.Run(&status), 0u);
         EXPECT_EQ(status.m_finished.load(), TRUE);
-        ExpectFigures(status, countAlternatives ? kCompleteWithAlternatives : kCompleteWithoutAlternatives);
+        ExpectFigures(status, countAlternatives ? COMPLETE_WITH_ALTERNATIVES : COMPLETE_WITHOUT_ALTERNATIVES);
     }
 }
 
@@ -115,7 +116,7 @@ TEST_F(RecordedResultsTest, StopRequestedBeforeTheStartMatchesTheRecordInBothMod
         CSolverTask task;
         task.Run(&status);
         EXPECT_EQ(status.m_finished.load(), TRUE);
-        ExpectFigures(status, kStoppedBeforeTheStart);
+        ExpectFigures(status, STOPPED_BEFORE_THE_START);
     }
 }
 
@@ -125,12 +126,12 @@ TEST_F(RecordedResultsTest, StopRequestedBeforeTheStartMatchesTheRecordInBothMod
 // modes from the straightforward search.
 TEST_F(RecordedResultsTest, StepsFromUnusualArrangementsMatchTheRecord)
 {
-    struct Case {
-        const char* name;
-        std::vector<std::string> path; // steps 1 and up
-        bool outbound;                 // BoardOutbound, else BoardReturn
-        RecordedFigures withoutAlternatives;
-        RecordedFigures withAlternatives;
+    struct CUnusualCase {
+        const char* m_name;
+        std::vector<std::string> m_path; // steps 1 and up
+        bool m_outbound;                 // BoardOutbound, else BoardReturn
+        CRecordedFigures m_withoutAlternatives;
+        CRecordedFigures m_withAlternatives;
     };
     const std::vector<std::string> mixedOutboundBest = {"000000000000", "100000000010", "200000000020",
                                                         "200000000030", "201000100030", "202000200000"};
@@ -144,7 +145,7 @@ TEST_F(RecordedResultsTest, StepsFromUnusualArrangementsMatchTheRecord)
         "212222222122", "222222222222",
     };
     const std::vector<std::string> initialOnly = {"000000000000"};
-    const std::vector<Case> cases = {
+    const std::vector<CUnusualCase> cases = {
         // Traveller 10 on a return trip while the outbound boarding starts.
         {"outbound boarding with a return trip aboard",
          {"100000000010", "200000000020", "200000000030"},
@@ -174,23 +175,23 @@ TEST_F(RecordedResultsTest, StepsFromUnusualArrangementsMatchTheRecord)
          {7664016, 3967, 0, 100, 43, 12, mixedReturnBest}},
     };
 
-    for (const Case& c : cases) {
+    for (const CUnusualCase& c : cases) {
         for (const BOOL countAlternatives : {FALSE, TRUE}) {
-            SCOPED_TRACE(std::string(c.name) + (countAlternatives ? ", counting alternatives" : ""));
+            SCOPED_TRACE(std::string(c.m_name) + (countAlternatives ? ", counting alternatives" : ""));
             CSolverStatus status;
             status.m_countAlternatives = countAlternatives;
-            CCrossingPath path = PathThrough(c.path);
+            CCrossingPath path = PathThrough(c.m_path);
             const std::string topBefore = PlacesAt(path, path.Top());
             CSolverTask task;
-            if (c.outbound)
+            if (c.m_outbound)
                 task.BoardOutbound(path, status);
             else
                 task.BoardReturn(path, status);
             // Every push of the step was undone.
-            EXPECT_EQ(path.Top(), static_cast<int>(c.path.size()));
+            EXPECT_EQ(path.Top(), static_cast<int>(c.m_path.size()));
             EXPECT_EQ(PlacesAt(path, path.Top()), topBefore);
             EXPECT_EQ(status.m_finished.load(), FALSE);
-            ExpectFigures(status, countAlternatives ? c.withAlternatives : c.withoutAlternatives);
+            ExpectFigures(status, countAlternatives ? c.m_withAlternatives : c.m_withoutAlternatives);
         }
     }
 }

@@ -16,43 +16,43 @@ protected:
     void TearDown() override { g_abortEvent.ResetEvent(); }
 };
 
-void ExpectCompleteRun(const SearchOutcome& run)
+void ExpectCompleteRun(const CSearchOutcome& run)
 {
-    EXPECT_TRUE(run.finished);
-    EXPECT_EQ(run.progressMax, 78);
-    EXPECT_EQ(run.progressPos, 78);
-    EXPECT_EQ(run.best.Top(), 46) << "23 trips: 12 outbound, 11 return";
-    EXPECT_EQ(run.best.ArrivedCount(), 12);
-    EXPECT_EQ(run.best.GetPlaceAt(46, 0), PLACE_ARRIVED);
-    EXPECT_EQ(run.best.GetPlaceAt(47, 0), PLACE_UNKNOWN) << "47 rows, no more";
-    EXPECT_GT(run.trials, 0);
-    EXPECT_EQ(CheckPath(run.best), "");
+    EXPECT_TRUE(run.m_finished);
+    EXPECT_EQ(run.m_progressMax, 78);
+    EXPECT_EQ(run.m_progressPos, 78);
+    EXPECT_EQ(run.m_best.Top(), 46) << "23 trips: 12 outbound, 11 return";
+    EXPECT_EQ(run.m_best.ArrivedCount(), 12);
+    EXPECT_EQ(run.m_best.GetPlaceAt(46, 0), PLACE_ARRIVED);
+    EXPECT_EQ(run.m_best.GetPlaceAt(47, 0), PLACE_UNKNOWN) << "47 rows, no more";
+    EXPECT_GT(run.m_trials, 0);
+    EXPECT_EQ(CheckPath(run.m_best), "");
 }
 
 TEST_F(SearchTest, CompleteRunFindsTheShortestPath)
 {
-    const SearchOutcome run = SearchOnThisThread(false);
+    const CSearchOutcome run = SearchOnThisThread(false);
     ExpectCompleteRun(run);
-    EXPECT_EQ(run.alternatives, 0) << "not counted";
+    EXPECT_EQ(run.m_alternatives, 0) << "not counted";
 
-    const SearchOutcome again = SearchOnThisThread(false);
-    EXPECT_EQ(again.trials, run.trials);
-    EXPECT_EQ(Rows(again.best), Rows(run.best));
+    const CSearchOutcome again = SearchOnThisThread(false);
+    EXPECT_EQ(again.m_trials, run.m_trials);
+    EXPECT_EQ(Rows(again.m_best), Rows(run.m_best));
 }
 
 TEST_F(SearchTest, CountingAlternativesSearchesTiesToo)
 {
-    const SearchOutcome plain = SearchOnThisThread(false);
-    const SearchOutcome counted = SearchOnThisThread(true);
+    const CSearchOutcome plain = SearchOnThisThread(false);
+    const CSearchOutcome counted = SearchOnThisThread(true);
     ExpectCompleteRun(counted);
-    EXPECT_GT(counted.alternatives, 0);
-    EXPECT_GT(counted.trials, plain.trials) << "paths that can only tie are searched as well";
-    EXPECT_EQ(Rows(counted.best), Rows(plain.best)) << "the first shortest path is kept";
+    EXPECT_GT(counted.m_alternatives, 0);
+    EXPECT_GT(counted.m_trials, plain.m_trials) << "paths that can only tie are searched as well";
+    EXPECT_EQ(Rows(counted.m_best), Rows(plain.m_best)) << "the first shortest path is kept";
 
-    const SearchOutcome again = SearchOnThisThread(true);
-    EXPECT_EQ(again.trials, counted.trials);
-    EXPECT_EQ(again.alternatives, counted.alternatives);
-    EXPECT_EQ(Rows(again.best), Rows(counted.best));
+    const CSearchOutcome again = SearchOnThisThread(true);
+    EXPECT_EQ(again.m_trials, counted.m_trials);
+    EXPECT_EQ(again.m_alternatives, counted.m_alternatives);
+    EXPECT_EQ(Rows(again.m_best), Rows(counted.m_best));
 }
 
 // With the stop already requested, no return trip is ever boarded: only the
@@ -74,20 +74,20 @@ TEST_F(SearchTest, StopRequestedBeforeTheStartWalksTheFirstTripsOnly)
     CSolverStatus status;
     CSolverTask task;
     EXPECT_EQ(task.Run(&status), 0u);
-    const SearchOutcome run = ReadOutcome(status);
-    EXPECT_TRUE(run.finished);
-    EXPECT_EQ(run.progressPos, 78);
-    EXPECT_EQ(run.trials, 78 - safeFirstTrips);
-    EXPECT_EQ(run.best.Top(), 2) << "one outbound trip, landed";
-    EXPECT_EQ(run.best.ArrivedCount(), 2);
-    EXPECT_EQ(CheckPath(run.best), "");
+    const CSearchOutcome run = ReadOutcome(status);
+    EXPECT_TRUE(run.m_finished);
+    EXPECT_EQ(run.m_progressPos, 78);
+    EXPECT_EQ(run.m_trials, 78 - safeFirstTrips);
+    EXPECT_EQ(run.m_best.Top(), 2) << "one outbound trip, landed";
+    EXPECT_EQ(run.m_best.ArrivedCount(), 2);
+    EXPECT_EQ(CheckPath(run.m_best), "");
 }
 
 // Breadth-first over landed arrangements, with none of the search's limits:
 // the fewest trips that bring everybody across under the rules.
 int FewestTrips()
 {
-    constexpr int kAll = (1 << TRAVELLER_COUNT) - 1;
+    constexpr int ALL_ARRIVED = (1 << TRAVELLER_COUNT) - 1;
     // Index: arrived mask * 2 + (boat at the far side).
     std::vector<int> trips(2 << TRAVELLER_COUNT, -1);
     std::queue<int> pending;
@@ -98,7 +98,7 @@ int FewestTrips()
         pending.pop();
         const int arrived = node >> 1;
         const bool boatAway = node & 1;
-        if (arrived == kAll)
+        if (arrived == ALL_ARRIVED)
             return trips[node];
 
         std::string places(12, '0');
@@ -144,8 +144,8 @@ TEST_F(SearchTest, NoSequenceOfTripsIsShorterThanTheBestPath)
 {
     const int fewest = FewestTrips();
     EXPECT_EQ(fewest, 23);
-    const SearchOutcome run = SearchOnThisThread(false);
-    EXPECT_EQ(run.best.Top(), 2 * fewest) << "two steps per trip: aboard, landed";
+    const CSearchOutcome run = SearchOnThisThread(false);
+    EXPECT_EQ(run.m_best.Top(), 2 * fewest) << "two steps per trip: aboard, landed";
 }
 
 } // namespace

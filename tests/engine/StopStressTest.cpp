@@ -34,14 +34,14 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::microseconds;
 
 // Generous hang bounds: a stop that takes this long has failed.
-constexpr DWORD kStopWaitMs = 30000;
-constexpr auto kSearchHangBound = std::chrono::seconds(120);
+constexpr DWORD STOP_WAIT_MS = 30000;
+constexpr auto SEARCH_HANG_BOUND = std::chrono::seconds(120);
 
 // The first trips: all 78 are walked whatever happens, and all but seven of
 // them break the rules, each counted as a trial.
-constexpr int kUnsafeFirstTrips = FIRST_TRIP_COUNT - 7;
+constexpr int UNSAFE_FIRST_TRIPS = FIRST_TRIP_COUNT - 7;
 // The shortest complete path: 23 trips, 12 outbound and 11 back.
-constexpr int kShortestTop = 46;
+constexpr int SHORTEST_TOP = 46;
 
 unsigned long EnvNumber(const char* name, unsigned long fallback)
 {
@@ -54,71 +54,71 @@ unsigned long EnvNumber(const char* name, unsigned long fallback)
 }
 
 enum class StopKind {
-    AlreadySet,   // the stop event is set before the worker is started
-    Immediate,    // asked right after the start returns, often before the thread runs
-    Short,        // within the first couple of milliseconds
-    WithinSearch, // anywhere in the length of a search without alternatives
-    PastEnd,      // later than a search without alternatives ends
+    ALREADY_SET,   // the stop event is set before the worker is started
+    IMMEDIATE,     // asked right after the start returns, often before the thread runs
+    SHORT,         // within the first couple of milliseconds
+    WITHIN_SEARCH, // anywhere in the length of a search without alternatives
+    PAST_END,      // later than a search without alternatives ends
 };
 
 const char* KindName(StopKind kind)
 {
     switch (kind) {
-    case StopKind::AlreadySet:
+    case StopKind::ALREADY_SET:
         return "already-set";
-    case StopKind::Immediate:
+    case StopKind::IMMEDIATE:
         return "immediate";
-    case StopKind::Short:
+    case StopKind::SHORT:
         return "short";
-    case StopKind::WithinSearch:
+    case StopKind::WITHIN_SEARCH:
         return "within-search";
-    case StopKind::PastEnd:
+    case StopKind::PAST_END:
         return "past-end";
     }
     return "?";
 }
 
-struct RunPlan {
-    bool countAlternatives = false;
-    StopKind kind = StopKind::Immediate;
-    microseconds delay{0};
-    bool reader = false; // read the status on this thread while the search runs
+struct CRunPlan {
+    bool m_countAlternatives = false;
+    StopKind m_kind = StopKind::IMMEDIATE;
+    microseconds m_delay{0};
+    bool m_reader = false; // read the status on this thread while the search runs
 };
 
-RunPlan PlanRun(std::mt19937& rng, microseconds searchLength)
+CRunPlan PlanRun(std::mt19937& rng, microseconds searchLength)
 {
-    RunPlan plan;
-    plan.countAlternatives = rng() % 2 == 0;
-    plan.reader = rng() % 3 == 0;
+    CRunPlan plan;
+    plan.m_countAlternatives = rng() % 2 == 0;
+    plan.m_reader = rng() % 3 == 0;
     const unsigned roll = rng() % 100;
     const double length = static_cast<double>(searchLength.count()) + 1.0;
     if (roll < 5) {
-        plan.kind = StopKind::AlreadySet;
+        plan.m_kind = StopKind::ALREADY_SET;
     } else if (roll < 20) {
-        plan.kind = StopKind::Immediate;
+        plan.m_kind = StopKind::IMMEDIATE;
     } else if (roll < 65) {
-        plan.kind = StopKind::Short;
-        plan.delay = microseconds(rng() % 2000);
+        plan.m_kind = StopKind::SHORT;
+        plan.m_delay = microseconds(rng() % 2000);
     } else if (roll < 98) {
         // Spread evenly over the orders of magnitude of a search's length, so
         // that early and late stops are both common and the loop stays quick.
-        plan.kind = StopKind::WithinSearch;
+        plan.m_kind = StopKind::WITHIN_SEARCH;
         const double exponent = std::uniform_real_distribution<double>(0.0, std::log(length))(rng);
-        plan.delay = microseconds(static_cast<long long>(std::exp(exponent)));
+        plan.m_delay = microseconds(static_cast<long long>(std::exp(exponent)));
     } else {
-        plan.kind = StopKind::PastEnd;
-        plan.delay =
+        plan.m_kind = StopKind::PAST_END;
+        plan.m_delay =
             microseconds(static_cast<long long>(length * std::uniform_real_distribution<double>(1.0, 1.5)(rng)));
     }
     return plan;
 }
 
-std::string Describe(int run, unsigned long seed, const RunPlan& plan)
+std::string Describe(int run, unsigned long seed, const CRunPlan& plan)
 {
     std::ostringstream text;
-    text << "run " << run << " of seed " << seed << " (" << (plan.countAlternatives ? "alternatives" : "plain")
-         << ", stop " << KindName(plan.kind) << " after " << plan.delay.count() << " us"
-         << (plan.reader ? ", with reader" : "") << ")";
+    text << "run " << run << " of seed " << seed << " (" << (plan.m_countAlternatives ? "alternatives" : "plain")
+         << ", stop " << KindName(plan.m_kind) << " after " << plan.m_delay.count() << " us"
+         << (plan.m_reader ? ", with reader" : "") << ")";
     return text.str();
 }
 
@@ -186,60 +186,61 @@ private:
     std::string m_fault;
 };
 
-struct RunOutcome {
-    BOOL waited = FALSE;
-    bool finishedBeforeStop = false;
-    bool hung = false;
-    std::string fault;
+struct CRunOutcome {
+    BOOL m_waited = FALSE;
+    bool m_finishedBeforeStop = false;
+    bool m_hung = false;
+    std::string m_fault;
 };
 
 // Runs one search and stops it as planned. The status is handed back only
 // when the worker is known to have ended; otherwise it is left to the worker.
-RunOutcome StopOneSearch(const RunPlan& plan, std::unique_ptr<CSolverStatus>& status, CStatusReader& reader)
+CRunOutcome StopOneSearch(const CRunPlan& plan, std::unique_ptr<CSolverStatus>& status, CStatusReader& reader)
 {
-    RunOutcome outcome;
+    CRunOutcome outcome;
     g_abortEvent.ResetEvent();
-    status->m_countAlternatives = plan.countAlternatives ? TRUE : FALSE;
-    if (plan.kind == StopKind::AlreadySet)
+    status->m_countAlternatives = plan.m_countAlternatives ? TRUE : FALSE;
+    if (plan.m_kind == StopKind::ALREADY_SET)
         g_abortEvent.SetEvent();
 
     if (StartSolverWorker(status.get()) == nullptr) {
-        outcome.fault = "the worker could not be started";
-        outcome.waited = TRUE; // nothing runs
+        outcome.m_fault = "the worker could not be started";
+        outcome.m_waited = TRUE; // nothing runs
         return outcome;
     }
 
     auto stop = [&plan, &status, &outcome] {
-        if (plan.delay.count() > 0)
-            std::this_thread::sleep_for(plan.delay);
+        if (plan.m_delay.count() > 0)
+            std::this_thread::sleep_for(plan.m_delay);
         // With the stop set before the start, no run ends unstopped.
-        outcome.finishedBeforeStop = plan.kind != StopKind::AlreadySet && status->m_finished != FALSE;
-        outcome.waited = RequestAbortAndWait(kStopWaitMs);
+        outcome.m_finishedBeforeStop = plan.m_kind != StopKind::ALREADY_SET && status->m_finished != FALSE;
+        outcome.m_waited = RequestAbortAndWait(STOP_WAIT_MS);
     };
 
-    if (!plan.reader) {
+    if (!plan.m_reader) {
         stop();
     } else {
         // The stop comes from another thread while this one reads the status
         // until the search says it has finished.
         std::thread stopper(stop);
-        const auto giveUp = Clock::now() + kSearchHangBound;
+        const auto giveUp = Clock::now() + SEARCH_HANG_BOUND;
         for (;;) {
             reader.CountSample();
             if (reader.Sample(*status))
                 break;
             if (Clock::now() > giveUp) {
-                outcome.hung = true;
+                outcome.m_hung = true;
                 break;
             }
             std::this_thread::yield();
         }
         stopper.join();
-        if (outcome.hung && outcome.fault.empty())
-            outcome.fault = "the search did not finish within the hang bound";
+        if (outcome.m_hung && outcome.m_fault.empty())
+            outcome.m_fault = "the search did not finish within the hang bound";
     }
-    if (!outcome.waited) {
-        outcome.fault = "RequestAbortAndWait did not see the worker end within " + std::to_string(kStopWaitMs) + " ms";
+    if (!outcome.m_waited) {
+        outcome.m_fault =
+            "RequestAbortAndWait did not see the worker end within " + std::to_string(STOP_WAIT_MS) + " ms";
         // The worker may still write to the status: never free it.
         (void)status.release();
     }
@@ -247,11 +248,11 @@ RunOutcome StopOneSearch(const RunPlan& plan, std::unique_ptr<CSolverStatus>& st
 }
 
 // Checks everything that must hold once the stop's wait has returned.
-std::string CheckStoppedRun(const RunPlan& plan, const RunOutcome& outcome, CSolverStatus& status,
+std::string CheckStoppedRun(const CRunPlan& plan, const CRunOutcome& outcome, CSolverStatus& status,
                             CStatusReader& reader)
 {
-    if (!outcome.fault.empty())
-        return outcome.fault;
+    if (!outcome.m_fault.empty())
+        return outcome.m_fault;
     if (!reader.FirstFault().empty())
         return reader.FirstFault();
     if (g_idleEvent.Lock(0) != TRUE)
@@ -263,9 +264,9 @@ std::string CheckStoppedRun(const RunPlan& plan, const RunOutcome& outcome, CSol
     if (status.m_progressMax != FIRST_TRIP_COUNT || status.m_progressPos != FIRST_TRIP_COUNT)
         return "progress ended at " + std::to_string(status.m_progressPos) + "/" +
                std::to_string(status.m_progressMax) + ", the first trips are always all walked";
-    if (status.m_trials < kUnsafeFirstTrips)
+    if (status.m_trials < UNSAFE_FIRST_TRIPS)
         return "only " + std::to_string(status.m_trials) + " trials";
-    if (!plan.countAlternatives && status.m_alternatives != 0)
+    if (!plan.m_countAlternatives && status.m_alternatives != 0)
         return "alternatives counted without being asked for: " + std::to_string(status.m_alternatives);
 
     CCrossingPath taken;
@@ -282,10 +283,10 @@ std::string CheckStoppedRun(const RunPlan& plan, const RunOutcome& outcome, CSol
     if (best.Top() % 4 != 2 || best.ArrivedCount() < 2)
         return "final best path of top " + std::to_string(best.Top()) + " with " + std::to_string(best.ArrivedCount()) +
                " arrived";
-    if (plan.kind == StopKind::AlreadySet && best.Top() != 2)
+    if (plan.m_kind == StopKind::ALREADY_SET && best.Top() != 2)
         return "no return trip may be boarded once the stop is set, yet the best path has top " +
                std::to_string(best.Top());
-    if (outcome.finishedBeforeStop && (best.Top() != kShortestTop || best.ArrivedCount() != TRAVELLER_COUNT))
+    if (outcome.m_finishedBeforeStop && (best.Top() != SHORTEST_TOP || best.ArrivedCount() != TRAVELLER_COUNT))
         return "a search that ran to its end left a best path of top " + std::to_string(best.Top()) + " with " +
                std::to_string(best.ArrivedCount()) + " arrived";
     return {};
@@ -316,27 +317,27 @@ TEST_F(StopStress, EveryStopEndsCleanlyWithALegalBestPath)
     // its length scales the delays of the runs that follow.
     microseconds searchLength{0};
     {
-        RunPlan plan;
-        plan.kind = StopKind::PastEnd;
-        plan.reader = true;
-        plan.delay = microseconds(std::chrono::duration_cast<microseconds>(kSearchHangBound).count() / 2);
+        CRunPlan plan;
+        plan.m_kind = StopKind::PAST_END;
+        plan.m_reader = true;
+        plan.m_delay = microseconds(std::chrono::duration_cast<microseconds>(SEARCH_HANG_BOUND).count() / 2);
         auto status = std::make_unique<CSolverStatus>();
         CStatusReader reader;
         g_abortEvent.ResetEvent();
         const auto start = Clock::now();
         ASSERT_NE(StartSolverWorker(status.get()), nullptr);
-        const auto giveUp = start + kSearchHangBound;
+        const auto giveUp = start + SEARCH_HANG_BOUND;
         while (!reader.Sample(*status) && Clock::now() < giveUp)
             std::this_thread::yield();
         searchLength = std::chrono::duration_cast<microseconds>(Clock::now() - start);
-        RunOutcome outcome;
+        CRunOutcome outcome;
         // With the stop set before the start, no run ends unstopped.
-        outcome.finishedBeforeStop = plan.kind != StopKind::AlreadySet && status->m_finished != FALSE;
-        outcome.waited = RequestAbortAndWait(kStopWaitMs);
-        if (!outcome.waited)
+        outcome.m_finishedBeforeStop = plan.m_kind != StopKind::ALREADY_SET && status->m_finished != FALSE;
+        outcome.m_waited = RequestAbortAndWait(STOP_WAIT_MS);
+        if (!outcome.m_waited)
             (void)status.release();
-        ASSERT_TRUE(outcome.finishedBeforeStop) << "the first search did not finish within the hang bound";
-        ASSERT_TRUE(outcome.waited);
+        ASSERT_TRUE(outcome.m_finishedBeforeStop) << "the first search did not finish within the hang bound";
+        ASSERT_TRUE(outcome.m_waited);
         const std::string fault = CheckStoppedRun(plan, outcome, *status, reader);
         ASSERT_EQ(fault, "") << "the first, complete search";
         EXPECT_EQ(status->m_alternatives, 0);
@@ -350,23 +351,23 @@ TEST_F(StopStress, EveryStopEndsCleanlyWithALegalBestPath)
     int byKind[5] = {};
     const auto loopStart = Clock::now();
     for (int run = 0; run < runs; ++run) {
-        const RunPlan plan = PlanRun(rng, searchLength);
+        const CRunPlan plan = PlanRun(rng, searchLength);
         auto status = std::make_unique<CSolverStatus>();
         CStatusReader reader;
-        const RunOutcome outcome = StopOneSearch(plan, status, reader);
+        const CRunOutcome outcome = StopOneSearch(plan, status, reader);
         if (!status) {
-            FAIL() << Describe(run, seed, plan) << ": " << outcome.fault;
+            FAIL() << Describe(run, seed, plan) << ": " << outcome.m_fault;
         }
         const std::string fault = CheckStoppedRun(plan, outcome, *status, reader);
         if (!fault.empty()) {
             FAIL() << Describe(run, seed, plan) << ": " << fault;
         }
-        finishedBeforeStop += outcome.finishedBeforeStop ? 1 : 0;
-        if (plan.kind != StopKind::AlreadySet && reader.Best().ArrivedCount() < TRAVELLER_COUNT)
+        finishedBeforeStop += outcome.m_finishedBeforeStop ? 1 : 0;
+        if (plan.m_kind != StopKind::ALREADY_SET && reader.Best().ArrivedCount() < TRAVELLER_COUNT)
             ++cutShort;
-        readerRuns += plan.reader ? 1 : 0;
+        readerRuns += plan.m_reader ? 1 : 0;
         samples += reader.Samples();
-        ++byKind[static_cast<int>(plan.kind)];
+        ++byKind[static_cast<int>(plan.m_kind)];
     }
     g_abortEvent.ResetEvent();
 

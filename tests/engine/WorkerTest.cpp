@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr DWORD kHangBound = 60000;
+constexpr DWORD HANG_BOUND_MS = 60000;
 
 class WorkerTest : public ::testing::Test {
 protected:
@@ -25,7 +25,7 @@ protected:
     {
         SetThreadStartHookForTesting(nullptr);
         SetThreadStartFailureForTesting(FALSE);
-        EXPECT_TRUE(RequestAbortAndWait(kHangBound));
+        EXPECT_TRUE(RequestAbortAndWait(HANG_BOUND_MS));
         EXPECT_EQ(g_runningWorkers.load(), 0);
         g_abortEvent.ResetEvent();
     }
@@ -34,21 +34,21 @@ protected:
 TEST_F(WorkerTest, SearchOnTheWorkerThreadMatchesTheCallingThread)
 {
     for (bool countAlternatives : {false, true}) {
-        const SearchOutcome here = SearchOnThisThread(countAlternatives);
+        const CSearchOutcome here = SearchOnThisThread(countAlternatives);
 
         CSolverStatus status;
         status.m_countAlternatives = countAlternatives ? TRUE : FALSE;
         ASSERT_NE(StartSolverWorker(&status), nullptr);
-        ASSERT_TRUE(g_idleEvent.Lock(kHangBound));
+        ASSERT_TRUE(g_idleEvent.Lock(HANG_BOUND_MS));
         EXPECT_EQ(g_runningWorkers.load(), 0);
 
-        const SearchOutcome there = ReadOutcome(status);
-        EXPECT_TRUE(there.finished);
-        EXPECT_EQ(there.progressPos, 78);
-        EXPECT_EQ(there.trials, here.trials);
-        EXPECT_EQ(there.alternatives, here.alternatives);
-        EXPECT_EQ(Rows(there.best), Rows(here.best));
-        EXPECT_EQ(CheckPath(there.best), "");
+        const CSearchOutcome there = ReadOutcome(status);
+        EXPECT_TRUE(there.m_finished);
+        EXPECT_EQ(there.m_progressPos, 78);
+        EXPECT_EQ(there.m_trials, here.m_trials);
+        EXPECT_EQ(there.m_alternatives, here.m_alternatives);
+        EXPECT_EQ(Rows(there.m_best), Rows(here.m_best));
+        EXPECT_EQ(CheckPath(there.m_best), "");
     }
 }
 
@@ -65,14 +65,14 @@ TEST_F(WorkerTest, StopDuringTheSearchEndsItWithAConsistentStatus)
     const int trialsSeen = status.m_trials;
     ASSERT_GT(trialsSeen, 0);
 
-    EXPECT_TRUE(RequestAbortAndWait(kHangBound));
+    EXPECT_TRUE(RequestAbortAndWait(HANG_BOUND_MS));
     EXPECT_TRUE(g_idleEvent.Lock(0));
     EXPECT_EQ(g_runningWorkers.load(), 0);
-    const SearchOutcome run = ReadOutcome(status);
-    EXPECT_TRUE(run.finished);
-    EXPECT_EQ(run.progressPos, 78) << "the first trips are always all walked";
-    EXPECT_GE(run.trials, trialsSeen);
-    EXPECT_EQ(CheckPath(run.best), "");
+    const CSearchOutcome run = ReadOutcome(status);
+    EXPECT_TRUE(run.m_finished);
+    EXPECT_EQ(run.m_progressPos, 78) << "the first trips are always all walked";
+    EXPECT_GE(run.m_trials, trialsSeen);
+    EXPECT_EQ(CheckPath(run.m_best), "");
     EXPECT_GE(ClockDifference(status.m_lastClock, status.m_startClock), 0);
 }
 
@@ -90,7 +90,7 @@ TEST_F(WorkerTest, StopRightAfterTheStartWaitsForTheWorker)
     EXPECT_FALSE(g_idleEvent.Lock(0)) << "counted before its thread runs";
 
     // The worker has not built its task yet; the wait must still cover it.
-    EXPECT_TRUE(RequestAbortAndWait(kHangBound));
+    EXPECT_TRUE(RequestAbortAndWait(HANG_BOUND_MS));
     EXPECT_TRUE(status.m_finished) << "the wait returned before the worker ended";
     EXPECT_EQ(g_runningWorkers.load(), 0);
     EXPECT_EQ(status.m_progressPos, 78);
@@ -106,7 +106,7 @@ TEST_F(WorkerTest, FailedStartCountsNoWorker)
 
     SetThreadStartFailureForTesting(FALSE);
     ASSERT_NE(StartSolverWorker(&status), nullptr) << "a later start works";
-    EXPECT_TRUE(g_idleEvent.Lock(kHangBound));
+    EXPECT_TRUE(g_idleEvent.Lock(HANG_BOUND_MS));
     EXPECT_TRUE(status.m_finished);
 }
 

@@ -2,10 +2,14 @@
 // its controls.
 #pragma once
 
+#include "display/DisplayText.h"
 #include "platform/window/qt/QtAccess.h"
 #include "ui/PuzzleDlg.h"
 
 #include <QString>
+
+#include <string>
+#include <vector>
 
 class CTestPuzzleDlg : public CPuzzleDlg {
 public:
@@ -25,6 +29,17 @@ public:
     }
 
     QString Cell(int row, int column) const { return QString::fromUtf8(m_list.GetItemText(row, column).GetString()); }
+
+    // Every cell of the table, row by row, for ReadTableRows.
+    std::vector<std::vector<std::string>> Table() const
+    {
+        std::vector<std::vector<std::string>> rows(m_list.GetItemCount());
+        for (int row = 0; row < m_list.GetItemCount(); ++row) {
+            for (int column = 0; column < RESULT_COLUMN_COUNT; ++column)
+                rows[row].push_back(Cell(row, column).toStdString());
+        }
+        return rows;
+    }
 
     bool TimerRuns() const { return GetTimerElapse(1) != 0; }
 };

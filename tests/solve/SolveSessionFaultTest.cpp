@@ -3,13 +3,13 @@
 // RunSolveSession and on the real executable.
 
 #include "PathChecker.h"
-#include "SolveReport.h"
+#include "TableReader.h"
 #include "engine/AbortEvent.h"
 #include "engine/SolverTask.h"
 #include "engine/WorkerTask.h"
 #include "platform/Thread.h"
-#include "tools/torvaly-solve/SolveSession.h"
-#include "tools/torvaly-solve/StopSignal.h"
+#include "solve/SolveSession.h"
+#include "solve/StopSignal.h"
 
 #include <gtest/gtest.h>
 
@@ -37,12 +37,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kExitInterrupted = 128 + SIGINT;
-constexpr int kShortestTop = 46;
-constexpr int kUnsafeFirstTrips = FIRST_TRIP_COUNT - 7;
+constexpr int EXIT_INTERRUPTED = 128 + SIGINT;
+constexpr int SHORTEST_TOP = 46;
+constexpr int UNSAFE_FIRST_TRIPS = FIRST_TRIP_COUNT - 7;
 // Hang bounds, far above any normal run.
-constexpr DWORD kGateBoundMs = 30000;
-constexpr auto kExitBound = std::chrono::seconds(20);
+constexpr DWORD GATE_BOUND_MS = 30000;
+constexpr auto EXIT_BOUND = std::chrono::seconds(20);
 
 std::string ReadWhole(std::FILE* file)
 {
@@ -56,8 +56,8 @@ std::string ReadWhole(std::FILE* file)
 }
 
 // Puts the thread-start test seams back however a test ends.
-struct ThreadSeamsReset {
-    ~ThreadSeamsReset()
+struct CThreadSeamsReset {
+    ~CThreadSeamsReset()
     {
         SetThreadStartFailureForTesting(FALSE);
         SetThreadStartHookForTesting(nullptr);
@@ -66,7 +66,7 @@ struct ThreadSeamsReset {
 
 TEST(SolveSessionFaults, AFailedStartIsReportedOnOneLineAndALaterStartWorks)
 {
-    ThreadSeamsReset resetSeams;
+    CThreadSeamsReset resetSeams;
     g_abortEvent.ResetEvent();
 
     SetThreadStartFailureForTesting(TRUE);
@@ -98,14 +98,14 @@ TEST(SolveSessionFaults, AFailedStartIsReportedOnOneLineAndALaterStartWorks)
     std::fclose(progressAgain);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(progressText, "") << "progress is only shown on a terminal";
-    SolveReport report;
+    CSolveReport report;
     ASSERT_EQ(ParseSolveReport(outAgain.str(), report), "") << outAgain.str();
-    EXPECT_EQ(CheckPath(report.path), "");
-    EXPECT_EQ(report.path.Top(), kShortestTop);
-    EXPECT_EQ(report.arrived, TRAVELLER_COUNT);
-    EXPECT_EQ(report.roundTrips, "11.5");
-    EXPECT_EQ(report.alternatives, 0);
-    EXPECT_GE(report.trials, kUnsafeFirstTrips);
+    EXPECT_EQ(CheckPath(report.m_path), "");
+    EXPECT_EQ(report.m_path.Top(), SHORTEST_TOP);
+    EXPECT_EQ(report.m_arrived, TRAVELLER_COUNT);
+    EXPECT_EQ(report.m_roundTrips, "11.5");
+    EXPECT_EQ(report.m_alternatives, 0);
+    EXPECT_GE(report.m_trials, UNSAFE_FIRST_TRIPS);
     EXPECT_EQ(g_runningWorkers.load(), 0);
 }
 
@@ -129,13 +129,13 @@ void CtrlCAtTheGate()
         raise(SIGINT);
     else
         pthread_kill(g_sessionThread, SIGINT);
-    g_gateOpenedByStop = g_abortEvent.Lock(kGateBoundMs) == TRUE;
+    g_gateOpenedByStop = g_abortEvent.Lock(GATE_BOUND_MS) == TRUE;
 }
 
 // Returns "" when the interrupted session behaved, else the first fault.
 std::string InterruptedSessionFault(bool ctrlCOnTheWorker)
 {
-    ThreadSeamsReset resetSeams;
+    CThreadSeamsReset resetSeams;
     g_abortEvent.ResetEvent();
     InstallStopHandlers();
     g_sessionThread = pthread_self();
@@ -153,27 +153,27 @@ std::string InterruptedSessionFault(bool ctrlCOnTheWorker)
     if (g_gateCalls != 1)
         return "the worker passed the gate " + std::to_string(g_gateCalls.load()) + " times";
     if (!g_gateOpenedByStop)
-        return "the session did not ask the held worker to stop within " + std::to_string(kGateBoundMs) + " ms";
+        return "the session did not ask the held worker to stop within " + std::to_string(GATE_BOUND_MS) + " ms";
     if (PendingStopSignal() != SIGINT)
         return "the handler did not catch SIGINT";
-    if (status != kExitInterrupted)
-        return "the session returned " + std::to_string(status) + " instead of " + std::to_string(kExitInterrupted);
+    if (status != EXIT_INTERRUPTED)
+        return "the session returned " + std::to_string(status) + " instead of " + std::to_string(EXIT_INTERRUPTED);
     if (g_runningWorkers.load() != 0 || g_idleEvent.Lock(0) != TRUE)
         return "a worker is still counted after the session";
 
-    SolveReport report;
+    CSolveReport report;
     const std::string fault = ParseSolveReport(out.str(), report);
     if (!fault.empty())
         return "report: " + fault + "\n" + out.str();
-    if (!CheckPath(report.path).empty())
-        return "illegal best path: " + CheckPath(report.path);
+    if (!CheckPath(report.m_path).empty())
+        return "illegal best path: " + CheckPath(report.m_path);
     // The stop was set before the search went past its first trips, so no
     // return trip was boarded: the best is one of the first trips.
-    if (report.path.Top() != 2 || report.arrived != 2)
-        return "best so far has top " + std::to_string(report.path.Top()) + " and " + std::to_string(report.arrived) +
-               " arrived, expected one first trip of two\n" + out.str();
-    if (report.trials < kUnsafeFirstTrips)
-        return "only " + std::to_string(report.trials) + " trials reported";
+    if (report.m_path.Top() != 2 || report.m_arrived != 2)
+        return "best so far has top " + std::to_string(report.m_path.Top()) + " and " +
+               std::to_string(report.m_arrived) + " arrived, expected one first trip of two\n" + out.str();
+    if (report.m_trials < UNSAFE_FIRST_TRIPS)
+        return "only " + std::to_string(report.m_trials) + " trials reported";
     return {};
 }
 
@@ -419,30 +419,30 @@ TEST(SolveSessionFaults, TorvalySolveInterruptedByCtrlCExitsWith130AndAFullRepor
     // A search that ended before all that may still end normally, and must
     // then show the full result; at least one of a few attempts must be an
     // interrupted one.
-    constexpr auto kHold = std::chrono::milliseconds(600);
-    constexpr int kAttempts = 5;
+    constexpr auto HOLD = std::chrono::milliseconds(600);
+    constexpr int ATTEMPTS = 5;
     int interrupted = 0;
-    for (int attempt = 0; attempt < kAttempts && interrupted == 0; ++attempt) {
+    for (int attempt = 0; attempt < ATTEMPTS && interrupted == 0; ++attempt) {
         SCOPED_TRACE("attempt " + std::to_string(attempt));
         CSolveProcess tool;
         ASSERT_EQ(tool.Start("--count-alternatives"), "");
         tool.StopAtProgress(true);
-        bool ended = tool.Pump(Clock::now() + kExitBound);
+        bool ended = tool.Pump(Clock::now() + EXIT_BOUND);
         ASSERT_TRUE(ended || tool.ProgressLineSeen())
             << "no progress line on the terminal within the bound; it showed:\n"
             << tool.Stderr();
         bool signalled = false;
         bool held = false;
         if (!ended && tool.FirstPos() < tool.FirstMax()) {
-            signalled = tool.InterruptAndWaitUntilTaken(Clock::now() + kExitBound);
+            signalled = tool.InterruptAndWaitUntilTaken(Clock::now() + EXIT_BOUND);
             if (signalled && tool.Freeze()) {
                 held = true;
-                std::this_thread::sleep_for(kHold);
+                std::this_thread::sleep_for(HOLD);
                 tool.Thaw();
             }
         }
         tool.StopAtProgress(false);
-        ASSERT_TRUE(tool.Pump(Clock::now() + kExitBound))
+        ASSERT_TRUE(tool.Pump(Clock::now() + EXIT_BOUND))
             << "torvaly-solve did not exit within the bound after Ctrl-C; terminal:\n"
             << tool.Stderr();
 
@@ -452,20 +452,20 @@ TEST(SolveSessionFaults, TorvalySolveInterruptedByCtrlCExitsWith130AndAFullRepor
         std::cout << "torvaly-solve attempt " << attempt << ": first progress " << tool.FirstPos() << "/"
                   << tool.FirstMax() << (signalled ? ", SIGINT taken" : ", ended before SIGINT was taken")
                   << (held ? ", held" : "") << ", exit " << code << std::endl;
-        SolveReport report;
+        CSolveReport report;
         ASSERT_EQ(ParseSolveReport(tool.Stdout(), report), "") << "exit " << code << "; stdout:\n"
                                                                << tool.Stdout() << "terminal:\n"
                                                                << tool.Stderr();
-        EXPECT_EQ(CheckPath(report.path), "");
-        EXPECT_GE(report.trials, kUnsafeFirstTrips);
-        if (code == kExitInterrupted) {
+        EXPECT_EQ(CheckPath(report.m_path), "");
+        EXPECT_GE(report.m_trials, UNSAFE_FIRST_TRIPS);
+        if (code == EXIT_INTERRUPTED) {
             EXPECT_TRUE(signalled);
             ++interrupted;
         } else {
             // Only a search that had already ended may ignore the signal.
             ASSERT_EQ(code, 0) << "terminal:\n" << tool.Stderr();
-            EXPECT_EQ(report.path.Top(), kShortestTop);
-            EXPECT_EQ(report.arrived, TRAVELLER_COUNT);
+            EXPECT_EQ(report.m_path.Top(), SHORTEST_TOP);
+            EXPECT_EQ(report.m_arrived, TRAVELLER_COUNT);
         }
     }
     EXPECT_GT(interrupted, 0) << "no attempt was interrupted by Ctrl-C";

@@ -2,7 +2,7 @@
 // the straightforward search: twelve place digits (traveller 0 first) per step.
 #pragma once
 
-inline const char* const kRecordedShortestPath[] = {
+inline const char* const RECORDED_SHORTEST_PATH[] = {
     "000000000000", "100000000010", "200000000020", "300000000020", "000000000020", "100100000020", "200200000020",
     "200300000020", "200000000020", "201000100020", "202000200020", "302000200020", "002000200020", "102100200020",
     "202200200020", "203200300020", "200200000020", "210200000021", "220200000022", "230200000022", "200200000022",

@@ -1,16 +1,16 @@
 #include "CommandLine.h"
 
-SolveOptions ParseCommandLine(int argc, const char* const* argv)
+CSolveOptions ParseCommandLine(int argc, const char* const* argv)
 {
-    SolveOptions options;
+    CSolveOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--count-alternatives") {
-            options.countAlternatives = true;
+            options.m_countAlternatives = true;
         } else if (argument == "--help" || argument == "-h") {
-            options.showHelp = true;
+            options.m_showHelp = true;
         } else {
-            options.error = "unknown option '" + argument + "' (see --help)";
+            options.m_error = "unknown option '" + argument + "' (see --help)";
             break;
         }
     }

@@ -1,6 +1,6 @@
 #include "ProgressLine.h"
 
-#include "ui/DisplayText.h"
+#include "display/DisplayText.h"
 
 #include <cstdio>
 #include <string>
@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kBarWidth = 30;
+constexpr int BAR_WIDTH = 30;
 
 } // namespace
 
@@ -20,8 +20,8 @@ void CProgressLine::Show(const CSolverStatus& status)
         return;
     const int max = status.m_progressMax;
     const int pos = status.m_progressPos;
-    const int filled = max > 0 ? pos * kBarWidth / max : 0;
-    const std::string bar = std::string(filled, '#') + std::string(kBarWidth - filled, '.');
+    const int filled = max > 0 ? pos * BAR_WIDTH / max : 0;
+    const std::string bar = std::string(filled, '#') + std::string(BAR_WIDTH - filled, '.');
     std::fprintf(m_out, "\r[%s] %d/%d  %s  試行回数 %d\033[K", bar.c_str(), pos, max,
                  ElapsedText(status.m_startClock, status.m_lastClock).c_str(), static_cast<int>(status.m_trials));
     std::fflush(m_out);

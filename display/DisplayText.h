@@ -1,5 +1,5 @@
-// The texts with which the dialog shows the search's results: column headers,
-// cell texts, round trips and elapsed time.
+// The texts with which the dialog and torvaly-solve show the search's results:
+// column headers, cell texts, round trips and elapsed time.
 #pragma once
 
 #include <cstdint>

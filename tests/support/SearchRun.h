@@ -7,30 +7,30 @@
 
 #include <string>
 
-struct SearchOutcome {
-    int trials = 0;
-    int alternatives = 0;
-    int progressPos = 0;
-    int progressMax = 0;
-    BOOL finished = FALSE;
-    CCrossingPath best;
+struct CSearchOutcome {
+    int m_trials = 0;
+    int m_alternatives = 0;
+    int m_progressPos = 0;
+    int m_progressMax = 0;
+    BOOL m_finished = FALSE;
+    CCrossingPath m_best;
 };
 
 // Reads the status as the dialog does; the best path only if it changed.
-inline SearchOutcome ReadOutcome(CSolverStatus& status)
+inline CSearchOutcome ReadOutcome(CSolverStatus& status)
 {
-    SearchOutcome outcome;
-    outcome.finished = status.m_finished;
-    outcome.trials = status.m_trials;
-    outcome.alternatives = status.m_alternatives;
-    outcome.progressPos = status.m_progressPos;
-    outcome.progressMax = status.m_progressMax;
-    status.TakeBestIfChanged(outcome.best);
+    CSearchOutcome outcome;
+    outcome.m_finished = status.m_finished;
+    outcome.m_trials = status.m_trials;
+    outcome.m_alternatives = status.m_alternatives;
+    outcome.m_progressPos = status.m_progressPos;
+    outcome.m_progressMax = status.m_progressMax;
+    status.TakeBestIfChanged(outcome.m_best);
     return outcome;
 }
 
 // A complete search on the calling thread, with no stop requested.
-inline SearchOutcome SearchOnThisThread(bool countAlternatives)
+inline CSearchOutcome SearchOnThisThread(bool countAlternatives)
 {
     g_abortEvent.ResetEvent();
     CSolverStatus status;

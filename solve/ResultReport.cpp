@@ -1,6 +1,6 @@
 #include "ResultReport.h"
 
-#include "ui/DisplayText.h"
+#include "display/DisplayText.h"
 
 void WriteResultReport(std::ostream& out, const CCrossingPath& path, const CSolverStatus& status)
 {

@@ -77,39 +77,39 @@ private:
     std::size_t m_pos = 0;
 };
 
-constexpr int kStates = 4;
-constexpr int kPaths = 3;
+constexpr int STATE_COUNT = 4;
+constexpr int PATH_COUNT = 3;
 
 // The places of an arrangement, read through the public interface.
-struct Places {
-    int at[TRAVELLER_COUNT];
+struct CPlaces {
+    int m_at[TRAVELLER_COUNT];
 };
 
-Places PlacesOf(const CCrossingState& state)
+CPlaces PlacesOf(const CCrossingState& state)
 {
-    Places places;
+    CPlaces places;
     for (int t = 0; t < TRAVELLER_COUNT; ++t)
-        places.at[t] = state.GetPlace(t);
+        places.m_at[t] = state.GetPlace(t);
     return places;
 }
 
-Places PlacesAt(const CCrossingPath& path, int step)
+CPlaces PlacesAt(const CCrossingPath& path, int step)
 {
-    Places places;
+    CPlaces places;
     for (int t = 0; t < TRAVELLER_COUNT; ++t)
-        places.at[t] = path.GetPlaceAt(step, t);
+        places.m_at[t] = path.GetPlaceAt(step, t);
     return places;
 }
 
-bool SamePlaces(const Places& a, const Places& b)
+bool SamePlaces(const CPlaces& a, const CPlaces& b)
 {
-    return std::memcmp(a.at, b.at, sizeof a.at) == 0;
+    return std::memcmp(a.m_at, b.m_at, sizeof a.m_at) == 0;
 }
 
-int CountPlace(const Places& places, int place)
+int CountPlace(const CPlaces& places, int place)
 {
     int count = 0;
-    for (int p : places.at)
+    for (int p : places.m_at)
         count += p == place ? 1 : 0;
     return count;
 }
@@ -127,14 +127,14 @@ bool SamePath(const CCrossingPath& a, const CCrossingPath& b)
 }
 
 // The safety rules, worked out from the places alone.
-bool RulesAllow(const Places& p)
+bool RulesAllow(const CPlaces& p)
 {
-    auto together = [&p](int a, int b) { return p.at[a] == p.at[b]; };
-    auto hasCompany = [&p](int a) { return CountPlace(p, p.at[a]) > 1; };
+    auto together = [&p](int a, int b) { return p.m_at[a] == p.m_at[b]; };
+    auto hasCompany = [&p](int a) { return CountPlace(p, p.m_at[a]) > 1; };
     bool anyAboard = false;
     bool operatorAboard = false;
     for (int t = 0; t < TRAVELLER_COUNT; ++t) {
-        if (p.at[t] == PLACE_GOING || p.at[t] == PLACE_RETURNING) {
+        if (p.m_at[t] == PLACE_GOING || p.m_at[t] == PLACE_RETURNING) {
             anyAboard = true;
             operatorAboard = operatorAboard || t < OPERATOR_COUNT;
         }
@@ -161,7 +161,7 @@ bool RulesAllow(const Places& p)
 }
 
 // An arrangement with the given places, built with the public moves only.
-// Places are taken modulo 4.
+// CPlaces are taken modulo 4.
 CCrossingState Arrange(const int (&wanted)[TRAVELLER_COUNT])
 {
     CCrossingState state;
@@ -180,12 +180,12 @@ CCrossingState Arrange(const int (&wanted)[TRAVELLER_COUNT])
 }
 
 // What the status should hold, kept alongside it.
-struct StatusModel {
-    CCrossingPath best;
-    bool changed = true;
-    int alternatives = 0;
-    int progressMax = 100;
-    int progressPos = 0;
+struct CStatusModel {
+    CCrossingPath m_best;
+    bool m_changed = true;
+    int m_alternatives = 0;
+    int m_progressMax = 100;
+    int m_progressPos = 0;
 };
 
 class CWorld {
@@ -231,41 +231,41 @@ private:
         const int op = in.Byte() % OP_COUNT;
         switch (op) {
         case OP_BOARD: {
-            CCrossingState& state = m_states[in.Byte() % kStates];
+            CCrossingState& state = m_states[in.Byte() % STATE_COUNT];
             const int traveller = in.Int();
             const int action = in.Int();
             Board(state, traveller, action);
             break;
         }
         case OP_LAND: {
-            CCrossingState& state = m_states[in.Byte() % kStates];
-            const Places before = PlacesOf(state);
+            CCrossingState& state = m_states[in.Byte() % STATE_COUNT];
+            const CPlaces before = PlacesOf(state);
             state.Land();
-            const Places after = PlacesOf(state);
+            const CPlaces after = PlacesOf(state);
             for (int t = 0; t < TRAVELLER_COUNT; ++t) {
-                const int expected = before.at[t] == PLACE_GOING       ? PLACE_ARRIVED
-                                     : before.at[t] == PLACE_RETURNING ? PLACE_START
-                                                                       : before.at[t];
-                Require(after.at[t] == expected, "Land moved a traveller wrongly", t, after.at[t]);
+                const int expected = before.m_at[t] == PLACE_GOING       ? PLACE_ARRIVED
+                                     : before.m_at[t] == PLACE_RETURNING ? PLACE_START
+                                                                         : before.m_at[t];
+                Require(after.m_at[t] == expected, "Land moved a traveller wrongly", t, after.m_at[t]);
             }
             break;
         }
         case OP_IS_SAFE: {
-            const CCrossingState& state = m_states[in.Byte() % kStates];
+            const CCrossingState& state = m_states[in.Byte() % STATE_COUNT];
             const BOOL safe = state.IsSafe();
             Require(safe == TRUE || safe == FALSE, "IsSafe returned a non-BOOL", safe);
             Require((safe == TRUE) == RulesAllow(PlacesOf(state)), "IsSafe disagrees with the rules", safe);
             break;
         }
         case OP_COUNT_AT: {
-            const CCrossingState& state = m_states[in.Byte() % kStates];
+            const CCrossingState& state = m_states[in.Byte() % STATE_COUNT];
             const int place = in.Int();
             Require(state.CountAt(place) == CountPlace(PlacesOf(state), place), "CountAt miscounts", place,
                     state.CountAt(place));
             break;
         }
         case OP_GET_PLACE: {
-            const CCrossingState& state = m_states[in.Byte() % kStates];
+            const CCrossingState& state = m_states[in.Byte() % STATE_COUNT];
             const int traveller = in.Int();
             const int place = state.GetPlace(traveller);
             if (traveller < 0 || traveller >= TRAVELLER_COUNT)
@@ -276,8 +276,8 @@ private:
             break;
         }
         case OP_EQUALS: {
-            const CCrossingState& a = m_states[in.Byte() % kStates];
-            const CCrossingState& b = m_states[in.Byte() % kStates];
+            const CCrossingState& a = m_states[in.Byte() % STATE_COUNT];
+            const CCrossingState& b = m_states[in.Byte() % STATE_COUNT];
             const bool same = SamePlaces(PlacesOf(a), PlacesOf(b));
             Require(a.Equals(b) == (same ? TRUE : FALSE), "Equals disagrees with the places", a.Equals(b));
             Require(b.Equals(a) == a.Equals(b), "Equals is not symmetric");
@@ -285,14 +285,14 @@ private:
             break;
         }
         case OP_COPY_STATE: {
-            CCrossingState& to = m_states[in.Byte() % kStates];
-            const CCrossingState& from = m_states[in.Byte() % kStates];
+            CCrossingState& to = m_states[in.Byte() % STATE_COUNT];
+            const CCrossingState& from = m_states[in.Byte() % STATE_COUNT];
             to = from;
             Require(to.Equals(from) == TRUE, "a copied arrangement differs");
             break;
         }
         case OP_ARRANGE: {
-            CCrossingState& state = m_states[in.Byte() % kStates];
+            CCrossingState& state = m_states[in.Byte() % STATE_COUNT];
             int wanted[TRAVELLER_COUNT];
             for (int& place : wanted)
                 place = in.Byte() % 4;
@@ -302,12 +302,12 @@ private:
             break;
         }
         case OP_PUSH: {
-            CCrossingPath& path = Touch(m_paths[in.Byte() % kPaths]);
-            Push(path, m_states[in.Byte() % kStates]);
+            CCrossingPath& path = Touch(m_paths[in.Byte() % PATH_COUNT]);
+            Push(path, m_states[in.Byte() % STATE_COUNT]);
             break;
         }
         case OP_POP: {
-            CCrossingPath& path = Touch(m_paths[in.Byte() % kPaths]);
+            CCrossingPath& path = Touch(m_paths[in.Byte() % PATH_COUNT]);
             const CCrossingPath before = path;
             const BOOL popped = path.Pop();
             Require(popped == (before.Top() > 0 ? TRUE : FALSE), "Pop accepted or refused wrongly", before.Top(),
@@ -321,7 +321,7 @@ private:
             break;
         }
         case OP_GET_PLACE_AT: {
-            const CCrossingPath& path = m_paths[in.Byte() % kPaths];
+            const CCrossingPath& path = m_paths[in.Byte() % PATH_COUNT];
             const int step = in.Int();
             const int traveller = in.Int();
             const int place = path.GetPlaceAt(step, traveller);
@@ -332,7 +332,7 @@ private:
             break;
         }
         case OP_IS_PROGRESSING: {
-            const CCrossingPath& path = m_paths[in.Byte() % kPaths];
+            const CCrossingPath& path = m_paths[in.Byte() % PATH_COUNT];
             const int top = path.Top();
             const int arrived = CountPlace(PlacesAt(path, top), PLACE_ARRIVED);
             bool expected;
@@ -346,14 +346,14 @@ private:
             break;
         }
         case OP_ARRIVED_COUNT: {
-            const CCrossingPath& path = m_paths[in.Byte() % kPaths];
+            const CCrossingPath& path = m_paths[in.Byte() % PATH_COUNT];
             Require(path.ArrivedCount() == CountPlace(PlacesAt(path, path.Top()), PLACE_ARRIVED),
                     "ArrivedCount miscounts", path.ArrivedCount());
             break;
         }
         case OP_FILL: {
             // Many pushes at once, so that the top reaches its limit quickly.
-            CCrossingPath& path = Touch(m_paths[in.Byte() % kPaths]);
+            CCrossingPath& path = Touch(m_paths[in.Byte() % PATH_COUNT]);
             const int count = in.Byte();
             const unsigned seed = in.Byte();
             for (int i = 0; i < count; ++i) {
@@ -372,38 +372,38 @@ private:
             break;
         }
         case OP_COPY_PATH: {
-            CCrossingPath& to = Touch(m_paths[in.Byte() % kPaths]);
-            const CCrossingPath& from = m_paths[in.Byte() % kPaths];
+            CCrossingPath& to = Touch(m_paths[in.Byte() % PATH_COUNT]);
+            const CCrossingPath& from = m_paths[in.Byte() % PATH_COUNT];
             to = from;
             Require(SamePath(to, from), "a copied path differs");
             break;
         }
         case OP_OFFER:
-            Offer(m_paths[in.Byte() % kPaths]);
+            Offer(m_paths[in.Byte() % PATH_COUNT]);
             break;
         case OP_SET_PROGRESS_RANGE: {
             const int max = in.Int();
             m_status.SetProgressRange(max);
             if (max > 0) {
-                m_model.progressMax = max;
-                m_model.progressPos = 0;
+                m_model.m_progressMax = max;
+                m_model.m_progressPos = 0;
             }
             break;
         }
         case OP_STEP_PROGRESS:
             m_status.StepProgress();
-            if (m_model.progressPos < m_model.progressMax)
-                ++m_model.progressPos;
+            if (m_model.m_progressPos < m_model.m_progressMax)
+                ++m_model.m_progressPos;
             break;
         case OP_TAKE_BEST: {
-            CCrossingPath& out = Touch(m_paths[in.Byte() % kPaths]);
+            CCrossingPath& out = Touch(m_paths[in.Byte() % PATH_COUNT]);
             const CCrossingPath before = out;
             const BOOL taken = m_status.TakeBestIfChanged(out);
-            Require(taken == (m_model.changed ? TRUE : FALSE), "TakeBestIfChanged flag wrong", taken);
+            Require(taken == (m_model.m_changed ? TRUE : FALSE), "TakeBestIfChanged flag wrong", taken);
             if (taken) {
                 Require(out.Top() >= 0 && out.Top() < PATH_CAPACITY, "taken best's top out of range", out.Top());
-                Require(SamePath(out, m_model.best), "taken best is not the best offered");
-                m_model.changed = false;
+                Require(SamePath(out, m_model.m_best), "taken best is not the best offered");
+                m_model.m_changed = false;
             } else {
                 Require(SamePath(out, before), "TakeBestIfChanged without a change touched its argument");
             }
@@ -433,17 +433,17 @@ private:
 
     void Board(CCrossingState& state, int traveller, int action)
     {
-        const Places before = PlacesOf(state);
+        const CPlaces before = PlacesOf(state);
         const BOOL boarded = state.Board(traveller, action);
         const bool allowed = traveller >= 0 && traveller < TRAVELLER_COUNT &&
-                             ((action == PLACE_GOING && before.at[traveller] == PLACE_START) ||
-                              (action == PLACE_RETURNING && before.at[traveller] == PLACE_ARRIVED));
+                             ((action == PLACE_GOING && before.m_at[traveller] == PLACE_START) ||
+                              (action == PLACE_RETURNING && before.m_at[traveller] == PLACE_ARRIVED));
         Require(boarded == (allowed ? TRUE : FALSE), "Board accepted or refused wrongly", traveller, action);
-        const Places after = PlacesOf(state);
+        const CPlaces after = PlacesOf(state);
         for (int t = 0; t < TRAVELLER_COUNT; ++t) {
-            const int expected = boarded && t == traveller ? action : before.at[t];
-            Require(after.at[t] == expected, boarded ? "Board moved the wrong traveller" : "a refused Board changed", t,
-                    after.at[t]);
+            const int expected = boarded && t == traveller ? action : before.m_at[t];
+            Require(after.m_at[t] == expected, boarded ? "Board moved the wrong traveller" : "a refused Board changed",
+                    t, after.m_at[t]);
         }
     }
 
@@ -451,7 +451,7 @@ private:
     {
         const CCrossingPath before = path;
         const int top = before.Top();
-        const Places wanted = PlacesOf(candidate);
+        const CPlaces wanted = PlacesOf(candidate);
         bool allowed = top < PATH_CAPACITY - 1;
         for (int k = (top + 1) % 4; allowed && k < top; k += 4)
             allowed = !SamePlaces(PlacesAt(before, k), wanted);
@@ -468,21 +468,21 @@ private:
 
     void Offer(const CCrossingPath& current)
     {
-        const int bestArrived = CountPlace(PlacesAt(m_model.best, m_model.best.Top()), PLACE_ARRIVED);
-        const int bestTop = m_model.best.Top();
+        const int bestArrived = CountPlace(PlacesAt(m_model.m_best, m_model.m_best.Top()), PLACE_ARRIVED);
+        const int bestTop = m_model.m_best.Top();
         const int curArrived = CountPlace(PlacesAt(current, current.Top()), PLACE_ARRIVED);
         const int curTop = current.Top();
         const bool countAlternatives = m_status.m_countAlternatives != FALSE;
 
         bool expected;
         if (curArrived > bestArrived || (curArrived == bestArrived && curTop < bestTop)) {
-            m_model.best = current;
-            m_model.changed = true;
-            m_model.alternatives = 0;
+            m_model.m_best = current;
+            m_model.m_changed = true;
+            m_model.m_alternatives = 0;
             expected = true;
         } else if (curArrived == TRAVELLER_COUNT) {
             if (countAlternatives && curTop == bestTop)
-                ++m_model.alternatives;
+                ++m_model.m_alternatives;
             expected = false;
         } else if (bestArrived < TRAVELLER_COUNT) {
             expected = true;
@@ -547,18 +547,18 @@ private:
         const int pos = m_status.m_progressPos;
         Require(max > 0, "progress range not positive", max);
         Require(pos >= 0 && pos <= max, "progress position outside the range", pos, max);
-        Require(max == m_model.progressMax && pos == m_model.progressPos, "progress differs from what was asked", max,
-                pos);
-        Require(m_status.m_alternatives == m_model.alternatives, "alternatives miscounted", m_status.m_alternatives,
-                m_model.alternatives);
+        Require(max == m_model.m_progressMax && pos == m_model.m_progressPos, "progress differs from what was asked",
+                max, pos);
+        Require(m_status.m_alternatives == m_model.m_alternatives, "alternatives miscounted", m_status.m_alternatives,
+                m_model.m_alternatives);
         Require(m_status.m_trials == 0, "trials counted outside a search", m_status.m_trials);
         Require(m_status.m_finished == FALSE, "finished without a search");
     }
 
-    CCrossingState m_states[kStates];
-    CCrossingPath m_paths[kPaths];
+    CCrossingState m_states[STATE_COUNT];
+    CCrossingPath m_paths[PATH_COUNT];
     CSolverStatus m_status;
-    StatusModel m_model;
+    CStatusModel m_model;
     const CCrossingPath* m_touched = nullptr;
 };
 

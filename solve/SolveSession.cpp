@@ -9,7 +9,7 @@
 namespace {
 
 // The dialog's timer period.
-constexpr DWORD kPollMilliseconds = 200;
+constexpr DWORD POLL_MILLISECONDS = 200;
 
 } // namespace
 
@@ -39,7 +39,7 @@ int RunSolveSession(bool countAlternatives, std::ostream& out, std::FILE* progre
             continue;
         }
         // Wakes early when the worker has ended.
-        g_idleEvent.Lock(kPollMilliseconds);
+        g_idleEvent.Lock(POLL_MILLISECONDS);
     }
     RequestAbortAndWait(INFINITE);
     progress.Clear();

@@ -10,15 +10,15 @@
 
 int main(int argc, char** argv)
 {
-    const SolveOptions options = ParseCommandLine(argc, argv);
-    if (!options.error.empty()) {
-        std::fprintf(stderr, "torvaly-solve: %s\n", options.error.c_str());
+    const CSolveOptions options = ParseCommandLine(argc, argv);
+    if (!options.m_error.empty()) {
+        std::fprintf(stderr, "torvaly-solve: %s\n", options.m_error.c_str());
         return EXIT_USAGE;
     }
-    if (options.showHelp) {
+    if (options.m_showHelp) {
         std::fputs(UsageText(), stdout);
         return 0;
     }
     InstallStopHandlers();
-    return RunSolveSession(options.countAlternatives, std::cout, stderr);
+    return RunSolveSession(options.m_countAlternatives, std::cout, stderr);
 }

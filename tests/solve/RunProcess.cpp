@@ -23,7 +23,7 @@ std::string ReadFile(const std::string& path)
 
 } // namespace
 
-ProcessResult RunProcess(const std::vector<std::string>& arguments)
+CProcessResult RunProcess(const std::vector<std::string>& arguments)
 {
     char folderTemplate[] = "/tmp/torvaly-test-XXXXXX";
     const std::string folder = mkdtemp(folderTemplate);
@@ -41,18 +41,18 @@ ProcessResult RunProcess(const std::vector<std::string>& arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
 
-    ProcessResult result;
+    CProcessResult result;
     pid_t pid = 0;
     if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         if (WIFEXITED(status))
-            result.exitStatus = WEXITSTATUS(status);
+            result.m_exitStatus = WEXITSTATUS(status);
     }
     posix_spawn_file_actions_destroy(&actions);
 
-    result.out = ReadFile(outPath);
-    result.err = ReadFile(errPath);
+    result.m_out = ReadFile(outPath);
+    result.m_err = ReadFile(errPath);
     std::remove(outPath.c_str());
     std::remove(errPath.c_str());
     rmdir(folder.c_str());

@@ -1,0 +1,158 @@
+#include "TableReader.h"
+
+#include "Arrangement.h"
+#include "PathChecker.h"
+#include "display/DisplayText.h"
+
+#include <sstream>
+
+namespace {
+
+const char* const FIELD_LABELS[] = {"経過時間", "試行回数", "往復回数", "到着人数", "別解個数"};
+constexpr int FIELD_COUNT = 5;
+
+// The cells of a line between single spaces; a doubled, leading or trailing
+// space gives an empty cell, which no check accepts.
+std::vector<std::string> Cells(const std::string& line)
+{
+    std::vector<std::string> cells;
+    std::size_t start = 0;
+    for (std::size_t space; (space = line.find(' ', start)) != std::string::npos; start = space + 1)
+        cells.push_back(line.substr(start, space - start));
+    cells.push_back(line.substr(start));
+    return cells;
+}
+
+std::string Joined(const std::vector<std::string>& cells)
+{
+    std::string line;
+    for (const std::string& cell : cells)
+        line += (line.empty() ? "" : " ") + cell;
+    return line;
+}
+
+int PlaceOfText(const std::string& text)
+{
+    for (int place = PLACE_START; place < PLACE_UNKNOWN; ++place) {
+        if (text == PlaceText(place))
+            return place;
+    }
+    return -1;
+}
+
+bool IsDigits(const std::string& text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// A decimal count as "%d" prints it: no sign, no leading zero.
+bool IsCount(const std::string& text)
+{
+    return IsDigits(text) && (text == "0" || text[0] != '0');
+}
+
+// "hh:mm:ss", hours of two or more digits, minutes and seconds below 60.
+bool IsElapsedText(const std::string& text)
+{
+    const std::size_t colon = text.find(':');
+    if (colon == std::string::npos || colon < 2 || text.size() != colon + 6 || text[colon + 3] != ':')
+        return false;
+    const std::string hours = text.substr(0, colon);
+    const std::string minutes = text.substr(colon + 1, 2);
+    const std::string seconds = text.substr(colon + 4, 2);
+    return IsDigits(hours) && IsDigits(minutes) && IsDigits(seconds) && minutes[0] < '6' && seconds[0] < '6';
+}
+
+} // namespace
+
+std::string ReadTableRows(const std::vector<std::vector<std::string>>& rows, CCrossingPath& path)
+{
+    path = CCrossingPath();
+    if (rows.empty())
+        return "the table has no rows";
+    for (std::size_t step = 0; step < rows.size(); ++step) {
+        const std::vector<std::string>& cells = rows[step];
+        const std::string row = "row " + std::to_string(step + 1);
+        if (cells.size() != 1 + TRAVELLER_COUNT)
+            return row + " has " + std::to_string(cells.size()) + " cells: '" + Joined(cells) + "'";
+        if (cells[0] != StepNumberText(static_cast<int>(step)))
+            return row + " is numbered '" + cells[0] + "'";
+        std::string places;
+        for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+            const int place = PlaceOfText(cells[1 + t]);
+            if (place < 0)
+                return row + " has the cell text '" + cells[1 + t] + "'";
+            places += static_cast<char>('0' + place);
+        }
+        const CCrossingState state = MakeArrangement(places);
+        if (PlacesOf(state) != places)
+            return row + " (" + places + ") cannot be rebuilt";
+        if (step == 0) {
+            if (!state.Equals(CCrossingState()))
+                return "the first row is not the initial arrangement: " + places;
+        } else if (!path.Push(state)) {
+            return row + " (" + places + ") repeats an arrangement or overflows the path";
+        }
+    }
+    const std::string fault = CheckPath(path);
+    if (!fault.empty())
+        return "the table is not a legal path: " + fault;
+    return {};
+}
+
+std::string ParseSolveReport(const std::string& text, CSolveReport& report)
+{
+    report = CSolveReport{};
+    if (text.empty() || text.back() != '\n')
+        return "the report does not end with a complete line";
+
+    std::vector<std::string> lines;
+    {
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+    }
+    if (lines.size() < 1 + 1 + FIELD_COUNT)
+        return "the report has only " + std::to_string(lines.size()) + " lines";
+
+    std::vector<std::string> headers;
+    for (int column = 0; column < RESULT_COLUMN_COUNT; ++column)
+        headers.push_back(ColumnHeader(column));
+    if (Cells(lines[0]) != headers)
+        return "unexpected header line '" + lines[0] + "'";
+
+    const std::size_t firstField = lines.size() - FIELD_COUNT;
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t index = 1; index < firstField; ++index)
+        rows.push_back(Cells(lines[index]));
+    const std::string fault = ReadTableRows(rows, report.m_path);
+    if (!fault.empty())
+        return fault;
+    report.m_rows = static_cast<int>(rows.size());
+
+    std::string values[FIELD_COUNT];
+    for (int field = 0; field < FIELD_COUNT; ++field) {
+        const std::string& line = lines[firstField + field];
+        const std::vector<std::string> words = Cells(line);
+        if (words.size() != 2 || words[0] != FIELD_LABELS[field])
+            return "expected the field " + std::string(FIELD_LABELS[field]) + ", got '" + line + "'";
+        values[field] = words[1];
+    }
+
+    report.m_elapsed = values[0];
+    if (!IsElapsedText(report.m_elapsed))
+        return "elapsed time '" + report.m_elapsed + "'";
+    if (!IsCount(values[1]) || !IsCount(values[3]) || !IsCount(values[4]))
+        return "a count field is not a count: " + values[1] + " " + values[3] + " " + values[4];
+    report.m_trials = std::stoll(values[1]);
+    report.m_roundTrips = values[2];
+    report.m_arrived = std::stoi(values[3]);
+    report.m_alternatives = std::stoll(values[4]);
+
+    if (report.m_roundTrips != RoundTripsText(report.m_path.Top()))
+        return "round trips " + report.m_roundTrips + " for a table of " + std::to_string(report.m_rows) + " rows";
+    if (report.m_arrived != report.m_path.ArrivedCount())
+        return "arrived " + std::to_string(report.m_arrived) + " but the last row has " +
+               std::to_string(report.m_path.ArrivedCount());
+    return {};
+}

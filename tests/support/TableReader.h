@@ -1,0 +1,33 @@
+// Reads back the result table that the dialog shows and torvaly-solve prints,
+// through the display library's texts, so that tests can check it as a whole:
+// the rows turned back into a path, and torvaly-solve's five fields.
+#pragma once
+
+#include "engine/CrossingPath.h"
+
+#include <string>
+#include <vector>
+
+// Reads rows of cells into path, from a fresh one. Each row holds the step
+// number, then one place text per traveller. The rows must be numbered from 1,
+// the first must be the initial arrangement, every other cell a place text,
+// and the rows together a legal path for CheckPath. Returns "" when they
+// are; otherwise describes the first fault.
+std::string ReadTableRows(const std::vector<std::vector<std::string>>& rows, CCrossingPath& path);
+
+struct CSolveReport {
+    CCrossingPath m_path; // the table's rows, as ReadTableRows reads them
+    int m_rows = 0;
+    std::string m_elapsed; // "hh:mm:ss"
+    long long m_trials = -1;
+    std::string m_roundTrips;
+    int m_arrived = -1;
+    long long m_alternatives = -1;
+};
+
+// Parses a complete report of torvaly-solve: the header line, the table's
+// rows, then exactly the five labelled fields in their order, and nothing
+// else, every line's cells separated by single spaces. Returns "" and fills
+// report when the text is such a report and agrees with itself (round trips
+// and arrivals match the last row); otherwise describes the first fault.
+std::string ParseSolveReport(const std::string& text, CSolveReport& report);
