@@ -81,7 +81,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
     if (!BuildWindow(templateId))
         return FALSE;
     InitDialog();
-    if (!m_ended && m_hWnd != nullptr && (m_hWnd->style & WS_VISIBLE) != 0)
+    if (!m_ended && m_hWnd != nullptr && (AfxFindDialogTemplate(templateId)->style & WS_VISIBLE) != 0)
         m_hWnd->dialog->show();
     return TRUE;
 }

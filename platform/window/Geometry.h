@@ -1,15 +1,5 @@
-// Points, sizes and rectangles in pixels.
+// Rectangles in pixels.
 #pragma once
-
-struct CPoint {
-    int x = 0;
-    int y = 0;
-};
-
-struct CSize {
-    int cx = 0;
-    int cy = 0;
-};
 
 // Right and bottom are exclusive, as the window layer's rectangles are.
 struct CRect {

@@ -36,7 +36,6 @@ HICON AfxLoadIcon(UINT id)
     if (resource == nullptr)
         return nullptr;
     auto icon = std::make_unique<HICON__>();
-    icon->id = id;
     for (const char* const* image : resource->images)
         icon->icon.addPixmap(QPixmap(image));
     if (cache.empty())

@@ -12,16 +12,14 @@ inline constexpr int LVCFMT_JUSTIFYMASK = 0x0003;
 // Which members of an LVCOLUMN are meant.
 inline constexpr UINT LVCF_FMT = 0x0001;
 inline constexpr UINT LVCF_WIDTH = 0x0002;
-inline constexpr UINT LVCF_TEXT = 0x0004;
-inline constexpr UINT LVCF_SUBITEM = 0x0008;
+inline constexpr UINT LVCF_TEXT = 0x0004; // read only
 
 struct LVCOLUMN {
     UINT mask = 0;
     int fmt = LVCFMT_LEFT;
     int cx = 0;              // width in pixels
-    char* pszText = nullptr; // heading: read into (cchTextMax bytes) or written from
+    char* pszText = nullptr; // heading, read into cchTextMax bytes
     int cchTextMax = 0;
-    int iSubItem = 0;
 };
 
 class CListCtrl : public CWnd {
@@ -33,15 +31,10 @@ public:
     // Reads or writes the members the mask names; FALSE for no such column.
     BOOL GetColumn(int nCol, LVCOLUMN* column) const;
     BOOL SetColumn(int nCol, const LVCOLUMN* column);
-    int GetColumnWidth(int nCol) const;
-    int GetColumnCount() const;
-    CString GetColumnHeading(int nCol) const;
 
     BOOL DeleteAllItems();
     // Inserts a row at nItem (at the end when past it) with the text of its
     // first column. Returns the row's index, or -1.
     int InsertItem(int nItem, const char* text);
     BOOL SetItemText(int nItem, int nSubItem, const char* text);
-    CString GetItemText(int nItem, int nSubItem) const;
-    int GetItemCount() const;
 };

@@ -10,10 +10,8 @@ CPaintDC::CPaintDC(CWnd* wnd) : m_dc(std::make_unique<HDC__>())
 {
     HWND hwnd = wnd != nullptr ? wnd->GetSafeHwnd() : nullptr;
     CDialogWindow* dialog = hwnd != nullptr ? hwnd->dialog : nullptr;
-    if (dialog != nullptr && dialog->IsPainting()) {
-        m_dc->widget = dialog;
+    if (dialog != nullptr && dialog->IsPainting())
         m_dc->painter = new QPainter(dialog);
-    }
 }
 
 CPaintDC::~CPaintDC()

@@ -48,11 +48,6 @@ CWinApp::~CWinApp()
         g_app = nullptr;
 }
 
-BOOL CWinApp::InitApplication()
-{
-    return TRUE;
-}
-
 BOOL CWinApp::InitInstance()
 {
     return TRUE;
@@ -79,11 +74,6 @@ void CWinApp::OnHelp() {}
 BOOL CWinApp::Enable3dControls()
 {
     return TRUE;
-}
-
-HICON CWinApp::LoadIcon(UINT id) const
-{
-    return AfxLoadIcon(id);
 }
 
 CWinApp* AfxGetApp()
@@ -138,7 +128,7 @@ int AfxWinMain(int argc, char* argv[])
     CWinApp* app = AfxGetApp();
     if (app == nullptr || !AfxWinInit())
         return -1;
-    if (!app->InitApplication() || !app->InitInstance())
+    if (!app->InitInstance())
         return app->ExitInstance();
     return app->Run();
 }

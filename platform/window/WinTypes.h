@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
 using UINT_PTR = std::uintptr_t;
 using WPARAM = std::uintptr_t;
@@ -19,15 +18,6 @@ using HMENU = struct HMENU__*;
 using HICON = struct HICON__*;
 using HCURSOR = HICON;
 using HDC = struct HDC__*;
-
-inline constexpr WORD LOWORD(std::uintptr_t value)
-{
-    return static_cast<WORD>(value & 0xFFFF);
-}
-inline constexpr WORD HIWORD(std::uintptr_t value)
-{
-    return static_cast<WORD>((value >> 16) & 0xFFFF);
-}
 
 // Dialog results and the commands of the standard buttons.
 inline constexpr int IDOK = 1;
@@ -47,7 +37,6 @@ inline constexpr UINT ID_HELP = 0xE146;
 // Messages that a window can send itself.
 inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
-inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
 
 // Window-menu item flags.

@@ -40,16 +40,6 @@ CWnd::~CWnd()
     Detach();
 }
 
-int CWnd::GetDlgCtrlID() const
-{
-    return m_hWnd != nullptr ? m_hWnd->ctrlId : 0;
-}
-
-DWORD CWnd::GetStyle() const
-{
-    return m_hWnd != nullptr ? m_hWnd->style : 0;
-}
-
 CWnd* CWnd::GetDlgItem(int id) const
 {
     CDialogWindow* dialog = DialogOf(m_hWnd);
@@ -148,28 +138,6 @@ UINT CWnd::IsDlgButtonChecked(int id) const
     return button != nullptr && button->isChecked() ? 1 : 0;
 }
 
-BOOL CWnd::EnableWindow(BOOL enable)
-{
-    QWidget* widget = WidgetOf(m_hWnd);
-    if (widget == nullptr)
-        return FALSE;
-    const BOOL wasDisabled = widget->isEnabled() ? FALSE : TRUE;
-    widget->setEnabled(enable != FALSE);
-    return wasDisabled;
-}
-
-BOOL CWnd::IsWindowEnabled() const
-{
-    const QWidget* widget = WidgetOf(m_hWnd);
-    return widget != nullptr && widget->isEnabled() ? TRUE : FALSE;
-}
-
-BOOL CWnd::IsWindowVisible() const
-{
-    const QWidget* widget = WidgetOf(m_hWnd);
-    return widget != nullptr && widget->isVisible() ? TRUE : FALSE;
-}
-
 BOOL CWnd::IsIconic() const
 {
     const QWidget* widget = WidgetOf(m_hWnd);
@@ -188,19 +156,6 @@ void CWnd::GetClientRect(CRect* rect) const
     *rect = widget != nullptr ? CRect{0, 0, widget->width(), widget->height()} : CRect{};
 }
 
-void CWnd::GetWindowRect(CRect* rect) const
-{
-    const QWidget* widget = WidgetOf(m_hWnd);
-    if (widget == nullptr) {
-        *rect = CRect{};
-        return;
-    }
-    const QRect geometry =
-        widget->isWindow() ? QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()) : widget->geometry();
-    *rect =
-        CRect{geometry.left(), geometry.top(), geometry.left() + geometry.width(), geometry.top() + geometry.height()};
-}
-
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, void (*proc)())
 {
     CDialogWindow* dialog = DialogOf(m_hWnd);
@@ -215,12 +170,6 @@ BOOL CWnd::KillTimer(UINT_PTR id)
     return dialog != nullptr && dialog->Timers().Kill(id) ? TRUE : FALSE;
 }
 
-UINT CWnd::GetTimerElapse(UINT_PTR id) const
-{
-    const CDialogWindow* dialog = DialogOf(m_hWnd);
-    return dialog != nullptr ? dialog->Timers().Elapse(id) : 0;
-}
-
 CMenu* CWnd::GetSystemMenu(BOOL revert)
 {
     CDialogWindow* dialog = DialogOf(m_hWnd);
@@ -233,17 +182,9 @@ HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)
     return dialog != nullptr ? dialog->SetIcon(icon, bigIcon != FALSE) : nullptr;
 }
 
-HICON CWnd::GetIcon(BOOL bigIcon) const
-{
-    const CDialogWindow* dialog = DialogOf(m_hWnd);
-    return dialog != nullptr ? dialog->Icon(bigIcon != FALSE) : nullptr;
-}
-
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND:
-        return OnCommand(LOWORD(wParam), HIWORD(wParam));
     case WM_SYSCOMMAND:
         OnSysCommand(static_cast<UINT>(wParam), lParam);
         return 0;

@@ -32,7 +32,7 @@ CCrossingPath PathShownBy(const CTestPuzzleDlg& dlg)
 {
     const QStringList places{"日本", "行き", "米国", "帰り"};
     CCrossingPath path;
-    for (int row = 1; row < dlg.m_list.GetItemCount(); ++row) {
+    for (int row = 1; row < ListItemCount(dlg.m_list); ++row) {
         std::string arrangement;
         for (int column = 1; column <= TRAVELLER_COUNT; ++column)
             arrangement += static_cast<char>('0' + places.indexOf(dlg.Cell(row, column)));

@@ -2,7 +2,7 @@
 // with it.
 #include "UiTestSupport.h"
 
-#include "platform/window/qt/QtAccess.h"
+#include "platform/window/qt/TestAccess.h"
 #include "ui/PuzzleApp.h"
 
 #include <QApplication>

@@ -30,7 +30,7 @@ const char* const kTravellerHeadings[] = {"Ovrin",  "Dastel", "Korrim", "Pellam"
 // The table's rows as the user reads them.
 void ExpectCompleteBestPath(const CTestPuzzleDlg& dlg)
 {
-    ASSERT_EQ(dlg.m_list.GetItemCount(), 47);
+    ASSERT_EQ(ListItemCount(dlg.m_list), 47);
     for (int row = 0; row < 47; ++row)
         EXPECT_EQ(dlg.Cell(row, 0), QString::number(row + 1));
     for (int column = 1; column <= 12; ++column) {
@@ -93,7 +93,7 @@ TEST(PuzzleDialog, ShowsTheInitialPathAndLayoutBeforeAnyStart)
 
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Torvalyパズル"));
     // One row: step 1, everybody on the start side.
-    ASSERT_EQ(dlg.m_list.GetItemCount(), 1);
+    ASSERT_EQ(ListItemCount(dlg.m_list), 1);
     EXPECT_EQ(dlg.Cell(0, 0), QStringLiteral("1"));
     for (int column = 1; column <= 12; ++column)
         EXPECT_EQ(dlg.Cell(0, column), QStringLiteral("日本"));
@@ -104,10 +104,10 @@ TEST(PuzzleDialog, ShowsTheInitialPathAndLayoutBeforeAnyStart)
     EXPECT_EQ(dlg.FieldText(IDC_ELAPSED), QStringLiteral("00:00:00"));
     int lower = -1;
     int upper = -1;
-    dlg.m_progress.GetRange(lower, upper);
+    ProgressRange(dlg.m_progress, lower, upper);
     EXPECT_EQ(lower, 0);
     EXPECT_EQ(upper, 100);
-    EXPECT_EQ(dlg.m_progress.GetPos(), 0);
+    EXPECT_EQ(ProgressPos(dlg.m_progress), 0);
     EXPECT_FALSE(IsChecked(dlg.Control(IDC_COUNT_ALTERNATIVES)));
     EXPECT_FALSE(dlg.TimerRuns());
     EXPECT_EQ(dlg.m_pWorker, nullptr);
@@ -120,10 +120,10 @@ TEST(PuzzleDialog, ShowsTheInitialPathAndLayoutBeforeAnyStart)
     EXPECT_EQ(dlg.Control(IDC_TRIALS)->focusPolicy() & Qt::TabFocus, 0);
 
     // Columns: headers, 44 pixels, asked to centre; the first is drawn left.
-    ASSERT_EQ(dlg.m_list.GetColumnCount(), 13);
-    EXPECT_EQ(dlg.m_list.GetColumnHeading(0), "phase");
+    ASSERT_EQ(ListColumnCount(dlg.m_list), 13);
+    EXPECT_EQ(ListColumnHeading(dlg.m_list, 0), "phase");
     for (int t = 0; t < 12; ++t)
-        EXPECT_EQ(dlg.m_list.GetColumnHeading(t + 1), kTravellerHeadings[t]);
+        EXPECT_EQ(ListColumnHeading(dlg.m_list, t + 1), kTravellerHeadings[t]);
     auto* tree = qobject_cast<QTreeWidget*>(dlg.Control(IDC_RESULT_LIST));
     ASSERT_NE(tree, nullptr);
     for (int column = 0; column < 13; ++column) {
@@ -165,7 +165,7 @@ TEST(PuzzleDialog, ShowsTheInitialPathAndLayoutBeforeAnyStart)
 
     // The window shows the application icon.
     EXPECT_NE(dlg.m_hIcon, nullptr);
-    EXPECT_EQ(dlg.GetIcon(TRUE), dlg.m_hIcon);
+    EXPECT_EQ(WindowIcon(dlg, TRUE), dlg.m_hIcon);
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(dlg.OnQueryDragIcon(), dlg.m_hIcon);
 }
@@ -179,7 +179,7 @@ TEST(PuzzleDialog, StartsOnceByButtonAndPutsTheCheckBoxBackWhileRunning)
 
     ClickWidget(dlg.Control(IDC_START));
     EXPECT_NE(dlg.m_pWorker, nullptr);
-    EXPECT_EQ(dlg.GetTimerElapse(1), 200u);
+    EXPECT_EQ(TimerElapse(dlg, 1), 200u);
     EXPECT_EQ(g_runningWorkers.load(), 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return gate.StartedThreads() == 1; }, kWaitForUiMs));
     EXPECT_FALSE(dlg.m_status.m_countAlternatives);
@@ -207,9 +207,9 @@ TEST(PuzzleDialog, StartsOnceByButtonAndPutsTheCheckBoxBackWhileRunning)
     EXPECT_EQ(dlg.FieldText(IDC_ELAPSED), ElapsedOf(dlg.m_status));
     int lower = -1;
     int upper = -1;
-    dlg.m_progress.GetRange(lower, upper);
+    ProgressRange(dlg.m_progress, lower, upper);
     EXPECT_EQ(upper, 78);
-    EXPECT_EQ(dlg.m_progress.GetPos(), 78);
+    EXPECT_EQ(ProgressPos(dlg.m_progress), 78);
 
     // After the end the box can be ticked, to no effect, and stays ticked.
     ClickWidget(box);
@@ -231,7 +231,7 @@ TEST(PuzzleDialog, EnterStartsOnceAndNeverClosesEscClosesAfterTheEndWithoutAQues
         PressKey(window, Qt::Key_Return);
         EXPECT_TRUE(window->isVisible());
         EXPECT_NE(dlg.m_pWorker, nullptr);
-        EXPECT_EQ(dlg.GetTimerElapse(1), 200u);
+        EXPECT_EQ(TimerElapse(dlg, 1), 200u);
         CWinThread* first = dlg.m_pWorker;
         PressKey(window, Qt::Key_Enter);
         EXPECT_TRUE(window->isVisible());
@@ -426,7 +426,7 @@ TEST(PuzzleDialog, AFailedStartLeavesTheTimerRunningAndTheButtonUsable)
     ClickWidget(dlg.Control(IDC_COUNT_ALTERNATIVES));
     ClickWidget(dlg.Control(IDC_START));
     EXPECT_EQ(dlg.m_pWorker, nullptr);
-    EXPECT_EQ(dlg.GetTimerElapse(1), 200u);
+    EXPECT_EQ(TimerElapse(dlg, 1), 200u);
     EXPECT_EQ(g_runningWorkers.load(), 0);
     EXPECT_TRUE(dlg.m_status.m_countAlternatives);
 
@@ -444,7 +444,7 @@ TEST(PuzzleDialog, AFailedStartLeavesTheTimerRunningAndTheButtonUsable)
     auto box = AnswerMessageBox(QStringLiteral("OK"), &seen);
     PressKey(dlg.Window(), Qt::Key_Escape);
     EXPECT_FALSE(box->Done());
-    EXPECT_EQ(dlg.GetModalResult(), IDCANCEL);
+    EXPECT_EQ(DialogWindowResult(dlg), IDCANCEL);
     EXPECT_FALSE(dlg.Window()->isVisible());
 }
 

@@ -2,7 +2,7 @@
 // its controls.
 #pragma once
 
-#include "platform/window/qt/QtAccess.h"
+#include "platform/window/qt/TestAccess.h"
 #include "ui/PuzzleDlg.h"
 
 #include <QString>
@@ -24,7 +24,7 @@ public:
         return QString::fromUtf8(text.GetString());
     }
 
-    QString Cell(int row, int column) const { return QString::fromUtf8(m_list.GetItemText(row, column).GetString()); }
+    QString Cell(int row, int column) const { return QString::fromUtf8(ListItemText(m_list, row, column).GetString()); }
 
-    bool TimerRuns() const { return GetTimerElapse(1) != 0; }
+    bool TimerRuns() const { return TimerElapse(*this, 1) != 0; }
 };

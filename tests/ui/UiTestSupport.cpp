@@ -3,7 +3,7 @@
 #include "engine/AbortEvent.h"
 #include "engine/WorkerTask.h"
 #include "platform/Thread.h"
-#include "platform/window/qt/QtAccess.h"
+#include "platform/window/qt/TestAccess.h"
 
 #include <QApplication>
 #include <QLabel>

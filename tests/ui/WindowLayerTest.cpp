@@ -54,13 +54,13 @@ TEST(WindowLayer, ListAndProgressKeepWhatTheyShowReadable)
     EXPECT_STREQ(heading, "ex");
 
     ASSERT_TRUE(list.DeleteAllItems());
-    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(ListItemCount(list), 0);
     EXPECT_EQ(list.InsertItem(5, "a"), 0);
     EXPECT_EQ(list.InsertItem(0, "b"), 0);
-    EXPECT_EQ(list.GetItemText(0, 0), "b");
-    EXPECT_EQ(list.GetItemText(1, 0), "a");
+    EXPECT_EQ(ListItemText(list, 0, 0), "b");
+    EXPECT_EQ(ListItemText(list, 1, 0), "a");
     EXPECT_TRUE(list.SetItemText(1, 12, "米国"));
-    EXPECT_EQ(list.GetItemText(1, 12), "米国");
+    EXPECT_EQ(ListItemText(list, 1, 12), "米国");
     EXPECT_FALSE(list.SetItemText(2, 1, "x"));
     EXPECT_FALSE(list.SetItemText(0, 14, "x"));
 
@@ -68,12 +68,12 @@ TEST(WindowLayer, ListAndProgressKeepWhatTheyShowReadable)
     progress.SetRange(0, 78);
     EXPECT_EQ(progress.SetPos(40), 0);
     EXPECT_EQ(progress.SetPos(100), 40);
-    EXPECT_EQ(progress.GetPos(), 78); // kept in the range
+    EXPECT_EQ(ProgressPos(progress), 78); // kept in the range
     progress.SetRange(0, 50);
-    EXPECT_EQ(progress.GetPos(), 50);
+    EXPECT_EQ(ProgressPos(progress), 50);
     int lower = -1;
     int upper = -1;
-    progress.GetRange(lower, upper);
+    ProgressRange(progress, lower, upper);
     EXPECT_EQ(lower, 0);
     EXPECT_EQ(upper, 50);
 }
@@ -121,7 +121,7 @@ TEST(WindowLayer, TimersReachOnTimerByIdUntilKilled)
     EXPECT_EQ(dlg.SetTimer(1, 20), 1u);
     EXPECT_EQ(dlg.SetTimer(2, 30), 2u);
     EXPECT_EQ(dlg.SetTimer(1, 25), 1u); // restarts timer 1 with the new period
-    EXPECT_EQ(dlg.GetTimerElapse(1), 25u);
+    EXPECT_EQ(TimerElapse(dlg, 1), 25u);
     EXPECT_EQ(dlg.SetTimer(0, 20), 0u);
     EXPECT_EQ(dlg.SetTimer(2, 20, [] {}), 0u);
     EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[1] >= 3 && dlg.m_ticks[2] >= 3; }, kWaitForUiMs));
@@ -129,7 +129,7 @@ TEST(WindowLayer, TimersReachOnTimerByIdUntilKilled)
 
     EXPECT_TRUE(dlg.KillTimer(1));
     EXPECT_FALSE(dlg.KillTimer(1));
-    EXPECT_EQ(dlg.GetTimerElapse(1), 0u);
+    EXPECT_EQ(TimerElapse(dlg, 1), 0u);
     const int ticksAtKill = dlg.m_ticks[1];
     EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[2] >= ticksAtKill + 3; }, kWaitForUiMs));
     EXPECT_EQ(dlg.m_ticks[1], ticksAtKill);
@@ -195,12 +195,10 @@ TEST(WindowLayer, TheMainDialogsWindowMenuHoldsASeparatorAndTheAboutItem)
     ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
     CMenu* menu = dlg.GetSystemMenu(FALSE);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->GetMenuItemCount(), 2);
-    EXPECT_EQ(menu->GetMenuItemID(0), 0u);
-    EXPECT_EQ(menu->GetMenuItemID(1), 16u);
-    CString text;
-    EXPECT_GT(menu->GetMenuString(16, text, MF_BYCOMMAND), 0);
-    EXPECT_EQ(text, "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    ASSERT_EQ(MenuItemCount(*menu), 2);
+    EXPECT_EQ(MenuItemId(*menu, 0), 0u);
+    EXPECT_EQ(MenuItemId(*menu, 1), 16u);
+    EXPECT_EQ(MenuItemText(*menu, 16), "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
     EXPECT_EQ(dlg.GetSystemMenu(TRUE), nullptr);
-    EXPECT_EQ(menu->GetMenuItemCount(), 0);
+    EXPECT_EQ(MenuItemCount(*menu), 0);
 }

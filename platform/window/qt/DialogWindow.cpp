@@ -46,7 +46,6 @@ CDialogWindow::CDialogWindow(CWnd& owner, QWidget* parent) : QDialog(parent), m_
     auto self = std::make_unique<HWND__>();
     self->widget = this;
     self->dialog = this;
-    self->className = "#32770";
     m_handles.push_back(std::move(self));
 }
 
@@ -57,29 +56,24 @@ CDialogWindow::~CDialogWindow()
 
 bool CDialogWindow::Build(const CDialogTemplate& dialogTemplate)
 {
-    HWND self = Handle();
-    self->style = dialogTemplate.style;
     setWindowTitle(QString::fromUtf8(dialogTemplate.caption != nullptr ? dialogTemplate.caption : ""));
     setWindowFlags(FlagsFor(dialogTemplate));
     setFont(DialogFont(dialogTemplate.typeface, dialogTemplate.pointSize));
-    m_baseUnits = BaseUnitsOf(font());
+    const CDialogBaseUnits baseUnits = BaseUnitsOf(font());
     // The template's size is the client area; a dialog is not resized.
-    setFixedSize(DialogUnitsToPixelsX(dialogTemplate.cx, m_baseUnits),
-                 DialogUnitsToPixelsY(dialogTemplate.cy, m_baseUnits));
+    setFixedSize(DialogUnitsToPixelsX(dialogTemplate.cx, baseUnits),
+                 DialogUnitsToPixelsY(dialogTemplate.cy, baseUnits));
     m_hasWindowMenu = Has(dialogTemplate.style, WS_SYSMENU);
 
     const auto onCommand = [this](int id, UINT notifyCode) { Command(id, notifyCode); };
     QWidget* previousTabStop = nullptr;
     for (const CDialogItem& item : dialogTemplate.items) {
-        QWidget* widget = CreateControl(item, this, m_baseUnits, onCommand);
+        QWidget* widget = CreateControl(item, this, baseUnits, onCommand);
         if (widget == nullptr)
             return false;
         auto handle = std::make_unique<HWND__>();
         handle->widget = widget;
-        handle->parent = self;
         handle->ctrlId = item.id;
-        handle->style = item.style;
-        handle->className = item.className;
         m_handles.push_back(std::move(handle));
         // The tab order is the template's order.
         if (widget->focusPolicy() & Qt::TabFocus) {

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <memory>
-#include <string>
 
 class CWnd;
 class CDialogWindow;
@@ -20,10 +19,7 @@ class QPainter;
 struct HWND__ {
     QPointer<QWidget> widget;
     CDialogWindow* dialog = nullptr; // set on the dialog's own handle
-    HWND parent = nullptr;           // set on a control's handle
-    int ctrlId = 0;
-    DWORD style = 0;
-    std::string className;
+    int ctrlId = 0;                  // set on a control's handle
     CWnd* attached = nullptr;        // the permanent wrapper, if any
     std::unique_ptr<CWnd> temporary; // the wrapper GetDlgItem hands out otherwise
 
@@ -39,14 +35,12 @@ struct HMENU__ {
 
 // Icons are loaded once per id and live until the application object goes.
 struct HICON__ {
-    UINT id = 0;
     QIcon icon;
 };
 
 // The painter of a paint in progress.
 struct HDC__ {
     QPainter* painter = nullptr;
-    QWidget* widget = nullptr;
 };
 
 inline QWidget* WidgetOf(HWND hwnd)
