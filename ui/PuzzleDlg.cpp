@@ -12,12 +12,10 @@
 
 // Window-menu commands must leave the low four bits to the window layer and
 // stay below the layer's own commands.
-static_assert((IDM_ABOUTBOX & 0xFFF0) == IDM_ABOUTBOX && IDM_ABOUTBOX < 0xF000);
+static_assert((IDM_ABOUTBOX & SYSTEM_COMMAND_MASK) == IDM_ABOUTBOX && IDM_ABOUTBOX < FIRST_SYSTEM_COMMAND);
 
 namespace {
 
-constexpr UINT_PTR REFRESH_TIMER = 1;
-constexpr UINT REFRESH_PERIOD_MS = 200;
 // Every column, the step numbers' too, is this many pixels wide.
 constexpr int COLUMN_WIDTH = 44;
 
@@ -80,7 +78,7 @@ BOOL CPuzzleDlg::OnInitDialog()
 
 void CPuzzleDlg::OnSysCommand(UINT id, LPARAM param)
 {
-    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+    if ((id & SYSTEM_COMMAND_MASK) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
     } else {

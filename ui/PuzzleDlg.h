@@ -16,6 +16,10 @@ public:
 
     enum { IDD = IDD_PUZZLE_DIALOG };
 
+    // The window timer that refreshes the display while a search runs.
+    static constexpr UINT_PTR REFRESH_TIMER = 1;
+    static constexpr UINT REFRESH_PERIOD_MS = 200;
+
     // Dialog data.
     CListCtrl m_list;
     CProgressCtrl m_progress;

@@ -28,7 +28,11 @@ inline constexpr int IDC_STATIC = -1;
 // Notification of a button click, carried with its command.
 inline constexpr UINT BN_CLICKED = 0;
 
-// Window-menu commands; the low four bits are the layer's own.
+// Window-menu commands. The low four bits are the layer's own, so commands
+// are compared under the mask; the layer's commands start at
+// FIRST_SYSTEM_COMMAND and the program's stay below it.
+inline constexpr UINT SYSTEM_COMMAND_MASK = 0xFFF0;
+inline constexpr UINT FIRST_SYSTEM_COMMAND = 0xF000;
 inline constexpr UINT SC_CLOSE = 0xF060;
 
 // The framework's help command.

@@ -227,7 +227,7 @@ BOOL CWnd::OnCommand(UINT, UINT)
 
 void CWnd::OnSysCommand(UINT id, LPARAM)
 {
-    if ((id & 0xFFF0) == SC_CLOSE)
+    if ((id & SYSTEM_COMMAND_MASK) == SC_CLOSE)
         SendMessage(WM_CLOSE);
 }
 

@@ -179,7 +179,7 @@ TEST(PuzzleDialog, StartsOnceByButtonAndPutsTheCheckBoxBackWhileRunning)
 
     ClickWidget(dlg.Control(IDC_START));
     EXPECT_NE(dlg.m_pWorker, nullptr);
-    EXPECT_EQ(TimerElapse(dlg, 1), 200u);
+    EXPECT_EQ(TimerElapse(dlg, CPuzzleDlg::REFRESH_TIMER), 200u);
     EXPECT_EQ(g_runningWorkers.load(), 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return gate.StartedThreads() == 1; }, kWaitForUiMs));
     EXPECT_FALSE(dlg.m_status.m_countAlternatives);
@@ -231,7 +231,7 @@ TEST(PuzzleDialog, EnterStartsOnceAndNeverClosesEscClosesAfterTheEndWithoutAQues
         PressKey(window, Qt::Key_Return);
         EXPECT_TRUE(window->isVisible());
         EXPECT_NE(dlg.m_pWorker, nullptr);
-        EXPECT_EQ(TimerElapse(dlg, 1), 200u);
+        EXPECT_EQ(TimerElapse(dlg, CPuzzleDlg::REFRESH_TIMER), 200u);
         CWinThread* first = dlg.m_pWorker;
         PressKey(window, Qt::Key_Enter);
         EXPECT_TRUE(window->isVisible());
@@ -426,7 +426,7 @@ TEST(PuzzleDialog, AFailedStartLeavesTheTimerRunningAndTheButtonUsable)
     ClickWidget(dlg.Control(IDC_COUNT_ALTERNATIVES));
     ClickWidget(dlg.Control(IDC_START));
     EXPECT_EQ(dlg.m_pWorker, nullptr);
-    EXPECT_EQ(TimerElapse(dlg, 1), 200u);
+    EXPECT_EQ(TimerElapse(dlg, CPuzzleDlg::REFRESH_TIMER), 200u);
     EXPECT_EQ(g_runningWorkers.load(), 0);
     EXPECT_TRUE(dlg.m_status.m_countAlternatives);
 
@@ -476,7 +476,7 @@ TEST(PuzzleDialog, TheLastTickShowsTheFinalFiguresOfASearchThatEndsBetweenTicks)
     CFinishingDlg dlg;
     ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
     dlg.m_finishAfterNextRefresh = true;
-    dlg.SetTimer(1, 200);
+    dlg.SetTimer(CPuzzleDlg::REFRESH_TIMER, CPuzzleDlg::REFRESH_PERIOD_MS);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, kWaitForUiMs));
     EXPECT_FALSE(dlg.m_finishAfterNextRefresh);
     EXPECT_EQ(dlg.FieldText(IDC_TRIALS), QStringLiteral("4321"));

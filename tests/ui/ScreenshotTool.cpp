@@ -36,9 +36,9 @@ int main(int argc, char* argv[])
 
     // The timer stops on the tick that sees the search finished.
     const QDeadlineTimer deadline(60000);
-    while (TimerElapse(dlg, 1) != 0 && !deadline.hasExpired())
+    while (TimerElapse(dlg, CPuzzleDlg::REFRESH_TIMER) != 0 && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    if (TimerElapse(dlg, 1) != 0 || ListItemCount(dlg.m_list) != 47) {
+    if (TimerElapse(dlg, CPuzzleDlg::REFRESH_TIMER) != 0 || ListItemCount(dlg.m_list) != 47) {
         std::fputs("torvaly-ui-screenshot: the search did not end with the complete table\n", stderr);
         return 1;
     }

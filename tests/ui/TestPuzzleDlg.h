@@ -26,5 +26,5 @@ public:
 
     QString Cell(int row, int column) const { return QString::fromUtf8(ListItemText(m_list, row, column).GetString()); }
 
-    bool TimerRuns() const { return TimerElapse(*this, 1) != 0; }
+    bool TimerRuns() const { return TimerElapse(*this, REFRESH_TIMER) != 0; }
 };

@@ -19,7 +19,7 @@
 TEST(WindowLayer, StringsFormatAndLoadFromTheStringTable)
 {
     CString text;
-    text.Format("%.1f|%02d:%02d|%d", 46 / 4.0, 1, 2, -3);
+    text.Format("%.1f|%02d:%02d|%d", 11.5, 1, 2, -3);
     EXPECT_EQ(text, "11.5|01:02|-3");
     text.Format("%s", std::string(300, 'x').c_str());
     EXPECT_EQ(text.GetLength(), 300);
@@ -171,7 +171,7 @@ TEST(WindowLayer, TheApplicationCarriesTheVersionRecord)
 {
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("TorvalyPuzzle"));
     EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0.1"));
-    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("io.github.torvalypuzzle.TorvalyPuzzle"));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral(TORVALY_APP_ID));
     EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
     EXPECT_STREQ(AfxGetAppName(), "TorvalyPuzzle");
 }
