@@ -8,24 +8,24 @@
 
 namespace {
 
-const char* const kColumnHeaders[RESULT_COLUMN_COUNT] = {
+const char* const COLUMN_HEADERS[RESULT_COLUMN_COUNT] = {
     "phase",  "Ovrin", "Dastel", "Korrim", "Pellam", "Quen",   "Murtz",
     "Sabbel", "Tovic", "Gummel", "Hesk",   "Nolby",  "Yarrit",
 };
 
 // Indexed by place value.
-const char* const kPlaceTexts[PLACE_UNKNOWN + 1] = {"日本", "行き", "米国", "帰り", "不明"};
+const char* const PLACE_TEXTS[PLACE_UNKNOWN + 1] = {"日本", "行き", "米国", "帰り", "不明"};
 
 } // namespace
 
 const char* ColumnHeader(int column)
 {
-    return column >= 0 && column < RESULT_COLUMN_COUNT ? kColumnHeaders[column] : "";
+    return column >= 0 && column < RESULT_COLUMN_COUNT ? COLUMN_HEADERS[column] : "";
 }
 
 const char* PlaceText(int place)
 {
-    return kPlaceTexts[place >= PLACE_START && place < PLACE_UNKNOWN ? place : PLACE_UNKNOWN];
+    return PLACE_TEXTS[place >= PLACE_START && place < PLACE_UNKNOWN ? place : PLACE_UNKNOWN];
 }
 
 std::string StepNumberText(int step)

@@ -86,7 +86,7 @@ void CPuzzleDlg::OnSysCommand(UINT id, LPARAM param)
     }
 }
 
-BOOL CPuzzleDlg::OnHelpInfo(HELPINFO*)
+BOOL CPuzzleDlg::OnHelpInfo(CHelpInfo*)
 {
     SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
     return TRUE;
@@ -162,11 +162,11 @@ int CPuzzleDlg::AddCentredColumn(int column, const char* text)
 {
     const int index = m_list.InsertColumn(column, text, LVCFMT_LEFT, -1, -1);
     if (index == column) {
-        LVCOLUMN format;
-        format.mask = LVCF_FMT | LVCF_WIDTH;
+        CListColumn format;
+        format.m_mask = LVCF_FMT | LVCF_WIDTH;
         if (m_list.GetColumn(column, &format)) {
-            format.fmt |= LVCFMT_CENTER;
-            format.cx = COLUMN_WIDTH;
+            format.m_fmt |= LVCFMT_CENTER;
+            format.m_cx = COLUMN_WIDTH;
             m_list.SetColumn(column, &format);
         }
     }

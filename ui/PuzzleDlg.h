@@ -44,7 +44,7 @@ protected:
     HCURSOR OnQueryDragIcon() override;
     void OnTimer(UINT_PTR id) override;
     // F1: there is no help, so it shows what the About box says.
-    BOOL OnHelpInfo(HELPINFO* info) override;
+    BOOL OnHelpInfo(CHelpInfo* info) override;
     void OnStart();
 
     // The table's columns, built once.

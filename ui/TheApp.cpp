@@ -2,4 +2,4 @@
 // runs it.
 #include "PuzzleApp.h"
 
-CPuzzleApp theApp;
+CPuzzleApp g_theApp;

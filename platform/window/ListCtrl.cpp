@@ -31,34 +31,34 @@ int CListCtrl::InsertColumn(int nCol, const char* heading, int format, int width
     return list != nullptr ? list->InsertColumn(nCol, FromUtf8(heading), format, width) : -1;
 }
 
-BOOL CListCtrl::GetColumn(int nCol, LVCOLUMN* column) const
+BOOL CListCtrl::GetColumn(int nCol, CListColumn* column) const
 {
     const CListViewWidget* list = ListOf(m_hWnd);
     if (!IsColumn(list, nCol) || column == nullptr)
         return FALSE;
-    if (column->mask & LVCF_FMT)
-        column->fmt = list->Format(nCol);
-    if (column->mask & LVCF_WIDTH)
-        column->cx = list->Width(nCol);
-    if ((column->mask & LVCF_TEXT) && column->pszText != nullptr && column->cchTextMax > 0) {
+    if (column->m_mask & LVCF_FMT)
+        column->m_fmt = list->Format(nCol);
+    if (column->m_mask & LVCF_WIDTH)
+        column->m_cx = list->Width(nCol);
+    if ((column->m_mask & LVCF_TEXT) && column->m_pszText != nullptr && column->m_cchTextMax > 0) {
         const QByteArray heading = list->Heading(nCol).toUtf8();
         const auto length = std::min<std::size_t>(static_cast<std::size_t>(heading.size()),
-                                                  static_cast<std::size_t>(column->cchTextMax) - 1);
-        std::memcpy(column->pszText, heading.constData(), length);
-        column->pszText[length] = '\0';
+                                                  static_cast<std::size_t>(column->m_cchTextMax) - 1);
+        std::memcpy(column->m_pszText, heading.constData(), length);
+        column->m_pszText[length] = '\0';
     }
     return TRUE;
 }
 
-BOOL CListCtrl::SetColumn(int nCol, const LVCOLUMN* column)
+BOOL CListCtrl::SetColumn(int nCol, const CListColumn* column)
 {
     CListViewWidget* list = ListOf(m_hWnd);
     if (!IsColumn(list, nCol) || column == nullptr)
         return FALSE;
-    if (column->mask & LVCF_FMT)
-        list->SetFormat(nCol, column->fmt);
-    if (column->mask & LVCF_WIDTH)
-        list->SetWidth(nCol, std::max(column->cx, 0));
+    if (column->m_mask & LVCF_FMT)
+        list->SetFormat(nCol, column->m_fmt);
+    if (column->m_mask & LVCF_WIDTH)
+        list->SetWidth(nCol, std::max(column->m_cx, 0));
     return TRUE;
 }
 

@@ -9,17 +9,17 @@ inline constexpr int LVCFMT_RIGHT = 0x0001;
 inline constexpr int LVCFMT_CENTER = 0x0002;
 inline constexpr int LVCFMT_JUSTIFYMASK = 0x0003;
 
-// Which members of an LVCOLUMN are meant.
+// Which members of a CListColumn are meant.
 inline constexpr UINT LVCF_FMT = 0x0001;
 inline constexpr UINT LVCF_WIDTH = 0x0002;
 inline constexpr UINT LVCF_TEXT = 0x0004; // read only
 
-struct LVCOLUMN {
-    UINT mask = 0;
-    int fmt = LVCFMT_LEFT;
-    int cx = 0;              // width in pixels
-    char* pszText = nullptr; // heading, read into cchTextMax bytes
-    int cchTextMax = 0;
+struct CListColumn {
+    UINT m_mask = 0;
+    int m_fmt = LVCFMT_LEFT;
+    int m_cx = 0;              // width in pixels
+    char* m_pszText = nullptr; // heading, read into cchTextMax bytes
+    int m_cchTextMax = 0;
 };
 
 class CListCtrl : public CWnd {
@@ -29,8 +29,8 @@ public:
     // Returns the column's index, or -1.
     int InsertColumn(int nCol, const char* heading, int format = LVCFMT_LEFT, int width = -1, int subItem = -1);
     // Reads or writes the members the mask names; FALSE for no such column.
-    BOOL GetColumn(int nCol, LVCOLUMN* column) const;
-    BOOL SetColumn(int nCol, const LVCOLUMN* column);
+    BOOL GetColumn(int nCol, CListColumn* column) const;
+    BOOL SetColumn(int nCol, const CListColumn* column);
 
     BOOL DeleteAllItems();
     // Inserts a row at nItem (at the end when past it) with the text of its

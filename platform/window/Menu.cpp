@@ -7,7 +7,7 @@
 
 BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, const char* text)
 {
-    QMenu* menu = m_hMenu != nullptr ? m_hMenu->menu.data() : nullptr;
+    QMenu* menu = m_hMenu != nullptr ? m_hMenu->m_menu.data() : nullptr;
     if (menu == nullptr)
         return FALSE;
     if ((flags & MF_SEPARATOR) != 0) {

@@ -13,11 +13,11 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
 // Opaque handles: what they stand for belongs to the window layer.
-using HWND = struct HWND__*;
-using HMENU = struct HMENU__*;
-using HICON = struct HICON__*;
+using HWND = struct CWindowHandle*;
+using HMENU = struct CMenuHandle*;
+using HICON = struct CIconHandle*;
 using HCURSOR = HICON;
-using HDC = struct HDC__*;
+using HDC = struct CPainterHandle*;
 
 // Dialog results and the commands of the standard buttons.
 inline constexpr int IDOK = 1;
@@ -53,6 +53,6 @@ inline constexpr int SM_CYICON = 12;
 int GetSystemMetrics(int index);
 
 // What the help key was pressed on.
-struct HELPINFO {
-    int iCtrlId; // the control that had the focus, or 0 for the window itself
+struct CHelpInfo {
+    int m_ctrlId; // the control that had the focus, or 0 for the window itself
 };

@@ -14,7 +14,7 @@ namespace {
 
 CDialogWindow* DialogOf(HWND hwnd)
 {
-    return hwnd != nullptr && hwnd->widget != nullptr ? hwnd->dialog : nullptr;
+    return hwnd != nullptr && hwnd->m_widget != nullptr ? hwnd->m_dialog : nullptr;
 }
 
 QString FromUtf8(const char* text)
@@ -46,13 +46,13 @@ CWnd* CWnd::GetDlgItem(int id) const
     HWND control = dialog != nullptr ? dialog->FindControl(id) : nullptr;
     if (control == nullptr)
         return nullptr;
-    if (control->attached != nullptr)
-        return control->attached;
-    if (!control->temporary) {
-        control->temporary = std::make_unique<CWnd>();
-        CWindowRouter::SetHandle(*control->temporary, control);
+    if (control->m_attached != nullptr)
+        return control->m_attached;
+    if (!control->m_temporary) {
+        control->m_temporary = std::make_unique<CWnd>();
+        CWindowRouter::SetHandle(*control->m_temporary, control);
     }
-    return control->temporary.get();
+    return control->m_temporary.get();
 }
 
 BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
@@ -61,9 +61,9 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
         return FALSE;
     CDialogWindow* dialog = DialogOf(parent->m_hWnd);
     HWND control = dialog != nullptr ? dialog->FindControl(static_cast<int>(id)) : nullptr;
-    if (control == nullptr || control->attached != nullptr)
+    if (control == nullptr || control->m_attached != nullptr)
         return FALSE;
-    control->attached = this;
+    control->m_attached = this;
     m_hWnd = control;
     return TRUE;
 }
@@ -71,8 +71,8 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
 HWND CWnd::Detach()
 {
     HWND hwnd = m_hWnd;
-    if (hwnd != nullptr && hwnd->attached == this)
-        hwnd->attached = nullptr;
+    if (hwnd != nullptr && hwnd->m_attached == this)
+        hwnd->m_attached = nullptr;
     m_hWnd = nullptr;
     return hwnd;
 }
@@ -194,9 +194,9 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ICONERASEBKGND: {
         auto* dc = reinterpret_cast<HDC>(wParam);
         QWidget* widget = WidgetOf(m_hWnd);
-        if (dc == nullptr || dc->painter == nullptr || widget == nullptr)
+        if (dc == nullptr || dc->m_painter == nullptr || widget == nullptr)
             return 0;
-        dc->painter->fillRect(widget->rect(), widget->palette().window());
+        dc->m_painter->fillRect(widget->rect(), widget->palette().window());
         return 1;
     }
     default:
@@ -207,7 +207,7 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL CWnd::DestroyWindow()
 {
     HWND hwnd = m_hWnd;
-    if (hwnd == nullptr || hwnd->widget == nullptr)
+    if (hwnd == nullptr || hwnd->m_widget == nullptr)
         return FALSE;
     if (CDialogWindow* dialog = DialogOf(hwnd)) {
         // Destroying the window destroys its handles, which detach every
@@ -215,7 +215,7 @@ BOOL CWnd::DestroyWindow()
         dialog->DetachOwner();
         delete dialog;
     } else {
-        delete hwnd->widget.data();
+        delete hwnd->m_widget.data();
     }
     return TRUE;
 }
@@ -241,7 +241,7 @@ HCURSOR CWnd::OnQueryDragIcon()
     return nullptr;
 }
 
-BOOL CWnd::OnHelpInfo(HELPINFO*)
+BOOL CWnd::OnHelpInfo(CHelpInfo*)
 {
     if (CWinApp* app = AfxGetApp())
         app->OnCommand(ID_HELP);

@@ -72,7 +72,7 @@ protected:
     // minimised windows and the layer never asks.
     virtual HCURSOR OnQueryDragIcon();
     // The help key. The default sends ID_HELP to the application.
-    virtual BOOL OnHelpInfo(HELPINFO* info);
+    virtual BOOL OnHelpInfo(CHelpInfo* info);
     // WM_CLOSE; the default destroys the window.
     virtual void OnClose();
 

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kRuns = 200;
+constexpr int STRESS_RUNS = 200;
 
 unsigned StressSeed()
 {
@@ -50,7 +50,7 @@ TEST(DialogStopStress, ClosingAtAnyMomentStopsCleanly)
     std::mt19937 random(seed);
 
     int asked = 0;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < STRESS_RUNS; ++run) {
         SCOPED_TRACE("run " + std::to_string(run) + ", seed " + std::to_string(seed));
         const bool countAlternatives = random() % 2 == 0;
         const bool startWithEnter = random() % 2 == 0;
@@ -60,7 +60,7 @@ TEST(DialogStopStress, ClosingAtAnyMomentStopsCleanly)
 
         CTestPuzzleDlg dlg;
         CWorkerCleanup cleanup;
-        SMessageBoxSeen seen;
+        CMessageBoxSeen seen;
         std::unique_ptr<CUiResponder> box;
         int workersAtEnd = -1;
         const std::intptr_t result = RunModal(dlg, [&](QWidget* window) {
@@ -86,14 +86,14 @@ TEST(DialogStopStress, ClosingAtAnyMomentStopsCleanly)
         EXPECT_TRUE(dlg.m_status.m_finished);
         if (box->Done()) {
             ++asked;
-            EXPECT_EQ(seen.text, QStringLiteral("中断しますか?"));
+            EXPECT_EQ(seen.m_text, QStringLiteral("中断しますか?"));
         }
         const CCrossingPath shown = PathShownBy(dlg);
         EXPECT_EQ(CheckPath(shown), "");
         if (::testing::Test::HasFailure())
             break;
     }
-    std::cout << asked << " of " << kRuns << " closes asked 中断しますか?" << std::endl;
+    std::cout << asked << " of " << STRESS_RUNS << " closes asked 中断しますか?" << std::endl;
 }
 
 } // namespace

@@ -38,18 +38,18 @@ TEST(WindowLayer, ListAndProgressKeepWhatTheyShowReadable)
 
     // A column asked for past the end lands at the end.
     EXPECT_EQ(list.InsertColumn(40, "extra"), 13);
-    LVCOLUMN column;
+    CListColumn column;
     char heading[16];
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-    column.pszText = heading;
-    column.cchTextMax = sizeof heading;
+    column.m_mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.m_pszText = heading;
+    column.m_cchTextMax = sizeof heading;
     ASSERT_TRUE(list.GetColumn(13, &column));
     EXPECT_STREQ(heading, "extra");
-    EXPECT_EQ(column.fmt, LVCFMT_LEFT);
-    EXPECT_EQ(column.cx, 0);
+    EXPECT_EQ(column.m_fmt, LVCFMT_LEFT);
+    EXPECT_EQ(column.m_cx, 0);
     EXPECT_FALSE(list.GetColumn(14, &column));
     // A short buffer gets a cut, terminated heading.
-    column.cchTextMax = 3;
+    column.m_cchTextMax = 3;
     ASSERT_TRUE(list.GetColumn(13, &column));
     EXPECT_STREQ(heading, "ex");
 
@@ -124,36 +124,36 @@ TEST(WindowLayer, TimersReachOnTimerByIdUntilKilled)
     EXPECT_EQ(TimerElapse(dlg, 1), 25u);
     EXPECT_EQ(dlg.SetTimer(0, 20), 0u);
     EXPECT_EQ(dlg.SetTimer(2, 20, [] {}), 0u);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[1] >= 3 && dlg.m_ticks[2] >= 3; }, kWaitForUiMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[1] >= 3 && dlg.m_ticks[2] >= 3; }, WAIT_FOR_UI_MS));
     EXPECT_EQ(dlg.m_ticks[0], 0);
 
     EXPECT_TRUE(dlg.KillTimer(1));
     EXPECT_FALSE(dlg.KillTimer(1));
     EXPECT_EQ(TimerElapse(dlg, 1), 0u);
     const int ticksAtKill = dlg.m_ticks[1];
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[2] >= ticksAtKill + 3; }, kWaitForUiMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[2] >= ticksAtKill + 3; }, WAIT_FOR_UI_MS));
     EXPECT_EQ(dlg.m_ticks[1], ticksAtKill);
 }
 
 TEST(WindowLayer, MessageBoxesSayOkAndCancelAndAnswerWithTheButtonClicked)
 {
-    SMessageBoxSeen seen;
+    CMessageBoxSeen seen;
     auto cancel = AnswerMessageBox(QStringLiteral("キャンセル"), &seen);
     EXPECT_EQ(AfxMessageBox("中断しますか?", MB_OKCANCEL), IDCANCEL);
     ASSERT_TRUE(cancel->Done());
-    EXPECT_EQ(seen.title, QStringLiteral("TorvalyPuzzle"));
-    EXPECT_EQ(seen.buttons, (QStringList{"OK", "キャンセル"}));
+    EXPECT_EQ(seen.m_title, QStringLiteral("TorvalyPuzzle"));
+    EXPECT_EQ(seen.m_buttons, (QStringList{"OK", "キャンセル"}));
 
-    SMessageBoxSeen okSeen;
+    CMessageBoxSeen okSeen;
     auto ok = AnswerMessageBox(QStringLiteral("OK"), &okSeen);
     EXPECT_EQ(AfxMessageBox("x", MB_OKCANCEL), IDOK);
     EXPECT_TRUE(ok->Done());
 
-    SMessageBoxSeen single;
+    CMessageBoxSeen single;
     auto only = AnswerMessageBox(QStringLiteral("OK"), &single);
     EXPECT_EQ(AfxMessageBox("y"), IDOK);
-    EXPECT_EQ(single.buttons, QStringList{"OK"});
-    EXPECT_TRUE(single.warningIcon);
+    EXPECT_EQ(single.m_buttons, QStringList{"OK"});
+    EXPECT_TRUE(single.m_warningIcon);
 }
 
 TEST(WindowLayer, TheWaitCursorShowsBetweenBeginAndEnd)

@@ -60,10 +60,10 @@ private:
     int FocusedControlId() const;
 
     CWnd* m_owner;
-    std::vector<std::unique_ptr<HWND__>> m_handles; // the dialog's own first
+    std::vector<std::unique_ptr<CWindowHandle>> m_handles; // the dialog's own first
     CWindowTimers m_timers;
     bool m_hasWindowMenu = false;
-    HMENU__ m_menuHandle;
+    CMenuHandle m_menuHandle;
     std::unique_ptr<CMenu> m_windowMenu;
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;

@@ -23,12 +23,12 @@ const QProgressBar* BarOf(const CProgressCtrl& progress)
 const CDialogWindow* DialogOf(const CWnd& wnd)
 {
     const HWND hwnd = wnd.GetSafeHwnd();
-    return hwnd != nullptr && hwnd->widget != nullptr ? hwnd->dialog : nullptr;
+    return hwnd != nullptr && hwnd->m_widget != nullptr ? hwnd->m_dialog : nullptr;
 }
 
 const QMenu* MenuOf(const CMenu& menu)
 {
-    return menu.m_hMenu != nullptr ? menu.m_hMenu->menu.data() : nullptr;
+    return menu.m_hMenu != nullptr ? menu.m_hMenu->m_menu.data() : nullptr;
 }
 
 CString ToCString(const QString& text)
