@@ -319,24 +319,27 @@ TEST(PuzzleDialog, CloseWhileRunningAsksCancelGoesOnOkStopsAndWaits)
     const std::intptr_t result = RunModal(dlg, [&](QWidget* window) {
         ClickWidget(dlg.Control(IDC_START));
         ASSERT_TRUE(QTest::qWaitFor([&] { return gate.StartedThreads() == 1; }, WAIT_FOR_UI_MS));
+        // The gate lets the worker go only once the stop is requested, which
+        // here only the OK below does. Armed before the first close, so that a
+        // close that stops without asking fails below instead of waiting for
+        // a held worker for ever.
+        gate.OpenWhenAbortRequested();
 
         first = AnswerMessageBox(QStringLiteral("キャンセル"), &cancelled);
         PressKey(window, Qt::Key_Escape);
-        EXPECT_TRUE(first->Done());
+        ASSERT_TRUE(first->Done()) << "closing during the search did not ask first";
         EXPECT_TRUE(window->isVisible());
         EXPECT_TRUE(dlg.TimerRuns());
         EXPECT_EQ(g_runningWorkers.load(), 1);
         EXPECT_FALSE(dlg.m_status.m_finished);
         EXPECT_FALSE(g_abortEvent.Lock(0));
 
-        // OK: the stop is requested and the dialog waits for the worker,
-        // which the gate lets go only once the stop was requested. What the
-        // dialog saw as it went is taken when its window hides.
+        // OK: the stop is requested and the dialog waits for the worker.
+        // What the dialog saw as it went is taken when its window hides.
         watcher = std::make_unique<CHideWatcher>(window, [&] {
             runningAtHide = g_runningWorkers.load();
             finishedAtHide = dlg.m_status.m_finished != FALSE;
         });
-        gate.OpenWhenAbortRequested();
         second = AnswerMessageBox(QStringLiteral("OK"), &confirmed);
         window->close();
     });
