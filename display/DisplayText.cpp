@@ -1,5 +1,6 @@
 #include "DisplayText.h"
 
+#include "engine/CrossingPath.h"
 #include "engine/CrossingState.h"
 #include "platform/Clock.h"
 
@@ -35,7 +36,7 @@ std::string StepNumberText(int step)
 std::string RoundTripsText(int top)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f", top / 4.0);
+    std::snprintf(text, sizeof text, "%.1f", top / static_cast<double>(STEPS_PER_ROUND_TRIP));
     return text;
 }
 

@@ -16,7 +16,7 @@ const char* PlaceText(int place);
 // "%d" of the step number shown in column 0: step + 1.
 std::string StepNumberText(int step);
 
-// A path's top as round trips, "%.1f" of top / 4.
+// A path's top as round trips, "%.1f" of top / STEPS_PER_ROUND_TRIP.
 std::string RoundTripsText(int top);
 
 // "%02d:%02d:%02d" of the whole seconds between two clock readings; hours

@@ -8,8 +8,8 @@ using Clock = std::chrono::steady_clock;
 
 Clock::time_point ProcessStart()
 {
-    static const Clock::time_point start = Clock::now();
-    return start;
+    static const Clock::time_point s_start = Clock::now();
+    return s_start;
 }
 
 // Fixes the start during static initialisation, before main runs.

@@ -75,8 +75,8 @@ private:
 
 CThreadRegistry& Registry()
 {
-    static CThreadRegistry registry;
-    return registry;
+    static CThreadRegistry s_registry;
+    return s_registry;
 }
 
 } // namespace

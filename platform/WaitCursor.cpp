@@ -9,10 +9,10 @@ std::atomic<void (*)()> g_end{nullptr};
 
 } // namespace
 
-void SetWaitCursorHandlers(WaitCursorHandlers handlers)
+void SetWaitCursorHandlers(CWaitCursorHandlers handlers)
 {
-    g_begin.store(handlers.begin);
-    g_end.store(handlers.end);
+    g_begin.store(handlers.m_begin);
+    g_end.store(handlers.m_end);
 }
 
 void BeginWaitCursor()

@@ -2,12 +2,12 @@
 // window. Until a window layer installs its handlers the calls do nothing.
 #pragma once
 
-struct WaitCursorHandlers {
-    void (*begin)();
-    void (*end)();
+struct CWaitCursorHandlers {
+    void (*m_begin)();
+    void (*m_end)();
 };
 
-void SetWaitCursorHandlers(WaitCursorHandlers handlers);
+void SetWaitCursorHandlers(CWaitCursorHandlers handlers);
 
 void BeginWaitCursor();
 void EndWaitCursor();

@@ -16,7 +16,7 @@ constexpr DWORD CHILD = WS_CHILD | WS_VISIBLE;
 
 // ---- IDD_ABOUTBOX -------------------------------------------------------
 
-constexpr CDialogItem kAboutItems[] = {
+constexpr CDialogItem ABOUT_ITEMS[] = {
     {WC_STATIC, "#128", IDC_STATIC, CHILD | SS_ICON, 11, 17, 20, 20},
     {WC_STATIC, "TorvalyPuzzle Version 1.0", IDC_STATIC, CHILD | WS_GROUP | SS_LEFT | SS_NOPREFIX, 40, 10, 119, 8},
     {WC_STATIC, "Linux 版 (Qt 6 Widgets)", IDC_STATIC, CHILD | WS_GROUP | SS_LEFT, 40, 25, 119, 8},
@@ -29,7 +29,7 @@ constexpr DWORD READ_ONLY_FIELD = CHILD | WS_BORDER | ES_RIGHT | ES_AUTOHSCROLL 
 constexpr DWORD CENTRED_LABEL = CHILD | WS_GROUP | SS_CENTER | SS_CENTERIMAGE;
 
 // In tab order.
-constexpr CDialogItem kPuzzleItems[] = {
+constexpr CDialogItem PUZZLE_ITEMS[] = {
     {WC_BUTTON, "別解個数", IDC_COUNT_ALTERNATIVES, CHILD | WS_TABSTOP | BS_AUTOCHECKBOX, 243, 7, 42, 12},
     {WC_BUTTON, "スタート", IDC_START, CHILD | WS_TABSTOP | BS_DEFPUSHBUTTON, 302, 7, 42, 28},
     {WC_LISTVIEW, "", IDC_RESULT_LIST, CHILD | WS_BORDER | WS_TABSTOP | LVS_REPORT, 7, 61, 337, 179},
@@ -45,32 +45,32 @@ constexpr CDialogItem kPuzzleItems[] = {
     {WC_EDIT, "", IDC_ALTERNATIVES, READ_ONLY_FIELD, 243, 21, 42, 14},
 };
 
-constexpr CDialogTemplate kDialogs[] = {
+constexpr CDialogTemplate DIALOGS[] = {
     {IDD_ABOUTBOX, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 235, 55,
-     "TorvalyPuzzleのﾊﾞｰｼﾞｮﾝ情報", DIALOG_FONT_POINTS, DIALOG_FONT, kAboutItems},
+     "TorvalyPuzzleのﾊﾞｰｼﾞｮﾝ情報", DIALOG_FONT_POINTS, DIALOG_FONT, ABOUT_ITEMS},
     {IDD_PUZZLE_DIALOG, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, WS_EX_APPWINDOW,
-     0, 0, 351, 247, "Torvalyパズル", DIALOG_FONT_POINTS, DIALOG_FONT, kPuzzleItems},
+     0, 0, 351, 247, "Torvalyパズル", DIALOG_FONT_POINTS, DIALOG_FONT, PUZZLE_ITEMS},
 };
 
 // ---- String table -------------------------------------------------------
 
-constexpr CStringResource kStrings[] = {
+constexpr CStringResource STRINGS[] = {
     {IDS_ABOUTBOX, "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)..."},
 };
 
 // ---- Icon ---------------------------------------------------------------
 
 // 32 x 32 and 16 x 16, 16 colours.
-constexpr const char* const* kMainFrameImages[] = {MainFrame32, MainFrame16};
+constexpr const char* const* MAIN_FRAME_IMAGES[] = {MAIN_FRAME_32, MAIN_FRAME_16};
 
-constexpr CIconResource kIcons[] = {
-    {IDR_MAINFRAME, kMainFrameImages},
+constexpr CIconResource ICONS[] = {
+    {IDR_MAINFRAME, MAIN_FRAME_IMAGES},
 };
 
 // ---- Version ------------------------------------------------------------
 
 // String table 041104B0: Japanese, Unicode.
-constexpr CVersionString kVersionStrings[] = {
+constexpr CVersionString VERSION_STRINGS[] = {
     {"CompanyName", ""},
     {"FileDescription", "TorvalyPuzzle MFC ｱﾌﾟﾘｹｰｼｮﾝ"},
     {"FileVersion", "1, 0, 0, 1"},
@@ -80,17 +80,17 @@ constexpr CVersionString kVersionStrings[] = {
     {"ProductVersion", "1, 0, 0, 1"},
 };
 
-constexpr CVersionInfo kVersion = {
-    {1, 0, 0, 1}, {1, 0, 0, 1}, 0x0411, 1200, kVersionStrings,
+constexpr CVersionInfo VERSION_INFO = {
+    {1, 0, 0, 1}, {1, 0, 0, 1}, 0x0411, 1200, VERSION_STRINGS,
 };
 
-constexpr CResourceModule kModule = {
-    kDialogs, kStrings, kIcons, &kVersion, TORVALY_APP_ID,
+constexpr CResourceModule RESOURCE_MODULE = {
+    DIALOGS, STRINGS, ICONS, &VERSION_INFO, TORVALY_APP_ID,
 };
 
 } // namespace
 
 const CResourceModule& TorvalyPuzzleResources()
 {
-    return kModule;
+    return RESOURCE_MODULE;
 }

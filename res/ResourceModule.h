@@ -4,8 +4,4 @@
 
 #include "platform/window/Resources.h"
 
-// The desktop's name for the program: its desktop entry, metainfo and icon
-// are installed under this id.
-#define TORVALY_APP_ID "io.github.torvalypuzzle.TorvalyPuzzle"
-
 const CResourceModule& TorvalyPuzzleResources();

@@ -12,12 +12,10 @@
 
 // Window-menu commands must leave the low four bits to the window layer and
 // stay below the layer's own commands.
-static_assert((IDM_ABOUTBOX & 0xFFF0) == IDM_ABOUTBOX && IDM_ABOUTBOX < 0xF000);
+static_assert((IDM_ABOUTBOX & SYSTEM_COMMAND_MASK) == IDM_ABOUTBOX && IDM_ABOUTBOX < FIRST_SYSTEM_COMMAND);
 
 namespace {
 
-constexpr UINT_PTR REFRESH_TIMER = 1;
-constexpr UINT REFRESH_PERIOD_MS = 200;
 // Every column, the step numbers' too, is this many pixels wide.
 constexpr int COLUMN_WIDTH = 44;
 
@@ -80,7 +78,7 @@ BOOL CPuzzleDlg::OnInitDialog()
 
 void CPuzzleDlg::OnSysCommand(UINT id, LPARAM param)
 {
-    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+    if ((id & SYSTEM_COMMAND_MASK) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
     } else {
@@ -88,7 +86,7 @@ void CPuzzleDlg::OnSysCommand(UINT id, LPARAM param)
     }
 }
 
-BOOL CPuzzleDlg::OnHelpInfo(HELPINFO*)
+BOOL CPuzzleDlg::OnHelpInfo(CHelpInfo*)
 {
     SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
     return TRUE;
@@ -164,11 +162,11 @@ int CPuzzleDlg::AddCentredColumn(int column, const char* text)
 {
     const int index = m_list.InsertColumn(column, text, LVCFMT_LEFT, -1, -1);
     if (index == column) {
-        LVCOLUMN format;
-        format.mask = LVCF_FMT | LVCF_WIDTH;
+        CListColumn format;
+        format.m_mask = LVCF_FMT | LVCF_WIDTH;
         if (m_list.GetColumn(column, &format)) {
-            format.fmt |= LVCFMT_CENTER;
-            format.cx = COLUMN_WIDTH;
+            format.m_fmt |= LVCFMT_CENTER;
+            format.m_cx = COLUMN_WIDTH;
             m_list.SetColumn(column, &format);
         }
     }

@@ -16,6 +16,10 @@ public:
 
     enum { IDD = IDD_PUZZLE_DIALOG };
 
+    // The window timer that refreshes the display while a search runs.
+    static constexpr UINT_PTR REFRESH_TIMER = 1;
+    static constexpr UINT REFRESH_PERIOD_MS = 200;
+
     // Dialog data.
     CListCtrl m_list;
     CProgressCtrl m_progress;
@@ -40,7 +44,7 @@ protected:
     HCURSOR OnQueryDragIcon() override;
     void OnTimer(UINT_PTR id) override;
     // F1: there is no help, so it shows what the About box says.
-    BOOL OnHelpInfo(HELPINFO* info) override;
+    BOOL OnHelpInfo(CHelpInfo* info) override;
     void OnStart();
 
     // The table's columns, built once.

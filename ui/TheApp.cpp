@@ -3,4 +3,4 @@
 #include "PuzzleApp.h"
 #include "platform/StartupOrder.h"
 
-[[gnu::init_priority(INIT_PRIORITY_APPLICATION)]] CPuzzleApp theApp;
+[[gnu::init_priority(INIT_PRIORITY_APPLICATION)]] CPuzzleApp g_theApp;

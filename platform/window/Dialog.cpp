@@ -43,7 +43,7 @@ BOOL CDialog::BuildWindow(UINT templateId)
         return FALSE;
     }
     m_hWnd = window->Handle();
-    m_hWnd->attached = this;
+    m_hWnd->m_attached = this;
     m_modalResult = -1;
     m_ended = false;
     return TRUE;
@@ -69,7 +69,7 @@ std::intptr_t CDialog::DoModal()
         return -1;
     InitDialog();
     if (!m_ended && m_hWnd != nullptr)
-        m_hWnd->dialog->exec();
+        m_hWnd->m_dialog->exec();
     DestroyWindow();
     return m_modalResult;
 }
@@ -81,8 +81,8 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
     if (!BuildWindow(templateId))
         return FALSE;
     InitDialog();
-    if (!m_ended && m_hWnd != nullptr && (m_hWnd->style & WS_VISIBLE) != 0)
-        m_hWnd->dialog->show();
+    if (!m_ended && m_hWnd != nullptr && (AfxFindDialogTemplate(templateId)->m_style & WS_VISIBLE) != 0)
+        m_hWnd->m_dialog->show();
     return TRUE;
 }
 
@@ -90,8 +90,8 @@ void CDialog::EndDialog(int result)
 {
     m_modalResult = result;
     m_ended = true;
-    if (m_hWnd != nullptr && m_hWnd->dialog != nullptr)
-        m_hWnd->dialog->End(result);
+    if (m_hWnd != nullptr && m_hWnd->m_dialog != nullptr)
+        m_hWnd->m_dialog->End(result);
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate)

@@ -23,8 +23,6 @@ public:
     // Ends the dialog with result: DoModal returns it; a modeless dialog is
     // hidden.
     void EndDialog(int result);
-    // The result EndDialog was given, -1 before.
-    int GetModalResult() const { return m_modalResult; }
 
     // Controls to members (TRUE, with validation) or members to controls.
     // FALSE when a value could not be read.

@@ -8,20 +8,20 @@
 #include <span>
 
 struct CDialogItem {
-    const char* className; // "Button", "Edit", "Static", "SysListView32", "msctls_progress32"
-    const char* text;      // for an icon ("Static" with SS_ICON): "#<icon id>"
-    int id;
-    DWORD style;
-    short x, y, cx, cy;
+    const char* m_className; // "Button", "Edit", "Static", "SysListView32", "msctls_progress32"
+    const char* m_text;      // for an icon ("Static" with SS_ICON): "#<icon id>"
+    int m_id;
+    DWORD m_style;
+    short m_x, m_y, m_cx, m_cy;
 };
 
 struct CDialogTemplate {
-    UINT id;
-    DWORD style;
-    DWORD exStyle;
-    short x, y, cx, cy; // cx, cy: the client area
-    const char* caption;
-    WORD pointSize;
-    const char* typeface;
-    std::span<const CDialogItem> items; // in tab order
+    UINT m_id;
+    DWORD m_style;
+    DWORD m_exStyle;
+    short m_x, m_y, m_cx, m_cy; // m_cx, m_cy: the client area
+    const char* m_caption;
+    WORD m_pointSize;
+    const char* m_typeface;
+    std::span<const CDialogItem> m_items; // in tab order
 };

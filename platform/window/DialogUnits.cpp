@@ -24,12 +24,12 @@ CDialogBaseUnits BaseUnitsFromFontMetrics(int widthOf52Letters, int fontHeight)
 
 int DialogUnitsToPixelsX(int units, CDialogBaseUnits base)
 {
-    return MulDiv(units, base.cx, 4);
+    return MulDiv(units, base.m_cx, 4);
 }
 
 int DialogUnitsToPixelsY(int units, CDialogBaseUnits base)
 {
-    return MulDiv(units, base.cy, 8);
+    return MulDiv(units, base.m_cy, 8);
 }
 
 CRect DialogRectToPixels(int x, int y, int cx, int cy, CDialogBaseUnits base)

@@ -10,8 +10,8 @@
 int MulDiv(int number, int numerator, int denominator);
 
 struct CDialogBaseUnits {
-    int cx = 0; // pixels per 4 horizontal units
-    int cy = 0; // pixels per 8 vertical units
+    int m_cx = 0; // pixels per 4 horizontal units
+    int m_cy = 0; // pixels per 8 vertical units
 };
 
 // From the width in pixels of the 52 letters a-z A-Z written together, and

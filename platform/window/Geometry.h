@@ -1,24 +1,14 @@
-// Points, sizes and rectangles in pixels.
+// Rectangles in pixels.
 #pragma once
-
-struct CPoint {
-    int x = 0;
-    int y = 0;
-};
-
-struct CSize {
-    int cx = 0;
-    int cy = 0;
-};
 
 // Right and bottom are exclusive, as the window layer's rectangles are.
 struct CRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
+    int m_left = 0;
+    int m_top = 0;
+    int m_right = 0;
+    int m_bottom = 0;
 
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
+    int Width() const { return m_right - m_left; }
+    int Height() const { return m_bottom - m_top; }
     bool operator==(const CRect&) const = default;
 };

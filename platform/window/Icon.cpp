@@ -11,10 +11,10 @@
 
 namespace {
 
-std::map<UINT, std::unique_ptr<HICON__>>& IconCache()
+std::map<UINT, std::unique_ptr<CIconHandle>>& IconCache()
 {
-    static std::map<UINT, std::unique_ptr<HICON__>> cache;
-    return cache;
+    static std::map<UINT, std::unique_ptr<CIconHandle>> s_cache;
+    return s_cache;
 }
 
 // Pixmaps must go before the application object does.
@@ -35,10 +35,9 @@ HICON AfxLoadIcon(UINT id)
     const CIconResource* resource = AfxFindIcon(id);
     if (resource == nullptr)
         return nullptr;
-    auto icon = std::make_unique<HICON__>();
-    icon->id = id;
-    for (const char* const* image : resource->images)
-        icon->icon.addPixmap(QPixmap(image));
+    auto icon = std::make_unique<CIconHandle>();
+    for (const char* const* image : resource->m_images)
+        icon->m_icon.addPixmap(QPixmap(image));
     if (cache.empty())
         qAddPostRoutine(ClearIconCache);
     return cache.emplace(id, std::move(icon)).first->second.get();

@@ -18,11 +18,6 @@ QString FromUtf8(const char* text)
     return QString::fromUtf8(text != nullptr ? text : "");
 }
 
-CString ToCString(const QString& text)
-{
-    return CString(text.toUtf8().toStdString());
-}
-
 bool IsColumn(const CListViewWidget* list, int column)
 {
     return list != nullptr && column >= 0 && column < list->ColumnCount();
@@ -36,57 +31,35 @@ int CListCtrl::InsertColumn(int nCol, const char* heading, int format, int width
     return list != nullptr ? list->InsertColumn(nCol, FromUtf8(heading), format, width) : -1;
 }
 
-BOOL CListCtrl::GetColumn(int nCol, LVCOLUMN* column) const
+BOOL CListCtrl::GetColumn(int nCol, CListColumn* column) const
 {
     const CListViewWidget* list = ListOf(m_hWnd);
     if (!IsColumn(list, nCol) || column == nullptr)
         return FALSE;
-    if (column->mask & LVCF_FMT)
-        column->fmt = list->Format(nCol);
-    if (column->mask & LVCF_WIDTH)
-        column->cx = list->Width(nCol);
-    if (column->mask & LVCF_SUBITEM)
-        column->iSubItem = nCol;
-    if ((column->mask & LVCF_TEXT) && column->pszText != nullptr && column->cchTextMax > 0) {
+    if (column->m_mask & LVCF_FMT)
+        column->m_fmt = list->Format(nCol);
+    if (column->m_mask & LVCF_WIDTH)
+        column->m_cx = list->Width(nCol);
+    if ((column->m_mask & LVCF_TEXT) && column->m_pszText != nullptr && column->m_cchTextMax > 0) {
         const QByteArray heading = list->Heading(nCol).toUtf8();
         const auto length = std::min<std::size_t>(static_cast<std::size_t>(heading.size()),
-                                                  static_cast<std::size_t>(column->cchTextMax) - 1);
-        std::memcpy(column->pszText, heading.constData(), length);
-        column->pszText[length] = '\0';
+                                                  static_cast<std::size_t>(column->m_cchTextMax) - 1);
+        std::memcpy(column->m_pszText, heading.constData(), length);
+        column->m_pszText[length] = '\0';
     }
     return TRUE;
 }
 
-BOOL CListCtrl::SetColumn(int nCol, const LVCOLUMN* column)
+BOOL CListCtrl::SetColumn(int nCol, const CListColumn* column)
 {
     CListViewWidget* list = ListOf(m_hWnd);
     if (!IsColumn(list, nCol) || column == nullptr)
         return FALSE;
-    if (column->mask & LVCF_FMT)
-        list->SetFormat(nCol, column->fmt);
-    if (column->mask & LVCF_WIDTH)
-        list->SetWidth(nCol, std::max(column->cx, 0));
-    if ((column->mask & LVCF_TEXT) && column->pszText != nullptr)
-        list->SetHeading(nCol, FromUtf8(column->pszText));
+    if (column->m_mask & LVCF_FMT)
+        list->SetFormat(nCol, column->m_fmt);
+    if (column->m_mask & LVCF_WIDTH)
+        list->SetWidth(nCol, std::max(column->m_cx, 0));
     return TRUE;
-}
-
-int CListCtrl::GetColumnWidth(int nCol) const
-{
-    const CListViewWidget* list = ListOf(m_hWnd);
-    return IsColumn(list, nCol) ? list->Width(nCol) : 0;
-}
-
-int CListCtrl::GetColumnCount() const
-{
-    const CListViewWidget* list = ListOf(m_hWnd);
-    return list != nullptr ? list->ColumnCount() : 0;
-}
-
-CString CListCtrl::GetColumnHeading(int nCol) const
-{
-    const CListViewWidget* list = ListOf(m_hWnd);
-    return IsColumn(list, nCol) ? ToCString(list->Heading(nCol)) : CString();
 }
 
 BOOL CListCtrl::DeleteAllItems()
@@ -108,16 +81,4 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const char* text)
 {
     CListViewWidget* list = ListOf(m_hWnd);
     return list != nullptr && list->SetCell(nItem, nSubItem, FromUtf8(text)) ? TRUE : FALSE;
-}
-
-CString CListCtrl::GetItemText(int nItem, int nSubItem) const
-{
-    const CListViewWidget* list = ListOf(m_hWnd);
-    return list != nullptr ? ToCString(list->Cell(nItem, nSubItem)) : CString();
-}
-
-int CListCtrl::GetItemCount() const
-{
-    const CListViewWidget* list = ListOf(m_hWnd);
-    return list != nullptr ? list->RowCount() : 0;
 }

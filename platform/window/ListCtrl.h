@@ -9,19 +9,17 @@ inline constexpr int LVCFMT_RIGHT = 0x0001;
 inline constexpr int LVCFMT_CENTER = 0x0002;
 inline constexpr int LVCFMT_JUSTIFYMASK = 0x0003;
 
-// Which members of an LVCOLUMN are meant.
+// Which members of a CListColumn are meant.
 inline constexpr UINT LVCF_FMT = 0x0001;
 inline constexpr UINT LVCF_WIDTH = 0x0002;
-inline constexpr UINT LVCF_TEXT = 0x0004;
-inline constexpr UINT LVCF_SUBITEM = 0x0008;
+inline constexpr UINT LVCF_TEXT = 0x0004; // read only
 
-struct LVCOLUMN {
-    UINT mask = 0;
-    int fmt = LVCFMT_LEFT;
-    int cx = 0;              // width in pixels
-    char* pszText = nullptr; // heading: read into (cchTextMax bytes) or written from
-    int cchTextMax = 0;
-    int iSubItem = 0;
+struct CListColumn {
+    UINT m_mask = 0;
+    int m_fmt = LVCFMT_LEFT;
+    int m_cx = 0;              // width in pixels
+    char* m_pszText = nullptr; // heading, read into cchTextMax bytes
+    int m_cchTextMax = 0;
 };
 
 class CListCtrl : public CWnd {
@@ -31,17 +29,12 @@ public:
     // Returns the column's index, or -1.
     int InsertColumn(int nCol, const char* heading, int format = LVCFMT_LEFT, int width = -1, int subItem = -1);
     // Reads or writes the members the mask names; FALSE for no such column.
-    BOOL GetColumn(int nCol, LVCOLUMN* column) const;
-    BOOL SetColumn(int nCol, const LVCOLUMN* column);
-    int GetColumnWidth(int nCol) const;
-    int GetColumnCount() const;
-    CString GetColumnHeading(int nCol) const;
+    BOOL GetColumn(int nCol, CListColumn* column) const;
+    BOOL SetColumn(int nCol, const CListColumn* column);
 
     BOOL DeleteAllItems();
     // Inserts a row at nItem (at the end when past it) with the text of its
     // first column. Returns the row's index, or -1.
     int InsertItem(int nItem, const char* text);
     BOOL SetItemText(int nItem, int nSubItem, const char* text);
-    CString GetItemText(int nItem, int nSubItem) const;
-    int GetItemCount() const;
 };

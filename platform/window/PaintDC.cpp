@@ -6,30 +6,28 @@
 
 #include <QPainter>
 
-CPaintDC::CPaintDC(CWnd* wnd) : m_dc(std::make_unique<HDC__>())
+CPaintDC::CPaintDC(CWnd* wnd) : m_dc(std::make_unique<CPainterHandle>())
 {
     HWND hwnd = wnd != nullptr ? wnd->GetSafeHwnd() : nullptr;
-    CDialogWindow* dialog = hwnd != nullptr ? hwnd->dialog : nullptr;
-    if (dialog != nullptr && dialog->IsPainting()) {
-        m_dc->widget = dialog;
-        m_dc->painter = new QPainter(dialog);
-    }
+    CDialogWindow* dialog = hwnd != nullptr ? hwnd->m_dialog : nullptr;
+    if (dialog != nullptr && dialog->IsPainting())
+        m_dc->m_painter = new QPainter(dialog);
 }
 
 CPaintDC::~CPaintDC()
 {
-    delete m_dc->painter;
+    delete m_dc->m_painter;
 }
 
 HDC CPaintDC::GetSafeHdc() const
 {
-    return m_dc->painter != nullptr ? m_dc.get() : nullptr;
+    return m_dc->m_painter != nullptr ? m_dc.get() : nullptr;
 }
 
 BOOL CPaintDC::DrawIcon(int x, int y, HICON icon)
 {
-    if (m_dc->painter == nullptr || icon == nullptr)
+    if (m_dc->m_painter == nullptr || icon == nullptr)
         return FALSE;
-    m_dc->painter->drawPixmap(x, y, icon->icon.pixmap(ICON_SIZE, ICON_SIZE));
+    m_dc->m_painter->drawPixmap(x, y, icon->m_icon.pixmap(ICON_SIZE, ICON_SIZE));
     return TRUE;
 }

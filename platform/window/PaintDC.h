@@ -20,5 +20,5 @@ public:
     BOOL DrawIcon(int x, int y, HICON icon);
 
 private:
-    std::unique_ptr<HDC__> m_dc;
+    std::unique_ptr<CPainterHandle> m_dc;
 };

@@ -27,13 +27,6 @@ void CProgressCtrl::SetRange(short lower, short upper)
     bar->setValue(std::clamp(position, std::min<int>(lower, upper), std::max<int>(lower, upper)));
 }
 
-void CProgressCtrl::GetRange(int& lower, int& upper) const
-{
-    const QProgressBar* bar = BarOf(m_hWnd);
-    lower = bar != nullptr ? bar->minimum() : 0;
-    upper = bar != nullptr ? bar->maximum() : 0;
-}
-
 int CProgressCtrl::SetPos(int position)
 {
     QProgressBar* bar = BarOf(m_hWnd);
@@ -42,10 +35,4 @@ int CProgressCtrl::SetPos(int position)
     const int previous = bar->value();
     bar->setValue(std::clamp(position, bar->minimum(), bar->maximum()));
     return previous;
-}
-
-int CProgressCtrl::GetPos() const
-{
-    const QProgressBar* bar = BarOf(m_hWnd);
-    return bar != nullptr ? bar->value() : 0;
 }

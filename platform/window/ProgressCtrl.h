@@ -7,9 +7,7 @@ class CProgressCtrl : public CWnd {
 public:
     // The range's bounds travel as 16-bit values.
     void SetRange(short lower, short upper);
-    void GetRange(int& lower, int& upper) const;
     // Positions outside the range are taken to its nearer end. Returns the
     // previous position.
     int SetPos(int position);
-    int GetPos() const;
 };

@@ -22,8 +22,8 @@ const CResourceModule* AfxGetResourceModule()
 const CDialogTemplate* AfxFindDialogTemplate(UINT id)
 {
     if (const CResourceModule* module = AfxGetResourceModule()) {
-        for (const CDialogTemplate& dialog : module->dialogs) {
-            if (dialog.id == id)
+        for (const CDialogTemplate& dialog : module->m_dialogs) {
+            if (dialog.m_id == id)
                 return &dialog;
         }
     }
@@ -33,9 +33,9 @@ const CDialogTemplate* AfxFindDialogTemplate(UINT id)
 const char* AfxFindString(UINT id)
 {
     if (const CResourceModule* module = AfxGetResourceModule()) {
-        for (const CStringResource& entry : module->strings) {
-            if (entry.id == id)
-                return entry.text;
+        for (const CStringResource& entry : module->m_strings) {
+            if (entry.m_id == id)
+                return entry.m_text;
         }
     }
     return nullptr;
@@ -44,8 +44,8 @@ const char* AfxFindString(UINT id)
 const CIconResource* AfxFindIcon(UINT id)
 {
     if (const CResourceModule* module = AfxGetResourceModule()) {
-        for (const CIconResource& icon : module->icons) {
-            if (icon.id == id)
+        for (const CIconResource& icon : module->m_icons) {
+            if (icon.m_id == id)
                 return &icon;
         }
     }
@@ -55,11 +55,11 @@ const CIconResource* AfxFindIcon(UINT id)
 const char* AfxFindVersionString(const char* key)
 {
     const CResourceModule* module = AfxGetResourceModule();
-    if (module == nullptr || module->version == nullptr || key == nullptr)
+    if (module == nullptr || module->m_version == nullptr || key == nullptr)
         return nullptr;
-    for (const CVersionString& entry : module->version->strings) {
-        if (std::strcmp(entry.key, key) == 0)
-            return entry.value;
+    for (const CVersionString& entry : module->m_version->m_strings) {
+        if (std::strcmp(entry.m_key, key) == 0)
+            return entry.m_value;
     }
     return nullptr;
 }

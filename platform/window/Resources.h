@@ -8,37 +8,37 @@
 #include <span>
 
 struct CStringResource {
-    UINT id;
-    const char* text; // UTF-8
+    UINT m_id;
+    const char* m_text; // UTF-8
 };
 
 // One icon in several sizes; each image is XPM data (header, colours, rows).
 struct CIconResource {
-    UINT id;
-    std::span<const char* const* const> images;
+    UINT m_id;
+    std::span<const char* const* const> m_images;
 };
 
 struct CVersionString {
-    const char* key; // "FileDescription", "InternalName", ...
-    const char* value;
+    const char* m_key; // "FileDescription", "InternalName", ...
+    const char* m_value;
 };
 
 struct CVersionInfo {
-    WORD fileVersion[4];
-    WORD productVersion[4];
-    WORD language; // 0x0411: Japanese
-    WORD codePage; // 1200: Unicode
-    std::span<const CVersionString> strings;
+    WORD m_fileVersion[4];
+    WORD m_productVersion[4];
+    WORD m_language; // 0x0411: Japanese
+    WORD m_codePage; // 1200: Unicode
+    std::span<const CVersionString> m_strings;
 };
 
 struct CResourceModule {
-    std::span<const CDialogTemplate> dialogs;
-    std::span<const CStringResource> strings;
-    std::span<const CIconResource> icons; // the first is the application's icon
-    const CVersionInfo* version;
+    std::span<const CDialogTemplate> m_dialogs;
+    std::span<const CStringResource> m_strings;
+    std::span<const CIconResource> m_icons; // the first is the application's icon
+    const CVersionInfo* m_version;
     // The desktop entry that describes the program (its id without
     // ".desktop"), so that the desktop can tie windows to it.
-    const char* desktopFileName;
+    const char* m_desktopFileName;
 };
 
 void AfxSetResourceModule(const CResourceModule* module);

@@ -29,10 +29,10 @@ void HideWaitCursor()
 QString VersionText(const CVersionInfo& version)
 {
     return QStringLiteral("%1.%2.%3.%4")
-        .arg(version.fileVersion[0])
-        .arg(version.fileVersion[1])
-        .arg(version.fileVersion[2])
-        .arg(version.fileVersion[3]);
+        .arg(version.m_fileVersion[0])
+        .arg(version.m_fileVersion[1])
+        .arg(version.m_fileVersion[2])
+        .arg(version.m_fileVersion[3]);
 }
 
 } // namespace
@@ -46,11 +46,6 @@ CWinApp::~CWinApp()
 {
     if (g_app == this)
         g_app = nullptr;
-}
-
-BOOL CWinApp::InitApplication()
-{
-    return TRUE;
 }
 
 BOOL CWinApp::InitInstance()
@@ -79,11 +74,6 @@ void CWinApp::OnHelp() {}
 BOOL CWinApp::Enable3dControls()
 {
     return TRUE;
-}
-
-HICON CWinApp::LoadIcon(UINT id) const
-{
-    return AfxLoadIcon(id);
 }
 
 CWinApp* AfxGetApp()
@@ -116,14 +106,14 @@ BOOL AfxWinInit()
         g_app->m_pszAppName = g_appName.c_str();
 
     if (const CResourceModule* module = AfxGetResourceModule()) {
-        if (module->version != nullptr)
-            QCoreApplication::setApplicationVersion(VersionText(*module->version));
-        if (module->desktopFileName != nullptr)
-            QGuiApplication::setDesktopFileName(QString::fromUtf8(module->desktopFileName));
+        if (module->m_version != nullptr)
+            QCoreApplication::setApplicationVersion(VersionText(*module->m_version));
+        if (module->m_desktopFileName != nullptr)
+            QGuiApplication::setDesktopFileName(QString::fromUtf8(module->m_desktopFileName));
         // The first icon stands for the program, as a Windows program's does.
-        if (!module->icons.empty()) {
-            if (HICON icon = AfxLoadIcon(module->icons.front().id))
-                QApplication::setWindowIcon(icon->icon);
+        if (!module->m_icons.empty()) {
+            if (HICON icon = AfxLoadIcon(module->m_icons.front().m_id))
+                QApplication::setWindowIcon(icon->m_icon);
         }
     }
 
@@ -138,7 +128,7 @@ int AfxWinMain(int argc, char* argv[])
     CWinApp* app = AfxGetApp();
     if (app == nullptr || !AfxWinInit())
         return -1;
-    if (!app->InitApplication() || !app->InitInstance())
+    if (!app->InitInstance())
         return app->ExitInstance();
     return app->Run();
 }

@@ -16,7 +16,6 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
 
-    virtual BOOL InitApplication();
     // FALSE ends the program without running its message loop.
     virtual BOOL InitInstance();
     // The message loop, then ExitInstance.
@@ -33,7 +32,6 @@ public:
     void OnHelp();
     // Controls are drawn three-dimensional anyway; kept for the call.
     BOOL Enable3dControls();
-    HICON LoadIcon(UINT id) const;
 
     const char* m_pszAppName;
     CWnd* m_pMainWnd = nullptr;

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
 using UINT_PTR = std::uintptr_t;
 using WPARAM = std::uintptr_t;
@@ -14,20 +13,11 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
 // Opaque handles: what they stand for belongs to the window layer.
-using HWND = struct HWND__*;
-using HMENU = struct HMENU__*;
-using HICON = struct HICON__*;
+using HWND = struct CWindowHandle*;
+using HMENU = struct CMenuHandle*;
+using HICON = struct CIconHandle*;
 using HCURSOR = HICON;
-using HDC = struct HDC__*;
-
-inline constexpr WORD LOWORD(std::uintptr_t value)
-{
-    return static_cast<WORD>(value & 0xFFFF);
-}
-inline constexpr WORD HIWORD(std::uintptr_t value)
-{
-    return static_cast<WORD>((value >> 16) & 0xFFFF);
-}
+using HDC = struct CPainterHandle*;
 
 // Dialog results and the commands of the standard buttons.
 inline constexpr int IDOK = 1;
@@ -38,7 +28,11 @@ inline constexpr int IDC_STATIC = -1;
 // Notification of a button click, carried with its command.
 inline constexpr UINT BN_CLICKED = 0;
 
-// Window-menu commands; the low four bits are the layer's own.
+// Window-menu commands. The low four bits are the layer's own, so commands
+// are compared under the mask; the layer's commands start at
+// FIRST_SYSTEM_COMMAND and the program's stay below it.
+inline constexpr UINT SYSTEM_COMMAND_MASK = 0xFFF0;
+inline constexpr UINT FIRST_SYSTEM_COMMAND = 0xF000;
 inline constexpr UINT SC_CLOSE = 0xF060;
 
 // The framework's help command.
@@ -47,7 +41,6 @@ inline constexpr UINT ID_HELP = 0xE146;
 // Messages that a window can send itself.
 inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
-inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
 
 // Window-menu item flags.
@@ -60,6 +53,6 @@ inline constexpr int SM_CYICON = 12;
 int GetSystemMetrics(int index);
 
 // What the help key was pressed on.
-struct HELPINFO {
-    int iCtrlId; // the control that had the focus, or 0 for the window itself
+struct CHelpInfo {
+    int m_ctrlId; // the control that had the focus, or 0 for the window itself
 };

@@ -31,7 +31,6 @@ inline constexpr DWORD BS_CHECKBOX = 0x0002;
 inline constexpr DWORD BS_AUTOCHECKBOX = 0x0003;
 
 // Edits ("Edit").
-inline constexpr DWORD ES_LEFT = 0x0000;
 inline constexpr DWORD ES_CENTER = 0x0001;
 inline constexpr DWORD ES_RIGHT = 0x0002;
 inline constexpr DWORD ES_AUTOHSCROLL = 0x0080;
@@ -47,10 +46,8 @@ inline constexpr DWORD SS_NOPREFIX = 0x0080;
 inline constexpr DWORD SS_CENTERIMAGE = 0x0200;
 
 // List views ("SysListView32").
-inline constexpr DWORD LVS_TYPEMASK = 0x0003;
 inline constexpr DWORD LVS_REPORT = 0x0001;
 inline constexpr DWORD LVS_SINGLESEL = 0x0004;
-inline constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
 
 // Progress bars ("msctls_progress32").
 inline constexpr DWORD PBS_SMOOTH = 0x0001;

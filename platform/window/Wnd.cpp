@@ -14,7 +14,7 @@ namespace {
 
 CDialogWindow* DialogOf(HWND hwnd)
 {
-    return hwnd != nullptr && hwnd->widget != nullptr ? hwnd->dialog : nullptr;
+    return hwnd != nullptr && hwnd->m_widget != nullptr ? hwnd->m_dialog : nullptr;
 }
 
 QString FromUtf8(const char* text)
@@ -40,29 +40,19 @@ CWnd::~CWnd()
     Detach();
 }
 
-int CWnd::GetDlgCtrlID() const
-{
-    return m_hWnd != nullptr ? m_hWnd->ctrlId : 0;
-}
-
-DWORD CWnd::GetStyle() const
-{
-    return m_hWnd != nullptr ? m_hWnd->style : 0;
-}
-
 CWnd* CWnd::GetDlgItem(int id) const
 {
     CDialogWindow* dialog = DialogOf(m_hWnd);
     HWND control = dialog != nullptr ? dialog->FindControl(id) : nullptr;
     if (control == nullptr)
         return nullptr;
-    if (control->attached != nullptr)
-        return control->attached;
-    if (!control->temporary) {
-        control->temporary = std::make_unique<CWnd>();
-        CWindowRouter::SetHandle(*control->temporary, control);
+    if (control->m_attached != nullptr)
+        return control->m_attached;
+    if (!control->m_temporary) {
+        control->m_temporary = std::make_unique<CWnd>();
+        CWindowRouter::SetHandle(*control->m_temporary, control);
     }
-    return control->temporary.get();
+    return control->m_temporary.get();
 }
 
 BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
@@ -71,9 +61,9 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
         return FALSE;
     CDialogWindow* dialog = DialogOf(parent->m_hWnd);
     HWND control = dialog != nullptr ? dialog->FindControl(static_cast<int>(id)) : nullptr;
-    if (control == nullptr || control->attached != nullptr)
+    if (control == nullptr || control->m_attached != nullptr)
         return FALSE;
-    control->attached = this;
+    control->m_attached = this;
     m_hWnd = control;
     return TRUE;
 }
@@ -81,8 +71,8 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
 HWND CWnd::Detach()
 {
     HWND hwnd = m_hWnd;
-    if (hwnd != nullptr && hwnd->attached == this)
-        hwnd->attached = nullptr;
+    if (hwnd != nullptr && hwnd->m_attached == this)
+        hwnd->m_attached = nullptr;
     m_hWnd = nullptr;
     return hwnd;
 }
@@ -148,28 +138,6 @@ UINT CWnd::IsDlgButtonChecked(int id) const
     return button != nullptr && button->isChecked() ? 1 : 0;
 }
 
-BOOL CWnd::EnableWindow(BOOL enable)
-{
-    QWidget* widget = WidgetOf(m_hWnd);
-    if (widget == nullptr)
-        return FALSE;
-    const BOOL wasDisabled = widget->isEnabled() ? FALSE : TRUE;
-    widget->setEnabled(enable != FALSE);
-    return wasDisabled;
-}
-
-BOOL CWnd::IsWindowEnabled() const
-{
-    const QWidget* widget = WidgetOf(m_hWnd);
-    return widget != nullptr && widget->isEnabled() ? TRUE : FALSE;
-}
-
-BOOL CWnd::IsWindowVisible() const
-{
-    const QWidget* widget = WidgetOf(m_hWnd);
-    return widget != nullptr && widget->isVisible() ? TRUE : FALSE;
-}
-
 BOOL CWnd::IsIconic() const
 {
     const QWidget* widget = WidgetOf(m_hWnd);
@@ -188,19 +156,6 @@ void CWnd::GetClientRect(CRect* rect) const
     *rect = widget != nullptr ? CRect{0, 0, widget->width(), widget->height()} : CRect{};
 }
 
-void CWnd::GetWindowRect(CRect* rect) const
-{
-    const QWidget* widget = WidgetOf(m_hWnd);
-    if (widget == nullptr) {
-        *rect = CRect{};
-        return;
-    }
-    const QRect geometry =
-        widget->isWindow() ? QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()) : widget->geometry();
-    *rect =
-        CRect{geometry.left(), geometry.top(), geometry.left() + geometry.width(), geometry.top() + geometry.height()};
-}
-
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, void (*proc)())
 {
     CDialogWindow* dialog = DialogOf(m_hWnd);
@@ -215,12 +170,6 @@ BOOL CWnd::KillTimer(UINT_PTR id)
     return dialog != nullptr && dialog->Timers().Kill(id) ? TRUE : FALSE;
 }
 
-UINT CWnd::GetTimerElapse(UINT_PTR id) const
-{
-    const CDialogWindow* dialog = DialogOf(m_hWnd);
-    return dialog != nullptr ? dialog->Timers().Elapse(id) : 0;
-}
-
 CMenu* CWnd::GetSystemMenu(BOOL revert)
 {
     CDialogWindow* dialog = DialogOf(m_hWnd);
@@ -233,17 +182,9 @@ HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)
     return dialog != nullptr ? dialog->SetIcon(icon, bigIcon != FALSE) : nullptr;
 }
 
-HICON CWnd::GetIcon(BOOL bigIcon) const
-{
-    const CDialogWindow* dialog = DialogOf(m_hWnd);
-    return dialog != nullptr ? dialog->Icon(bigIcon != FALSE) : nullptr;
-}
-
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND:
-        return OnCommand(LOWORD(wParam), HIWORD(wParam));
     case WM_SYSCOMMAND:
         OnSysCommand(static_cast<UINT>(wParam), lParam);
         return 0;
@@ -253,9 +194,9 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ICONERASEBKGND: {
         auto* dc = reinterpret_cast<HDC>(wParam);
         QWidget* widget = WidgetOf(m_hWnd);
-        if (dc == nullptr || dc->painter == nullptr || widget == nullptr)
+        if (dc == nullptr || dc->m_painter == nullptr || widget == nullptr)
             return 0;
-        dc->painter->fillRect(widget->rect(), widget->palette().window());
+        dc->m_painter->fillRect(widget->rect(), widget->palette().window());
         return 1;
     }
     default:
@@ -266,7 +207,7 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL CWnd::DestroyWindow()
 {
     HWND hwnd = m_hWnd;
-    if (hwnd == nullptr || hwnd->widget == nullptr)
+    if (hwnd == nullptr || hwnd->m_widget == nullptr)
         return FALSE;
     if (CDialogWindow* dialog = DialogOf(hwnd)) {
         // Destroying the window destroys its handles, which detach every
@@ -274,7 +215,7 @@ BOOL CWnd::DestroyWindow()
         dialog->DetachOwner();
         delete dialog;
     } else {
-        delete hwnd->widget.data();
+        delete hwnd->m_widget.data();
     }
     return TRUE;
 }
@@ -286,7 +227,7 @@ BOOL CWnd::OnCommand(UINT, UINT)
 
 void CWnd::OnSysCommand(UINT id, LPARAM)
 {
-    if ((id & 0xFFF0) == SC_CLOSE)
+    if ((id & SYSTEM_COMMAND_MASK) == SC_CLOSE)
         SendMessage(WM_CLOSE);
 }
 
@@ -300,7 +241,7 @@ HCURSOR CWnd::OnQueryDragIcon()
     return nullptr;
 }
 
-BOOL CWnd::OnHelpInfo(HELPINFO*)
+BOOL CWnd::OnHelpInfo(CHelpInfo*)
 {
     if (CWinApp* app = AfxGetApp())
         app->OnCommand(ID_HELP);

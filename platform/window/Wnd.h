@@ -18,8 +18,6 @@ public:
     virtual ~CWnd();
 
     HWND GetSafeHwnd() const { return m_hWnd; }
-    int GetDlgCtrlID() const;
-    DWORD GetStyle() const;
 
     // A control of this dialog: its attached wrapper, or a wrapper owned by
     // the control. Null when there is no such control.
@@ -27,7 +25,6 @@ public:
     // Attaches this wrapper to control id of parent, for the life of the
     // control. FALSE when there is no such control or either is attached.
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
-    HWND Detach();
 
     void SetWindowText(const char* text);
     void GetWindowText(CString& text) const;
@@ -37,23 +34,15 @@ public:
     void CheckDlgButton(int id, UINT check);
     UINT IsDlgButtonChecked(int id) const;
 
-    BOOL EnableWindow(BOOL enable = TRUE);
-    BOOL IsWindowEnabled() const;
-    BOOL IsWindowVisible() const;
     BOOL IsIconic() const;
     void SetFocus();
     void GetClientRect(CRect* rect) const;
-    // In the parent's client coordinates for a control, on the screen for a
-    // dialog (its client area).
-    void GetWindowRect(CRect* rect) const;
 
     // Window timers, delivered to OnTimer. Setting an id that runs already
     // restarts it with the new period. Only dialogs have timers; proc must be
     // null. Returns id, or 0 when no timer was set.
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse, void (*proc)() = nullptr);
     BOOL KillTimer(UINT_PTR id);
-    // The period of timer id in milliseconds, 0 when it does not run.
-    UINT GetTimerElapse(UINT_PTR id) const;
 
     // The window menu (the title-bar menu of Windows, which on Linux belongs
     // to the window manager, so the layer gives each dialog its own): null
@@ -62,10 +51,9 @@ public:
     CMenu* GetSystemMenu(BOOL revert);
 
     HICON SetIcon(HICON icon, BOOL bigIcon);
-    HICON GetIcon(BOOL bigIcon) const;
 
-    // The few messages a window sends itself: WM_COMMAND, WM_SYSCOMMAND,
-    // WM_CLOSE and WM_ICONERASEBKGND (wParam: the HDC to erase on).
+    // The few messages a window sends itself: WM_SYSCOMMAND, WM_CLOSE and
+    // WM_ICONERASEBKGND (wParam: the HDC to erase on).
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     BOOL DestroyWindow();
@@ -84,12 +72,15 @@ protected:
     // minimised windows and the layer never asks.
     virtual HCURSOR OnQueryDragIcon();
     // The help key. The default sends ID_HELP to the application.
-    virtual BOOL OnHelpInfo(HELPINFO* info);
+    virtual BOOL OnHelpInfo(CHelpInfo* info);
     // WM_CLOSE; the default destroys the window.
     virtual void OnClose();
 
     HWND m_hWnd = nullptr;
 
 private:
+    // Lets go of the window, which lives on without this wrapper.
+    HWND Detach();
+
     friend class CWindowRouter;
 };

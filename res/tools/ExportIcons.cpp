@@ -17,10 +17,10 @@ int main(int argc, char* argv[])
         return 2;
     }
     const CResourceModule& module = TorvalyPuzzleResources();
-    if (module.icons.empty())
+    if (module.m_icons.empty())
         return 1;
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    for (const char* const* xpm : module.icons.front().images) {
+    for (const char* const* xpm : module.m_icons.front().m_images) {
         const QImage image(xpm);
         if (image.isNull())
             return 1;

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kRuns = 200;
+constexpr int STRESS_RUNS = 200;
 
 unsigned StressSeed()
 {
@@ -34,7 +34,7 @@ TEST(DialogStopStress, ClosingAtAnyMomentStopsCleanly)
     std::mt19937 random(seed);
 
     int asked = 0;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < STRESS_RUNS; ++run) {
         SCOPED_TRACE("run " + std::to_string(run) + ", seed " + std::to_string(seed));
         const bool countAlternatives = random() % 2 == 0;
         const bool startWithEnter = random() % 2 == 0;
@@ -44,7 +44,7 @@ TEST(DialogStopStress, ClosingAtAnyMomentStopsCleanly)
 
         CTestPuzzleDlg dlg;
         CWorkerCleanup cleanup;
-        SMessageBoxSeen seen;
+        CMessageBoxSeen seen;
         std::unique_ptr<CUiResponder> box;
         int workersAtEnd = -1;
         std::vector<std::vector<std::string>> tableAtEnd;
@@ -72,7 +72,7 @@ TEST(DialogStopStress, ClosingAtAnyMomentStopsCleanly)
         EXPECT_TRUE(dlg.m_status.m_finished);
         if (box->Done()) {
             ++asked;
-            EXPECT_EQ(seen.text, QStringLiteral("中断しますか?"));
+            EXPECT_EQ(seen.m_text, QStringLiteral("中断しますか?"));
         }
         // The table as the user last saw it, read back into a path.
         CCrossingPath shown;
@@ -80,7 +80,7 @@ TEST(DialogStopStress, ClosingAtAnyMomentStopsCleanly)
         if (::testing::Test::HasFailure())
             break;
     }
-    std::cout << asked << " of " << kRuns << " closes asked 中断しますか?" << std::endl;
+    std::cout << asked << " of " << STRESS_RUNS << " closes asked 中断しますか?" << std::endl;
 }
 
 } // namespace

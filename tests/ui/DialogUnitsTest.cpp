@@ -19,12 +19,12 @@ TEST(DialogUnits, MulDivRoundsToNearestWithHalvesAwayFromZero)
 TEST(DialogUnits, BaseUnitsComeFromTheAverageLetterWidthAndTheHeight)
 {
     // 52 letters 312 pixels wide: 12 per pair of letters, 6 per letter.
-    EXPECT_EQ(BaseUnitsFromFontMetrics(312, 13).cx, 6);
-    EXPECT_EQ(BaseUnitsFromFontMetrics(312, 13).cy, 13);
+    EXPECT_EQ(BaseUnitsFromFontMetrics(312, 13).m_cx, 6);
+    EXPECT_EQ(BaseUnitsFromFontMetrics(312, 13).m_cy, 13);
     // (369 / 26 + 1) / 2 = (14 + 1) / 2 = 7.
-    EXPECT_EQ(BaseUnitsFromFontMetrics(369, 13).cx, 7);
+    EXPECT_EQ(BaseUnitsFromFontMetrics(369, 13).m_cx, 7);
     // (337 / 26 + 1) / 2 = (12 + 1) / 2 = 6: rounded down after the pair.
-    EXPECT_EQ(BaseUnitsFromFontMetrics(337, 12).cx, 6);
+    EXPECT_EQ(BaseUnitsFromFontMetrics(337, 12).m_cx, 6);
 }
 
 TEST(DialogUnits, MapsEachOfPositionAndSizeOnItsOwn)
@@ -36,7 +36,7 @@ TEST(DialogUnits, MapsEachOfPositionAndSizeOnItsOwn)
     EXPECT_EQ(DialogRectToPixels(7, 61, 337, 179, base), (CRect{11, 92, 11 + 506, 92 + 269}));
     // The round-trips field sits one unit lower than the other fields.
     EXPECT_EQ(DialogRectToPixels(125, 22, 42, 14, base), (CRect{188, 33, 188 + 63, 33 + 21}));
-    EXPECT_EQ(DialogRectToPixels(125, 21, 42, 14, base).top, 32); // 31.5
+    EXPECT_EQ(DialogRectToPixels(125, 21, 42, 14, base).m_top, 32); // 31.5
     const CDialogBaseUnits ipa{7, 13};
     EXPECT_EQ(DialogRectToPixels(302, 7, 42, 28, ipa), (CRect{529, 11, 529 + 74, 11 + 46}));
 }

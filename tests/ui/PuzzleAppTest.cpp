@@ -2,7 +2,7 @@
 // with it.
 #include "UiTestSupport.h"
 
-#include "platform/window/qt/QtAccess.h"
+#include "platform/window/qt/TestAccess.h"
 #include "ui/PuzzleApp.h"
 
 #include <QApplication>
@@ -17,7 +17,7 @@ TEST(PuzzleApp, InitInstanceRunsTheMainDialogAndReturnsFalse)
     QString title;
     bool mainWindowIsTheDialog = false;
     QTimer::singleShot(0, [&] {
-        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, kWaitForUiMs));
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, WAIT_FOR_UI_MS));
         QWidget* dialog = QApplication::activeModalWidget();
         title = dialog->windowTitle();
         mainWindowIsTheDialog = AfxGetMainWnd() != nullptr && AfxGetWidget(*AfxGetMainWnd()) == dialog;

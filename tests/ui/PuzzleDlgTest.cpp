@@ -30,7 +30,7 @@ namespace {
 // trips.
 void ExpectCompleteBestPath(const CTestPuzzleDlg& dlg)
 {
-    ASSERT_EQ(dlg.m_list.GetItemCount(), 47);
+    ASSERT_EQ(ListItemCount(dlg.m_list), 47);
     CCrossingPath shown;
     EXPECT_EQ(ReadTableRows(dlg.Table(), shown), "");
     EXPECT_EQ(shown.Top(), 46);
@@ -85,7 +85,7 @@ TEST(PuzzleDialog, ShowsTheInitialPathAndLayoutBeforeAnyStart)
 
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Torvalyパズル"));
     // One row: step 1, everybody on the start side.
-    ASSERT_EQ(dlg.m_list.GetItemCount(), 1);
+    ASSERT_EQ(ListItemCount(dlg.m_list), 1);
     EXPECT_EQ(dlg.Cell(0, 0), QStringLiteral("1"));
     for (int column = 1; column <= 12; ++column)
         EXPECT_EQ(dlg.Cell(0, column), QStringLiteral("日本"));
@@ -96,10 +96,10 @@ TEST(PuzzleDialog, ShowsTheInitialPathAndLayoutBeforeAnyStart)
     EXPECT_EQ(dlg.FieldText(IDC_ELAPSED), QStringLiteral("00:00:00"));
     int lower = -1;
     int upper = -1;
-    dlg.m_progress.GetRange(lower, upper);
+    ProgressRange(dlg.m_progress, lower, upper);
     EXPECT_EQ(lower, 0);
     EXPECT_EQ(upper, 100);
-    EXPECT_EQ(dlg.m_progress.GetPos(), 0);
+    EXPECT_EQ(ProgressPos(dlg.m_progress), 0);
     EXPECT_FALSE(IsChecked(dlg.Control(IDC_COUNT_ALTERNATIVES)));
     EXPECT_FALSE(dlg.TimerRuns());
     EXPECT_EQ(dlg.m_pWorker, nullptr);
@@ -112,17 +112,17 @@ TEST(PuzzleDialog, ShowsTheInitialPathAndLayoutBeforeAnyStart)
     EXPECT_EQ(dlg.Control(IDC_TRIALS)->focusPolicy() & Qt::TabFocus, 0);
 
     // Columns: headers, 44 pixels, asked to centre; the first is drawn left.
-    ASSERT_EQ(dlg.m_list.GetColumnCount(), 13);
+    ASSERT_EQ(ListColumnCount(dlg.m_list), 13);
     for (int column = 0; column < RESULT_COLUMN_COUNT; ++column)
-        EXPECT_EQ(dlg.m_list.GetColumnHeading(column), ColumnHeader(column)) << column;
+        EXPECT_EQ(ListColumnHeading(dlg.m_list, column), ColumnHeader(column)) << column;
     auto* tree = qobject_cast<QTreeWidget*>(dlg.Control(IDC_RESULT_LIST));
     ASSERT_NE(tree, nullptr);
     for (int column = 0; column < 13; ++column) {
-        LVCOLUMN format;
-        format.mask = LVCF_FMT | LVCF_WIDTH;
+        CListColumn format;
+        format.m_mask = LVCF_FMT | LVCF_WIDTH;
         ASSERT_TRUE(dlg.m_list.GetColumn(column, &format));
-        EXPECT_EQ(format.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_CENTER) << column;
-        EXPECT_EQ(format.cx, 44) << column;
+        EXPECT_EQ(format.m_fmt & LVCFMT_JUSTIFYMASK, LVCFMT_CENTER) << column;
+        EXPECT_EQ(format.m_cx, 44) << column;
         EXPECT_EQ(tree->columnWidth(column), 44) << column;
         const Qt::Alignment expected = column == 0 ? Qt::AlignLeft : Qt::AlignHCenter;
         EXPECT_TRUE(Qt::Alignment(tree->topLevelItem(0)->textAlignment(column)) & expected) << column;
@@ -141,22 +141,22 @@ TEST(PuzzleDialog, ShowsTheInitialPathAndLayoutBeforeAnyStart)
     const auto px = [baseX](int units) { return (units * baseX * 2 + 4) / 8; };
     const auto py = [baseY](int units) { return (units * baseY * 2 + 8) / 16; };
     EXPECT_EQ(window->size(), QSize(px(351), py(247)));
-    struct Place {
-        int id, x, y, cx, cy;
+    struct CPlace {
+        int m_id, m_x, m_y, m_cx, m_cy;
     };
-    const Place places[] = {
+    const CPlace places[] = {
         {IDC_COUNT_ALTERNATIVES, 243, 7, 42, 12}, {IDC_START, 302, 7, 42, 28},
         {IDC_RESULT_LIST, 7, 61, 337, 179},       {IDC_TRIALS, 66, 21, 42, 14},
         {IDC_ROUND_TRIPS, 125, 22, 42, 14},       {IDC_ARRIVED, 184, 21, 42, 14},
         {IDC_PROGRESS, 7, 41, 337, 14},           {IDC_ELAPSED, 7, 21, 42, 14},
         {IDC_ALTERNATIVES, 243, 21, 42, 14},
     };
-    for (const Place& p : places)
-        EXPECT_EQ(dlg.Control(p.id)->geometry(), QRect(px(p.x), py(p.y), px(p.cx), py(p.cy))) << p.id;
+    for (const CPlace& p : places)
+        EXPECT_EQ(dlg.Control(p.m_id)->geometry(), QRect(px(p.m_x), py(p.m_y), px(p.m_cx), py(p.m_cy))) << p.m_id;
 
     // The window shows the application icon.
     EXPECT_NE(dlg.m_hIcon, nullptr);
-    EXPECT_EQ(dlg.GetIcon(TRUE), dlg.m_hIcon);
+    EXPECT_EQ(WindowIcon(dlg, TRUE), dlg.m_hIcon);
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(dlg.OnQueryDragIcon(), dlg.m_hIcon);
 }
@@ -170,9 +170,9 @@ TEST(PuzzleDialog, StartsOnceByButtonAndPutsTheCheckBoxBackWhileRunning)
 
     ClickWidget(dlg.Control(IDC_START));
     EXPECT_NE(dlg.m_pWorker, nullptr);
-    EXPECT_EQ(dlg.GetTimerElapse(1), 200u);
+    EXPECT_EQ(TimerElapse(dlg, CPuzzleDlg::REFRESH_TIMER), 200u);
     EXPECT_EQ(g_runningWorkers.load(), 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return gate.StartedThreads() == 1; }, kWaitForUiMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gate.StartedThreads() == 1; }, WAIT_FOR_UI_MS));
     EXPECT_FALSE(dlg.m_status.m_countAlternatives);
 
     // Ticking the box during the search is undone by the next tick and
@@ -181,7 +181,7 @@ TEST(PuzzleDialog, StartsOnceByButtonAndPutsTheCheckBoxBackWhileRunning)
     ClickWidget(box);
     EXPECT_TRUE(IsChecked(box));
     ClickWidget(dlg.Control(IDC_START));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !IsChecked(box); }, kWaitForUiMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !IsChecked(box); }, WAIT_FOR_UI_MS));
     EXPECT_FALSE(dlg.m_status.m_countAlternatives);
     EXPECT_EQ(gate.StartedThreads(), 1);
     EXPECT_EQ(g_runningWorkers.load(), 1);
@@ -189,7 +189,7 @@ TEST(PuzzleDialog, StartsOnceByButtonAndPutsTheCheckBoxBackWhileRunning)
     // The search runs to its end: the tick that sees it stops the timer and
     // the final figures stay on screen.
     gate.Open();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, kWaitForSearchMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, WAIT_FOR_SEARCH_MS));
     EXPECT_TRUE(dlg.m_status.m_finished);
     ExpectCompleteBestPath(dlg);
     EXPECT_EQ(dlg.FieldText(IDC_ALTERNATIVES), QStringLiteral("0"));
@@ -198,9 +198,9 @@ TEST(PuzzleDialog, StartsOnceByButtonAndPutsTheCheckBoxBackWhileRunning)
     EXPECT_EQ(dlg.FieldText(IDC_ELAPSED), ElapsedOf(dlg.m_status));
     int lower = -1;
     int upper = -1;
-    dlg.m_progress.GetRange(lower, upper);
+    ProgressRange(dlg.m_progress, lower, upper);
     EXPECT_EQ(upper, 78);
-    EXPECT_EQ(dlg.m_progress.GetPos(), 78);
+    EXPECT_EQ(ProgressPos(dlg.m_progress), 78);
 
     // After the end the box can be ticked, to no effect, and stays ticked.
     ClickWidget(box);
@@ -213,7 +213,7 @@ TEST(PuzzleDialog, EnterStartsOnceAndNeverClosesEscClosesAfterTheEndWithoutAQues
 {
     CTestPuzzleDlg dlg;
     CWorkerCleanup cleanup;
-    SMessageBoxSeen seen;
+    CMessageBoxSeen seen;
     std::unique_ptr<CUiResponder> box;
     int startedAfterSecondEnter = -1;
     const std::intptr_t result = RunModal(dlg, [&](QWidget* window) {
@@ -222,13 +222,13 @@ TEST(PuzzleDialog, EnterStartsOnceAndNeverClosesEscClosesAfterTheEndWithoutAQues
         PressKey(window, Qt::Key_Return);
         EXPECT_TRUE(window->isVisible());
         EXPECT_NE(dlg.m_pWorker, nullptr);
-        EXPECT_EQ(dlg.GetTimerElapse(1), 200u);
+        EXPECT_EQ(TimerElapse(dlg, CPuzzleDlg::REFRESH_TIMER), 200u);
         CWinThread* first = dlg.m_pWorker;
         PressKey(window, Qt::Key_Enter);
         EXPECT_TRUE(window->isVisible());
         startedAfterSecondEnter = dlg.m_pWorker == first ? 1 : 2;
 
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, kWaitForSearchMs));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, WAIT_FOR_SEARCH_MS));
         ExpectCompleteBestPath(dlg);
 
         // Enter after the end does nothing either.
@@ -241,7 +241,7 @@ TEST(PuzzleDialog, EnterStartsOnceAndNeverClosesEscClosesAfterTheEndWithoutAQues
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(startedAfterSecondEnter, 1);
-    EXPECT_FALSE(box->Done()) << "asked " << seen.text.toStdString();
+    EXPECT_FALSE(box->Done()) << "asked " << seen.m_text.toStdString();
     EXPECT_EQ(g_runningWorkers.load(), 0);
 }
 
@@ -250,7 +250,7 @@ TEST(PuzzleDialog, ClosesAtOnceBeforeAnyStart)
     CWorkerCleanup cleanup;
     for (const bool byCloseBox : {false, true}) {
         CTestPuzzleDlg dlg;
-        SMessageBoxSeen seen;
+        CMessageBoxSeen seen;
         std::unique_ptr<CUiResponder> box;
         const std::intptr_t result = RunModal(dlg, [&](QWidget* window) {
             box = AnswerMessageBox(QStringLiteral("OK"), &seen);
@@ -300,8 +300,8 @@ TEST(PuzzleDialog, CloseWhileRunningAsksCancelGoesOnOkStopsAndWaits)
     CWorkerGate gate;
     CTestPuzzleDlg dlg;
     CWorkerCleanup cleanup;
-    SMessageBoxSeen cancelled;
-    SMessageBoxSeen confirmed;
+    CMessageBoxSeen cancelled;
+    CMessageBoxSeen confirmed;
     std::unique_ptr<CUiResponder> first;
     std::unique_ptr<CUiResponder> second;
     std::unique_ptr<CHideWatcher> watcher;
@@ -309,35 +309,38 @@ TEST(PuzzleDialog, CloseWhileRunningAsksCancelGoesOnOkStopsAndWaits)
     bool finishedAtHide = false;
     const std::intptr_t result = RunModal(dlg, [&](QWidget* window) {
         ClickWidget(dlg.Control(IDC_START));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return gate.StartedThreads() == 1; }, kWaitForUiMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return gate.StartedThreads() == 1; }, WAIT_FOR_UI_MS));
+        // The gate lets the worker go only once the stop is requested, which
+        // here only the OK below does. Armed before the first close, so that a
+        // close that stops without asking fails below instead of waiting for
+        // a held worker for ever.
+        gate.OpenWhenAbortRequested();
 
         first = AnswerMessageBox(QStringLiteral("キャンセル"), &cancelled);
         PressKey(window, Qt::Key_Escape);
-        EXPECT_TRUE(first->Done());
+        ASSERT_TRUE(first->Done()) << "closing during the search did not ask first";
         EXPECT_TRUE(window->isVisible());
         EXPECT_TRUE(dlg.TimerRuns());
         EXPECT_EQ(g_runningWorkers.load(), 1);
         EXPECT_FALSE(dlg.m_status.m_finished);
         EXPECT_FALSE(g_abortEvent.Lock(0));
 
-        // OK: the stop is requested and the dialog waits for the worker,
-        // which the gate lets go only once the stop was requested. What the
-        // dialog saw as it went is taken when its window hides.
+        // OK: the stop is requested and the dialog waits for the worker.
+        // What the dialog saw as it went is taken when its window hides.
         watcher = std::make_unique<CHideWatcher>(window, [&] {
             runningAtHide = g_runningWorkers.load();
             finishedAtHide = dlg.m_status.m_finished != FALSE;
         });
-        gate.OpenWhenAbortRequested();
         second = AnswerMessageBox(QStringLiteral("OK"), &confirmed);
         window->close();
     });
     EXPECT_EQ(result, IDCANCEL);
     ASSERT_TRUE(second && second->Done());
-    EXPECT_EQ(cancelled.text, QStringLiteral("中断しますか?"));
-    EXPECT_EQ(cancelled.title, QStringLiteral("TorvalyPuzzle"));
-    EXPECT_EQ(cancelled.buttons, (QStringList{"OK", "キャンセル"}));
-    EXPECT_TRUE(cancelled.warningIcon);
-    EXPECT_EQ(confirmed.text, QStringLiteral("中断しますか?"));
+    EXPECT_EQ(cancelled.m_text, QStringLiteral("中断しますか?"));
+    EXPECT_EQ(cancelled.m_title, QStringLiteral("TorvalyPuzzle"));
+    EXPECT_EQ(cancelled.m_buttons, (QStringList{"OK", "キャンセル"}));
+    EXPECT_TRUE(cancelled.m_warningIcon);
+    EXPECT_EQ(confirmed.m_text, QStringLiteral("中断しますか?"));
     // The dialog ended only after the worker had.
     EXPECT_EQ(runningAtHide, 0);
     EXPECT_TRUE(finishedAtHide);
@@ -373,7 +376,7 @@ TEST(PuzzleDialog, OpensTheAboutBoxFromTheWindowMenuAndFromF1)
     enum class Way { RightClick, MenuKey, ShiftF10, F1 };
     for (const Way way : {Way::RightClick, Way::MenuKey, Way::ShiftF10, Way::F1}) {
         QStringList items;
-        SAboutBoxSeen about;
+        CAboutBoxSeen about;
         auto menu = ChooseMenuItem(aboutItem, &items);
         auto box = AnswerAboutBox(window, &about);
         switch (way) {
@@ -398,11 +401,11 @@ TEST(PuzzleDialog, OpensTheAboutBoxFromTheWindowMenuAndFromF1)
             EXPECT_TRUE(menu->Done()) << index;
             EXPECT_EQ(items, (QStringList{"-", aboutItem})) << index;
         }
-        EXPECT_EQ(about.title, QStringLiteral("TorvalyPuzzleのﾊﾞｰｼﾞｮﾝ情報")) << index;
-        EXPECT_TRUE(about.labels.contains(QStringLiteral("TorvalyPuzzle Version 1.0"))) << index;
-        EXPECT_TRUE(about.hasIcon) << index;
-        EXPECT_EQ(about.owner, window) << index;
-        EXPECT_LE((about.centre - window->geometry().center()).manhattanLength(), 2) << index;
+        EXPECT_EQ(about.m_title, QStringLiteral("TorvalyPuzzleのﾊﾞｰｼﾞｮﾝ情報")) << index;
+        EXPECT_TRUE(about.m_labels.contains(QStringLiteral("TorvalyPuzzle Version 1.0"))) << index;
+        EXPECT_TRUE(about.m_hasIcon) << index;
+        EXPECT_EQ(about.m_owner, window) << index;
+        EXPECT_LE((about.m_centre - window->geometry().center()).manhattanLength(), 2) << index;
         EXPECT_TRUE(window->isVisible());
     }
 }
@@ -417,7 +420,7 @@ TEST(PuzzleDialog, AFailedStartLeavesTheTimerRunningAndTheButtonUsable)
     ClickWidget(dlg.Control(IDC_COUNT_ALTERNATIVES));
     ClickWidget(dlg.Control(IDC_START));
     EXPECT_EQ(dlg.m_pWorker, nullptr);
-    EXPECT_EQ(dlg.GetTimerElapse(1), 200u);
+    EXPECT_EQ(TimerElapse(dlg, CPuzzleDlg::REFRESH_TIMER), 200u);
     EXPECT_EQ(g_runningWorkers.load(), 0);
     EXPECT_TRUE(dlg.m_status.m_countAlternatives);
 
@@ -427,15 +430,15 @@ TEST(PuzzleDialog, AFailedStartLeavesTheTimerRunningAndTheButtonUsable)
     ClickWidget(dlg.Control(IDC_START));
     EXPECT_NE(dlg.m_pWorker, nullptr);
     EXPECT_FALSE(dlg.m_status.m_countAlternatives);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, kWaitForSearchMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, WAIT_FOR_SEARCH_MS));
     ExpectCompleteBestPath(dlg);
 
     // Finished: Esc closes without a question.
-    SMessageBoxSeen seen;
+    CMessageBoxSeen seen;
     auto box = AnswerMessageBox(QStringLiteral("OK"), &seen);
     PressKey(dlg.Window(), Qt::Key_Escape);
     EXPECT_FALSE(box->Done());
-    EXPECT_EQ(dlg.GetModalResult(), IDCANCEL);
+    EXPECT_EQ(DialogWindowResult(dlg), IDCANCEL);
     EXPECT_FALSE(dlg.Window()->isVisible());
 }
 
@@ -467,8 +470,8 @@ TEST(PuzzleDialog, TheLastTickShowsTheFinalFiguresOfASearchThatEndsBetweenTicks)
     CFinishingDlg dlg;
     ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
     dlg.m_finishAfterNextRefresh = true;
-    dlg.SetTimer(1, 200);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, kWaitForUiMs));
+    dlg.SetTimer(CPuzzleDlg::REFRESH_TIMER, CPuzzleDlg::REFRESH_PERIOD_MS);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, WAIT_FOR_UI_MS));
     EXPECT_FALSE(dlg.m_finishAfterNextRefresh);
     EXPECT_EQ(dlg.FieldText(IDC_TRIALS), QStringLiteral("4321"));
 }

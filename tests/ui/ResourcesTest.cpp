@@ -16,32 +16,32 @@
 
 namespace {
 
-struct SItem {
-    const char* className;
-    const char* text;
-    int id;
-    short x, y, cx, cy;
-    DWORD requiredStyle;
-    DWORD absentStyle;
+struct CExpectedItem {
+    const char* m_className;
+    const char* m_text;
+    int m_id;
+    short m_x, m_y, m_cx, m_cy;
+    DWORD m_requiredStyle;
+    DWORD m_absentStyle;
 };
 
-void ExpectItems(const CDialogTemplate& dialog, std::initializer_list<SItem> expected)
+void ExpectItems(const CDialogTemplate& dialog, std::initializer_list<CExpectedItem> expected)
 {
-    ASSERT_EQ(dialog.items.size(), expected.size());
+    ASSERT_EQ(dialog.m_items.size(), expected.size());
     std::size_t i = 0;
-    for (const SItem& want : expected) {
-        const CDialogItem& item = dialog.items[i++];
+    for (const CExpectedItem& want : expected) {
+        const CDialogItem& item = dialog.m_items[i++];
         SCOPED_TRACE(std::string("item ") + std::to_string(i - 1));
-        EXPECT_STREQ(item.className, want.className);
-        EXPECT_STREQ(item.text, want.text);
-        EXPECT_EQ(item.id, want.id);
-        EXPECT_EQ(item.x, want.x);
-        EXPECT_EQ(item.y, want.y);
-        EXPECT_EQ(item.cx, want.cx);
-        EXPECT_EQ(item.cy, want.cy);
-        EXPECT_EQ(item.style & want.requiredStyle, want.requiredStyle);
-        EXPECT_EQ(item.style & want.absentStyle, 0u);
-        EXPECT_EQ(item.style & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE);
+        EXPECT_STREQ(item.m_className, want.m_className);
+        EXPECT_STREQ(item.m_text, want.m_text);
+        EXPECT_EQ(item.m_id, want.m_id);
+        EXPECT_EQ(item.m_x, want.m_x);
+        EXPECT_EQ(item.m_y, want.m_y);
+        EXPECT_EQ(item.m_cx, want.m_cx);
+        EXPECT_EQ(item.m_cy, want.m_cy);
+        EXPECT_EQ(item.m_style & want.m_requiredStyle, want.m_requiredStyle);
+        EXPECT_EQ(item.m_style & want.m_absentStyle, 0u);
+        EXPECT_EQ(item.m_style & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE);
     }
 }
 
@@ -49,7 +49,7 @@ using Box = std::array<int, 4>;
 
 Box Placement(const CDialogItem& item)
 {
-    return Box{item.x, item.y, item.cx, item.cy};
+    return Box{item.m_x, item.m_y, item.m_cx, item.m_cy};
 }
 
 } // namespace
@@ -76,17 +76,17 @@ TEST(Resources, TheMainDialogTemplate)
 {
     const CDialogTemplate* dialog = AfxFindDialogTemplate(IDD_PUZZLE_DIALOG);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_STREQ(dialog->caption, "Torvalyパズル");
-    EXPECT_EQ(dialog->x, 0);
-    EXPECT_EQ(dialog->y, 0);
-    EXPECT_EQ(dialog->cx, 351);
-    EXPECT_EQ(dialog->cy, 247);
-    EXPECT_STREQ(dialog->typeface, "ＭＳ Ｐゴシック");
-    EXPECT_EQ(dialog->pointSize, 9);
+    EXPECT_STREQ(dialog->m_caption, "Torvalyパズル");
+    EXPECT_EQ(dialog->m_x, 0);
+    EXPECT_EQ(dialog->m_y, 0);
+    EXPECT_EQ(dialog->m_cx, 351);
+    EXPECT_EQ(dialog->m_cy, 247);
+    EXPECT_STREQ(dialog->m_typeface, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(dialog->m_pointSize, 9);
     const DWORD frame = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME;
-    EXPECT_EQ(dialog->style & frame, frame);
-    EXPECT_EQ(dialog->style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_CENTER), 0u);
-    EXPECT_EQ(dialog->exStyle & WS_EX_APPWINDOW, WS_EX_APPWINDOW);
+    EXPECT_EQ(dialog->m_style & frame, frame);
+    EXPECT_EQ(dialog->m_style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_CENTER), 0u);
+    EXPECT_EQ(dialog->m_exStyle & WS_EX_APPWINDOW, WS_EX_APPWINDOW);
 
     const DWORD field = WS_BORDER | ES_READONLY | ES_RIGHT | ES_AUTOHSCROLL;
     const DWORD label = SS_CENTER | SS_CENTERIMAGE;
@@ -111,24 +111,24 @@ TEST(Resources, TheAboutBoxTemplateAndTheMenuString)
 {
     const CDialogTemplate* dialog = AfxFindDialogTemplate(IDD_ABOUTBOX);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_STREQ(dialog->caption, "TorvalyPuzzleのﾊﾞｰｼﾞｮﾝ情報");
-    EXPECT_EQ(dialog->cx, 235);
-    EXPECT_EQ(dialog->cy, 55);
-    EXPECT_STREQ(dialog->typeface, "ＭＳ Ｐゴシック");
-    EXPECT_EQ(dialog->pointSize, 9);
+    EXPECT_STREQ(dialog->m_caption, "TorvalyPuzzleのﾊﾞｰｼﾞｮﾝ情報");
+    EXPECT_EQ(dialog->m_cx, 235);
+    EXPECT_EQ(dialog->m_cy, 55);
+    EXPECT_STREQ(dialog->m_typeface, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(dialog->m_pointSize, 9);
     const DWORD frame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    EXPECT_EQ(dialog->style & frame, frame);
-    ASSERT_EQ(dialog->items.size(), 4u);
-    EXPECT_STREQ(dialog->items[0].text, "#128");
-    EXPECT_EQ(dialog->items[0].style & SS_TYPEMASK, SS_ICON);
-    EXPECT_EQ(Placement(dialog->items[0]), (Box{11, 17, 20, 20}));
-    EXPECT_STREQ(dialog->items[1].text, "TorvalyPuzzle Version 1.0");
-    EXPECT_EQ(Placement(dialog->items[1]), (Box{40, 10, 119, 8}));
-    EXPECT_EQ(Placement(dialog->items[2]), (Box{40, 25, 119, 8}));
-    EXPECT_STREQ(dialog->items[3].text, "OK");
-    EXPECT_EQ(dialog->items[3].id, 1);
-    EXPECT_EQ(dialog->items[3].style & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-    EXPECT_EQ(Placement(dialog->items[3]), (Box{178, 7, 50, 14}));
+    EXPECT_EQ(dialog->m_style & frame, frame);
+    ASSERT_EQ(dialog->m_items.size(), 4u);
+    EXPECT_STREQ(dialog->m_items[0].m_text, "#128");
+    EXPECT_EQ(dialog->m_items[0].m_style & SS_TYPEMASK, SS_ICON);
+    EXPECT_EQ(Placement(dialog->m_items[0]), (Box{11, 17, 20, 20}));
+    EXPECT_STREQ(dialog->m_items[1].m_text, "TorvalyPuzzle Version 1.0");
+    EXPECT_EQ(Placement(dialog->m_items[1]), (Box{40, 10, 119, 8}));
+    EXPECT_EQ(Placement(dialog->m_items[2]), (Box{40, 25, 119, 8}));
+    EXPECT_STREQ(dialog->m_items[3].m_text, "OK");
+    EXPECT_EQ(dialog->m_items[3].m_id, 1);
+    EXPECT_EQ(dialog->m_items[3].m_style & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(Placement(dialog->m_items[3]), (Box{178, 7, 50, 14}));
 
     EXPECT_STREQ(AfxFindString(IDS_ABOUTBOX), "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
     EXPECT_EQ(AfxFindString(102), nullptr);
@@ -138,15 +138,15 @@ TEST(Resources, TheIconIn32And16PixelsOfSixteenColours)
 {
     const CIconResource* icon = AfxFindIcon(IDR_MAINFRAME);
     ASSERT_NE(icon, nullptr);
-    ASSERT_EQ(icon->images.size(), 2u);
+    ASSERT_EQ(icon->m_images.size(), 2u);
     const int sizes[] = {32, 16};
     for (std::size_t i = 0; i < 2; ++i) {
-        const QImage image(icon->images[i]);
+        const QImage image(icon->m_images[i]);
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), QSize(sizes[i], sizes[i]));
         // "<w> <h> <colours> <chars per pixel>": at most 16 colours and
         // transparency.
-        const int colours = std::atoi(std::strchr(std::strchr(icon->images[i][0], ' ') + 1, ' ') + 1);
+        const int colours = std::atoi(std::strchr(std::strchr(icon->m_images[i][0], ' ') + 1, ' ') + 1);
         EXPECT_LE(colours, 17);
         EXPECT_TRUE(image.hasAlphaChannel());
     }
@@ -156,15 +156,15 @@ TEST(Resources, TheVersionRecord)
 {
     const CResourceModule* module = AfxGetResourceModule();
     ASSERT_NE(module, nullptr);
-    ASSERT_NE(module->version, nullptr);
-    const CVersionInfo& version = *module->version;
+    ASSERT_NE(module->m_version, nullptr);
+    const CVersionInfo& version = *module->m_version;
     const WORD expected[4] = {1, 0, 0, 1};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(version.fileVersion[i], expected[i]);
-        EXPECT_EQ(version.productVersion[i], expected[i]);
+        EXPECT_EQ(version.m_fileVersion[i], expected[i]);
+        EXPECT_EQ(version.m_productVersion[i], expected[i]);
     }
-    EXPECT_EQ(version.language, 0x0411);
-    EXPECT_EQ(version.codePage, 1200);
+    EXPECT_EQ(version.m_language, 0x0411);
+    EXPECT_EQ(version.m_codePage, 1200);
     EXPECT_STREQ(AfxFindVersionString("FileDescription"), "TorvalyPuzzle MFC ｱﾌﾟﾘｹｰｼｮﾝ");
     EXPECT_STREQ(AfxFindVersionString("InternalName"), "TorvalyPuzzle");
     EXPECT_STREQ(AfxFindVersionString("ProductName"), "TorvalyPuzzle ｱﾌﾟﾘｹｰｼｮﾝ");

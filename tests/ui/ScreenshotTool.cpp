@@ -3,7 +3,7 @@
 //   torvaly-ui-screenshot <file.png>
 // Exits non-zero when the search does not end with the complete table.
 #include "platform/window/WinApp.h"
-#include "platform/window/qt/QtAccess.h"
+#include "platform/window/qt/TestAccess.h"
 #include "res/ResourceModule.h"
 #include "ui/PuzzleDlg.h"
 
@@ -36,9 +36,9 @@ int main(int argc, char* argv[])
 
     // The timer stops on the tick that sees the search finished.
     const QDeadlineTimer deadline(60000);
-    while (dlg.GetTimerElapse(1) != 0 && !deadline.hasExpired())
+    while (TimerElapse(dlg, CPuzzleDlg::REFRESH_TIMER) != 0 && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    if (dlg.GetTimerElapse(1) != 0 || dlg.m_list.GetItemCount() != 47) {
+    if (TimerElapse(dlg, CPuzzleDlg::REFRESH_TIMER) != 0 || ListItemCount(dlg.m_list) != 47) {
         std::fputs("torvaly-ui-screenshot: the search did not end with the complete table\n", stderr);
         return 1;
     }

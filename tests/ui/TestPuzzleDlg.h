@@ -3,7 +3,7 @@
 #pragma once
 
 #include "display/DisplayText.h"
-#include "platform/window/qt/QtAccess.h"
+#include "platform/window/qt/TestAccess.h"
 #include "ui/PuzzleDlg.h"
 
 #include <QString>
@@ -28,18 +28,18 @@ public:
         return QString::fromUtf8(text.GetString());
     }
 
-    QString Cell(int row, int column) const { return QString::fromUtf8(m_list.GetItemText(row, column).GetString()); }
+    QString Cell(int row, int column) const { return QString::fromUtf8(ListItemText(m_list, row, column).GetString()); }
 
     // Every cell of the table, row by row, for ReadTableRows.
     std::vector<std::vector<std::string>> Table() const
     {
-        std::vector<std::vector<std::string>> rows(m_list.GetItemCount());
-        for (int row = 0; row < m_list.GetItemCount(); ++row) {
+        std::vector<std::vector<std::string>> rows(ListItemCount(m_list));
+        for (int row = 0; row < ListItemCount(m_list); ++row) {
             for (int column = 0; column < RESULT_COLUMN_COUNT; ++column)
                 rows[row].push_back(Cell(row, column).toStdString());
         }
         return rows;
     }
 
-    bool TimerRuns() const { return GetTimerElapse(1) != 0; }
+    bool TimerRuns() const { return TimerElapse(*this, REFRESH_TIMER) != 0; }
 };

@@ -3,7 +3,7 @@
 #include "engine/AbortEvent.h"
 #include "engine/WorkerTask.h"
 #include "platform/Thread.h"
-#include "platform/window/qt/QtAccess.h"
+#include "platform/window/qt/TestAccess.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -63,7 +63,7 @@ int CWorkerGate::StartedThreads() const
 void CWorkerGate::OpenWhenAbortRequested()
 {
     m_opener = std::thread([] {
-        g_abortEvent.Lock(kWaitForSearchMs);
+        g_abortEvent.Lock(WAIT_FOR_SEARCH_MS);
         g_gate.SetEvent();
     });
 }
@@ -74,7 +74,7 @@ CWorkerCleanup::~CWorkerCleanup()
     SetThreadStartFailureForTesting(FALSE);
     // Cuts a search still running short, so the dialog can go.
     g_abortEvent.SetEvent();
-    g_idleEvent.Lock(kWaitForSearchMs);
+    g_idleEvent.Lock(WAIT_FOR_SEARCH_MS);
     g_abortEvent.ResetEvent();
 }
 
@@ -99,7 +99,7 @@ CUiResponder::~CUiResponder()
     m_timer.stop();
 }
 
-std::unique_ptr<CUiResponder> AnswerMessageBox(const QString& button, SMessageBoxSeen* seen)
+std::unique_ptr<CUiResponder> AnswerMessageBox(const QString& button, CMessageBoxSeen* seen)
 {
     return std::make_unique<CUiResponder>(
         []() -> QWidget* {
@@ -108,17 +108,17 @@ std::unique_ptr<CUiResponder> AnswerMessageBox(const QString& button, SMessageBo
         },
         [button, seen](QWidget* widget) {
             auto* box = static_cast<QMessageBox*>(widget);
-            seen->title = box->windowTitle();
-            seen->text = box->text();
-            seen->warningIcon = box->icon() == QMessageBox::Warning;
+            seen->m_title = box->windowTitle();
+            seen->m_text = box->text();
+            seen->m_warningIcon = box->icon() == QMessageBox::Warning;
             for (QAbstractButton* b : box->buttons())
-                seen->buttons << b->text();
+                seen->m_buttons << b->text();
             if (QPushButton* target = ButtonWithText(box, button))
                 ClickWidget(target);
         });
 }
 
-std::unique_ptr<CUiResponder> AnswerAboutBox(QWidget* except, SAboutBoxSeen* seen)
+std::unique_ptr<CUiResponder> AnswerAboutBox(QWidget* except, CAboutBoxSeen* seen)
 {
     return std::make_unique<CUiResponder>(
         [except]() -> QWidget* {
@@ -128,15 +128,15 @@ std::unique_ptr<CUiResponder> AnswerAboutBox(QWidget* except, SAboutBoxSeen* see
             return modal;
         },
         [seen](QWidget* box) {
-            seen->title = box->windowTitle();
+            seen->m_title = box->windowTitle();
             for (QLabel* label : box->findChildren<QLabel*>()) {
                 if (!label->pixmap().isNull())
-                    seen->hasIcon = true;
+                    seen->m_hasIcon = true;
                 else
-                    seen->labels << label->text();
+                    seen->m_labels << label->text();
             }
-            seen->owner = box->parentWidget();
-            seen->centre = box->geometry().center();
+            seen->m_owner = box->parentWidget();
+            seen->m_centre = box->geometry().center();
             if (QPushButton* ok = ButtonWithText(box, QStringLiteral("OK")))
                 ClickWidget(ok);
         });

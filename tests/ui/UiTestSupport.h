@@ -18,8 +18,8 @@
 #include <thread>
 
 // Generous bounds for waits on real events; reaching one means a fault.
-inline constexpr int kWaitForSearchMs = 60000;
-inline constexpr int kWaitForUiMs = 10000;
+inline constexpr int WAIT_FOR_SEARCH_MS = 60000;
+inline constexpr int WAIT_FOR_UI_MS = 10000;
 
 // Holds every new worker thread before it runs until Open. Counts the
 // threads that were started.
@@ -70,27 +70,27 @@ private:
 };
 
 // What a message box showed.
-struct SMessageBoxSeen {
-    QString title;
-    QString text;
-    QStringList buttons;
-    bool warningIcon = false;
+struct CMessageBoxSeen {
+    QString m_title;
+    QString m_text;
+    QStringList m_buttons;
+    bool m_warningIcon = false;
 };
 
 // Answers the next message box by clicking the button with the given text.
-std::unique_ptr<CUiResponder> AnswerMessageBox(const QString& button, SMessageBoxSeen* seen);
+std::unique_ptr<CUiResponder> AnswerMessageBox(const QString& button, CMessageBoxSeen* seen);
 
 // What the About box showed.
-struct SAboutBoxSeen {
-    QString title;
-    QStringList labels;
-    bool hasIcon = false;
-    QWidget* owner = nullptr;
-    QPoint centre;
+struct CAboutBoxSeen {
+    QString m_title;
+    QStringList m_labels;
+    bool m_hasIcon = false;
+    QWidget* m_owner = nullptr;
+    QPoint m_centre;
 };
 
 // Closes the next modal dialog other than except with its OK button.
-std::unique_ptr<CUiResponder> AnswerAboutBox(QWidget* except, SAboutBoxSeen* seen);
+std::unique_ptr<CUiResponder> AnswerAboutBox(QWidget* except, CAboutBoxSeen* seen);
 
 // Chooses the item with the given text in the next popup menu; records the
 // menu's item texts (separators as "-").

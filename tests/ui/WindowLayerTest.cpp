@@ -19,7 +19,7 @@
 TEST(WindowLayer, StringsFormatAndLoadFromTheStringTable)
 {
     CString text;
-    text.Format("%.1f|%02d:%02d|%d", 46 / 4.0, 1, 2, -3);
+    text.Format("%.1f|%02d:%02d|%d", 11.5, 1, 2, -3);
     EXPECT_EQ(text, "11.5|01:02|-3");
     text.Format("%s", std::string(300, 'x').c_str());
     EXPECT_EQ(text.GetLength(), 300);
@@ -38,29 +38,29 @@ TEST(WindowLayer, ListAndProgressKeepWhatTheyShowReadable)
 
     // A column asked for past the end lands at the end.
     EXPECT_EQ(list.InsertColumn(40, "extra"), 13);
-    LVCOLUMN column;
+    CListColumn column;
     char heading[16];
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-    column.pszText = heading;
-    column.cchTextMax = sizeof heading;
+    column.m_mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.m_pszText = heading;
+    column.m_cchTextMax = sizeof heading;
     ASSERT_TRUE(list.GetColumn(13, &column));
     EXPECT_STREQ(heading, "extra");
-    EXPECT_EQ(column.fmt, LVCFMT_LEFT);
-    EXPECT_EQ(column.cx, 0);
+    EXPECT_EQ(column.m_fmt, LVCFMT_LEFT);
+    EXPECT_EQ(column.m_cx, 0);
     EXPECT_FALSE(list.GetColumn(14, &column));
     // A short buffer gets a cut, terminated heading.
-    column.cchTextMax = 3;
+    column.m_cchTextMax = 3;
     ASSERT_TRUE(list.GetColumn(13, &column));
     EXPECT_STREQ(heading, "ex");
 
     ASSERT_TRUE(list.DeleteAllItems());
-    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(ListItemCount(list), 0);
     EXPECT_EQ(list.InsertItem(5, "a"), 0);
     EXPECT_EQ(list.InsertItem(0, "b"), 0);
-    EXPECT_EQ(list.GetItemText(0, 0), "b");
-    EXPECT_EQ(list.GetItemText(1, 0), "a");
+    EXPECT_EQ(ListItemText(list, 0, 0), "b");
+    EXPECT_EQ(ListItemText(list, 1, 0), "a");
     EXPECT_TRUE(list.SetItemText(1, 12, "米国"));
-    EXPECT_EQ(list.GetItemText(1, 12), "米国");
+    EXPECT_EQ(ListItemText(list, 1, 12), "米国");
     EXPECT_FALSE(list.SetItemText(2, 1, "x"));
     EXPECT_FALSE(list.SetItemText(0, 14, "x"));
 
@@ -68,12 +68,12 @@ TEST(WindowLayer, ListAndProgressKeepWhatTheyShowReadable)
     progress.SetRange(0, 78);
     EXPECT_EQ(progress.SetPos(40), 0);
     EXPECT_EQ(progress.SetPos(100), 40);
-    EXPECT_EQ(progress.GetPos(), 78); // kept in the range
+    EXPECT_EQ(ProgressPos(progress), 78); // kept in the range
     progress.SetRange(0, 50);
-    EXPECT_EQ(progress.GetPos(), 50);
+    EXPECT_EQ(ProgressPos(progress), 50);
     int lower = -1;
     int upper = -1;
-    progress.GetRange(lower, upper);
+    ProgressRange(progress, lower, upper);
     EXPECT_EQ(lower, 0);
     EXPECT_EQ(upper, 50);
 }
@@ -121,39 +121,39 @@ TEST(WindowLayer, TimersReachOnTimerByIdUntilKilled)
     EXPECT_EQ(dlg.SetTimer(1, 20), 1u);
     EXPECT_EQ(dlg.SetTimer(2, 30), 2u);
     EXPECT_EQ(dlg.SetTimer(1, 25), 1u); // restarts timer 1 with the new period
-    EXPECT_EQ(dlg.GetTimerElapse(1), 25u);
+    EXPECT_EQ(TimerElapse(dlg, 1), 25u);
     EXPECT_EQ(dlg.SetTimer(0, 20), 0u);
     EXPECT_EQ(dlg.SetTimer(2, 20, [] {}), 0u);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[1] >= 3 && dlg.m_ticks[2] >= 3; }, kWaitForUiMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[1] >= 3 && dlg.m_ticks[2] >= 3; }, WAIT_FOR_UI_MS));
     EXPECT_EQ(dlg.m_ticks[0], 0);
 
     EXPECT_TRUE(dlg.KillTimer(1));
     EXPECT_FALSE(dlg.KillTimer(1));
-    EXPECT_EQ(dlg.GetTimerElapse(1), 0u);
+    EXPECT_EQ(TimerElapse(dlg, 1), 0u);
     const int ticksAtKill = dlg.m_ticks[1];
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[2] >= ticksAtKill + 3; }, kWaitForUiMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[2] >= ticksAtKill + 3; }, WAIT_FOR_UI_MS));
     EXPECT_EQ(dlg.m_ticks[1], ticksAtKill);
 }
 
 TEST(WindowLayer, MessageBoxesSayOkAndCancelAndAnswerWithTheButtonClicked)
 {
-    SMessageBoxSeen seen;
+    CMessageBoxSeen seen;
     auto cancel = AnswerMessageBox(QStringLiteral("キャンセル"), &seen);
     EXPECT_EQ(AfxMessageBox("中断しますか?", MB_OKCANCEL), IDCANCEL);
     ASSERT_TRUE(cancel->Done());
-    EXPECT_EQ(seen.title, QStringLiteral("TorvalyPuzzle"));
-    EXPECT_EQ(seen.buttons, (QStringList{"OK", "キャンセル"}));
+    EXPECT_EQ(seen.m_title, QStringLiteral("TorvalyPuzzle"));
+    EXPECT_EQ(seen.m_buttons, (QStringList{"OK", "キャンセル"}));
 
-    SMessageBoxSeen okSeen;
+    CMessageBoxSeen okSeen;
     auto ok = AnswerMessageBox(QStringLiteral("OK"), &okSeen);
     EXPECT_EQ(AfxMessageBox("x", MB_OKCANCEL), IDOK);
     EXPECT_TRUE(ok->Done());
 
-    SMessageBoxSeen single;
+    CMessageBoxSeen single;
     auto only = AnswerMessageBox(QStringLiteral("OK"), &single);
     EXPECT_EQ(AfxMessageBox("y"), IDOK);
-    EXPECT_EQ(single.buttons, QStringList{"OK"});
-    EXPECT_TRUE(single.warningIcon);
+    EXPECT_EQ(single.m_buttons, QStringList{"OK"});
+    EXPECT_TRUE(single.m_warningIcon);
 }
 
 TEST(WindowLayer, TheWaitCursorShowsBetweenBeginAndEnd)
@@ -171,7 +171,7 @@ TEST(WindowLayer, TheApplicationCarriesTheVersionRecord)
 {
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("TorvalyPuzzle"));
     EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0.1"));
-    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("io.github.torvalypuzzle.TorvalyPuzzle"));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral(TORVALY_APP_ID));
     EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
     EXPECT_STREQ(AfxGetAppName(), "TorvalyPuzzle");
 }
@@ -195,12 +195,10 @@ TEST(WindowLayer, TheMainDialogsWindowMenuHoldsASeparatorAndTheAboutItem)
     ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
     CMenu* menu = dlg.GetSystemMenu(FALSE);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->GetMenuItemCount(), 2);
-    EXPECT_EQ(menu->GetMenuItemID(0), 0u);
-    EXPECT_EQ(menu->GetMenuItemID(1), 16u);
-    CString text;
-    EXPECT_GT(menu->GetMenuString(16, text, MF_BYCOMMAND), 0);
-    EXPECT_EQ(text, "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    ASSERT_EQ(MenuItemCount(*menu), 2);
+    EXPECT_EQ(MenuItemId(*menu, 0), 0u);
+    EXPECT_EQ(MenuItemId(*menu, 1), 16u);
+    EXPECT_EQ(MenuItemText(*menu, 16), "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
     EXPECT_EQ(dlg.GetSystemMenu(TRUE), nullptr);
-    EXPECT_EQ(menu->GetMenuItemCount(), 0);
+    EXPECT_EQ(MenuItemCount(*menu), 0);
 }

@@ -36,34 +36,34 @@ Qt::FocusPolicy FocusPolicyFor(DWORD style)
 QWidget* CreateButton(const CDialogItem& item, QWidget* parent, const ControlCommandHandler& onCommand)
 {
     QAbstractButton* button = nullptr;
-    switch (item.style & BS_TYPEMASK) {
+    switch (item.m_style & BS_TYPEMASK) {
     case BS_PUSHBUTTON:
     case BS_DEFPUSHBUTTON: {
-        auto* push = new QPushButton(Text(item.text), parent);
+        auto* push = new QPushButton(Text(item.m_text), parent);
         push->setAutoDefault(true);
-        push->setDefault((item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+        push->setDefault((item.m_style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
         button = push;
         break;
     }
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
         // Both kinds tick themselves; the program uses only automatic ones.
-        button = new QCheckBox(Text(item.text), parent);
+        button = new QCheckBox(Text(item.m_text), parent);
         break;
     default:
         return nullptr;
     }
-    const int id = item.id;
+    const int id = item.m_id;
     QObject::connect(button, &QAbstractButton::clicked, button, [onCommand, id] { onCommand(id, BN_CLICKED); });
     return button;
 }
 
 QWidget* CreateEdit(const CDialogItem& item, QWidget* parent)
 {
-    auto* edit = new QLineEdit(Text(item.text), parent);
-    edit->setReadOnly(Has(item.style, ES_READONLY));
-    edit->setFrame(Has(item.style, WS_BORDER));
-    const DWORD align = item.style & (ES_CENTER | ES_RIGHT);
+    auto* edit = new QLineEdit(Text(item.m_text), parent);
+    edit->setReadOnly(Has(item.m_style, ES_READONLY));
+    edit->setFrame(Has(item.m_style, WS_BORDER));
+    const DWORD align = item.m_style & (ES_CENTER | ES_RIGHT);
     edit->setAlignment((align == ES_RIGHT    ? Qt::AlignRight
                         : align == ES_CENTER ? Qt::AlignHCenter
                                              : Qt::AlignLeft) |
@@ -84,27 +84,27 @@ QWidget* CreateIcon(const CDialogItem& item, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     // The text names the icon resource: "#<id>".
-    const char* name = item.text != nullptr ? item.text : "";
+    const char* name = item.m_text != nullptr ? item.m_text : "";
     HICON icon = name[0] == '#' ? AfxLoadIcon(static_cast<UINT>(std::strtoul(name + 1, nullptr, 10))) : nullptr;
     if (icon != nullptr)
-        label->setPixmap(icon->icon.pixmap(ICON_SIZE, ICON_SIZE));
+        label->setPixmap(icon->m_icon.pixmap(ICON_SIZE, ICON_SIZE));
     return label;
 }
 
 QWidget* CreateStatic(const CDialogItem& item, QWidget* parent)
 {
-    const DWORD kind = item.style & SS_TYPEMASK;
+    const DWORD kind = item.m_style & SS_TYPEMASK;
     if (kind == SS_ICON)
         return CreateIcon(item, parent);
     if (kind != SS_LEFT && kind != SS_CENTER && kind != SS_RIGHT)
         return nullptr;
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(Has(item.style, SS_NOPREFIX) ? Text(item.text) : StaticTextWithoutPrefix(item.text));
+    label->setText(Has(item.m_style, SS_NOPREFIX) ? Text(item.m_text) : StaticTextWithoutPrefix(item.m_text));
     const Qt::Alignment horizontal = kind == SS_CENTER  ? Qt::AlignHCenter
                                      : kind == SS_RIGHT ? Qt::AlignRight
                                                         : Qt::AlignLeft;
-    const bool singleLine = Has(item.style, SS_CENTERIMAGE);
+    const bool singleLine = Has(item.m_style, SS_CENTERIMAGE);
     label->setAlignment(horizontal | (singleLine ? Qt::AlignVCenter : Qt::AlignTop));
     label->setWordWrap(!singleLine);
     return label;
@@ -113,8 +113,8 @@ QWidget* CreateStatic(const CDialogItem& item, QWidget* parent)
 QWidget* CreateListView(const CDialogItem& item, QWidget* parent)
 {
     auto* list = new CListViewWidget(parent);
-    list->setFrameShape(Has(item.style, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
-    if (Has(item.style, LVS_SINGLESEL))
+    list->setFrameShape(Has(item.m_style, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    if (Has(item.m_style, LVS_SINGLESEL))
         list->setSelectionMode(QAbstractItemView::SingleSelection);
     return list;
 }
@@ -146,9 +146,9 @@ QString StaticTextWithoutPrefix(const char* text)
 QWidget* CreateControl(const CDialogItem& item, QWidget* parent, CDialogBaseUnits base,
                        const ControlCommandHandler& onCommand)
 {
-    const char* className = item.className != nullptr ? item.className : "";
+    const char* className = item.m_className != nullptr ? item.m_className : "";
     QWidget* widget = nullptr;
-    Qt::FocusPolicy focus = FocusPolicyFor(item.style);
+    Qt::FocusPolicy focus = FocusPolicyFor(item.m_style);
     if (std::strcmp(className, WC_BUTTON) == 0) {
         widget = CreateButton(item, parent, onCommand);
     } else if (std::strcmp(className, WC_EDIT) == 0) {
@@ -166,13 +166,13 @@ QWidget* CreateControl(const CDialogItem& item, QWidget* parent, CDialogBaseUnit
         return nullptr;
 
     widget->setFocusPolicy(focus);
-    const CRect rect = DialogRectToPixels(item.x, item.y, item.cx, item.cy, base);
-    if ((item.style & SS_TYPEMASK) == SS_ICON && std::strcmp(className, WC_STATIC) == 0)
-        widget->setGeometry(rect.left, rect.top, ICON_SIZE, ICON_SIZE); // icons keep their own size
+    const CRect rect = DialogRectToPixels(item.m_x, item.m_y, item.m_cx, item.m_cy, base);
+    if ((item.m_style & SS_TYPEMASK) == SS_ICON && std::strcmp(className, WC_STATIC) == 0)
+        widget->setGeometry(rect.m_left, rect.m_top, ICON_SIZE, ICON_SIZE); // icons keep their own size
     else
-        widget->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
-    widget->setEnabled(!Has(item.style, WS_DISABLED));
-    if (!Has(item.style, WS_VISIBLE))
+        widget->setGeometry(rect.m_left, rect.m_top, rect.Width(), rect.Height());
+    widget->setEnabled(!Has(item.m_style, WS_DISABLED));
+    if (!Has(item.m_style, WS_VISIBLE))
         widget->hide();
     return widget;
 }

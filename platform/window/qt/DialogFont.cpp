@@ -11,14 +11,14 @@ namespace {
 // The proportional face first: the program's dialogs use the P variant.
 const QStringList& JapaneseProportionalFaces()
 {
-    static const QStringList faces{QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")};
-    return faces;
+    static const QStringList s_faces{QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")};
+    return s_faces;
 }
 
 const QStringList& JapaneseFixedFaces()
 {
-    static const QStringList faces{QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")};
-    return faces;
+    static const QStringList s_faces{QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")};
+    return s_faces;
 }
 
 } // namespace
@@ -47,7 +47,7 @@ bool ResolvesToJapaneseFace(const QFont& font)
 
 bool CheckJapaneseFontInstalled()
 {
-    static const bool found = [] {
+    static const bool s_found = [] {
         InstallDialogFontSubstitutes();
         const bool resolved = ResolvesToJapaneseFace(DialogFont("ＭＳ Ｐゴシック", 9));
         if (!resolved) {
@@ -57,7 +57,7 @@ bool CheckJapaneseFontInstalled()
         }
         return resolved;
     }();
-    return found;
+    return s_found;
 }
 
 CDialogBaseUnits BaseUnitsOf(const QFont& font)

@@ -25,15 +25,15 @@ Qt::WindowFlags FlagsFor(const CDialogTemplate& dialogTemplate)
 {
     // A window of its own in the task bar, or a dialog that belongs to its
     // owner.
-    Qt::WindowFlags flags = Has(dialogTemplate.exStyle, WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
+    Qt::WindowFlags flags = Has(dialogTemplate.m_exStyle, WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
     flags |= Qt::CustomizeWindowHint;
-    if (Has(dialogTemplate.style, WS_CAPTION))
+    if (Has(dialogTemplate.m_style, WS_CAPTION))
         flags |= Qt::WindowTitleHint;
-    if (Has(dialogTemplate.style, WS_SYSMENU)) {
+    if (Has(dialogTemplate.m_style, WS_SYSMENU)) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if (Has(dialogTemplate.style, WS_MINIMIZEBOX))
+        if (Has(dialogTemplate.m_style, WS_MINIMIZEBOX))
             flags |= Qt::WindowMinimizeButtonHint;
-        if (Has(dialogTemplate.style, WS_MAXIMIZEBOX))
+        if (Has(dialogTemplate.m_style, WS_MAXIMIZEBOX))
             flags |= Qt::WindowMaximizeButtonHint;
     }
     return flags;
@@ -43,10 +43,9 @@ Qt::WindowFlags FlagsFor(const CDialogTemplate& dialogTemplate)
 
 CDialogWindow::CDialogWindow(CWnd& owner, QWidget* parent) : QDialog(parent), m_owner(&owner), m_timers(*this)
 {
-    auto self = std::make_unique<HWND__>();
-    self->widget = this;
-    self->dialog = this;
-    self->className = "#32770";
+    auto self = std::make_unique<CWindowHandle>();
+    self->m_widget = this;
+    self->m_dialog = this;
     m_handles.push_back(std::move(self));
 }
 
@@ -57,29 +56,24 @@ CDialogWindow::~CDialogWindow()
 
 bool CDialogWindow::Build(const CDialogTemplate& dialogTemplate)
 {
-    HWND self = Handle();
-    self->style = dialogTemplate.style;
-    setWindowTitle(QString::fromUtf8(dialogTemplate.caption != nullptr ? dialogTemplate.caption : ""));
+    setWindowTitle(QString::fromUtf8(dialogTemplate.m_caption != nullptr ? dialogTemplate.m_caption : ""));
     setWindowFlags(FlagsFor(dialogTemplate));
-    setFont(DialogFont(dialogTemplate.typeface, dialogTemplate.pointSize));
-    m_baseUnits = BaseUnitsOf(font());
+    setFont(DialogFont(dialogTemplate.m_typeface, dialogTemplate.m_pointSize));
+    const CDialogBaseUnits baseUnits = BaseUnitsOf(font());
     // The template's size is the client area; a dialog is not resized.
-    setFixedSize(DialogUnitsToPixelsX(dialogTemplate.cx, m_baseUnits),
-                 DialogUnitsToPixelsY(dialogTemplate.cy, m_baseUnits));
-    m_hasWindowMenu = Has(dialogTemplate.style, WS_SYSMENU);
+    setFixedSize(DialogUnitsToPixelsX(dialogTemplate.m_cx, baseUnits),
+                 DialogUnitsToPixelsY(dialogTemplate.m_cy, baseUnits));
+    m_hasWindowMenu = Has(dialogTemplate.m_style, WS_SYSMENU);
 
     const auto onCommand = [this](int id, UINT notifyCode) { Command(id, notifyCode); };
     QWidget* previousTabStop = nullptr;
-    for (const CDialogItem& item : dialogTemplate.items) {
-        QWidget* widget = CreateControl(item, this, m_baseUnits, onCommand);
+    for (const CDialogItem& item : dialogTemplate.m_items) {
+        QWidget* widget = CreateControl(item, this, baseUnits, onCommand);
         if (widget == nullptr)
             return false;
-        auto handle = std::make_unique<HWND__>();
-        handle->widget = widget;
-        handle->parent = self;
-        handle->ctrlId = item.id;
-        handle->style = item.style;
-        handle->className = item.className;
+        auto handle = std::make_unique<CWindowHandle>();
+        handle->m_widget = widget;
+        handle->m_ctrlId = item.m_id;
         m_handles.push_back(std::move(handle));
         // The tab order is the template's order.
         if (widget->focusPolicy() & Qt::TabFocus) {
@@ -94,7 +88,7 @@ bool CDialogWindow::Build(const CDialogTemplate& dialogTemplate)
 HWND CDialogWindow::FindControl(int id) const
 {
     for (std::size_t i = 1; i < m_handles.size(); ++i) {
-        if (m_handles[i]->ctrlId == id && m_handles[i]->widget != nullptr)
+        if (m_handles[i]->m_ctrlId == id && m_handles[i]->m_widget != nullptr)
             return m_handles[i].get();
     }
     return nullptr;
@@ -105,12 +99,12 @@ CMenu* CDialogWindow::WindowMenu(bool revert)
     if (!m_hasWindowMenu)
         return nullptr;
     if (revert) {
-        if (m_menuHandle.menu != nullptr)
-            m_menuHandle.menu->clear();
+        if (m_menuHandle.m_menu != nullptr)
+            m_menuHandle.m_menu->clear();
         return nullptr;
     }
     if (!m_windowMenu) {
-        m_menuHandle.menu = new QMenu(this);
+        m_menuHandle.m_menu = new QMenu(this);
         m_windowMenu = std::make_unique<CMenu>();
         m_windowMenu->m_hMenu = &m_menuHandle;
     }
@@ -119,7 +113,7 @@ CMenu* CDialogWindow::WindowMenu(bool revert)
 
 void CDialogWindow::PopUpWindowMenu(const QPoint& globalPos)
 {
-    QMenu* menu = m_menuHandle.menu;
+    QMenu* menu = m_menuHandle.m_menu;
     if (menu == nullptr || menu->isEmpty())
         return;
     QPointer<CDialogWindow> guard(this);
@@ -140,7 +134,7 @@ HICON CDialogWindow::SetIcon(HICON icon, bool bigIcon)
     // The toolkit has one window icon in all sizes: the big one, or the
     // small one while no big one is set.
     HICON shown = m_bigIcon != nullptr ? m_bigIcon : m_smallIcon;
-    setWindowIcon(shown != nullptr ? shown->icon : QIcon());
+    setWindowIcon(shown != nullptr ? shown->m_icon : QIcon());
     return previous;
 }
 
@@ -176,8 +170,8 @@ int CDialogWindow::FocusedControlId() const
 {
     const QWidget* focused = focusWidget();
     for (std::size_t i = 1; i < m_handles.size(); ++i) {
-        if (m_handles[i]->widget == focused)
-            return m_handles[i]->ctrlId;
+        if (m_handles[i]->m_widget == focused)
+            return m_handles[i]->m_ctrlId;
     }
     return 0;
 }
@@ -188,7 +182,7 @@ void CDialogWindow::keyPressEvent(QKeyEvent* event)
     const int key = event->key();
     if (key == Qt::Key_F1 && modifiers == Qt::NoModifier) {
         if (m_owner != nullptr) {
-            HELPINFO info{FocusedControlId()};
+            CHelpInfo info{FocusedControlId()};
             CWindowRouter::HelpInfo(*m_owner, &info);
         }
         return;

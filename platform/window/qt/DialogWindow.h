@@ -6,7 +6,6 @@
 #include "WindowHandle.h"
 #include "WindowTimers.h"
 #include "platform/window/DialogTemplate.h"
-#include "platform/window/DialogUnits.h"
 
 #include <QDialog>
 
@@ -28,7 +27,6 @@ public:
 
     HWND Handle() const { return m_handles.front().get(); }
     HWND FindControl(int id) const;
-    CDialogBaseUnits BaseUnits() const { return m_baseUnits; }
     CWindowTimers& Timers() { return m_timers; }
     const CWindowTimers& Timers() const { return m_timers; }
 
@@ -62,11 +60,10 @@ private:
     int FocusedControlId() const;
 
     CWnd* m_owner;
-    std::vector<std::unique_ptr<HWND__>> m_handles; // the dialog's own first
+    std::vector<std::unique_ptr<CWindowHandle>> m_handles; // the dialog's own first
     CWindowTimers m_timers;
-    CDialogBaseUnits m_baseUnits;
     bool m_hasWindowMenu = false;
-    HMENU__ m_menuHandle;
+    CMenuHandle m_menuHandle;
     std::unique_ptr<CMenu> m_windowMenu;
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;

@@ -1,17 +1,10 @@
 #include "ListViewWidget.h"
 
+#include "platform/window/ListCtrl.h"
+
 #include <QHeaderView>
 
 #include <algorithm>
-
-namespace {
-
-// The justification bits of a column format: left, right, centre.
-constexpr int JUSTIFY_MASK = 0x0003;
-constexpr int JUSTIFY_RIGHT = 0x0001;
-constexpr int JUSTIFY_CENTER = 0x0002;
-
-} // namespace
 
 CListViewWidget::CListViewWidget(QWidget* parent) : QTreeWidget(parent)
 {
@@ -84,10 +77,10 @@ Qt::Alignment CListViewWidget::CellAlignment(int column) const
 {
     if (column <= 0 || column >= ColumnCount())
         return Qt::AlignLeft | Qt::AlignVCenter;
-    switch (Format(column) & JUSTIFY_MASK) {
-    case JUSTIFY_RIGHT:
+    switch (Format(column) & LVCFMT_JUSTIFYMASK) {
+    case LVCFMT_RIGHT:
         return Qt::AlignRight | Qt::AlignVCenter;
-    case JUSTIFY_CENTER:
+    case LVCFMT_CENTER:
         return Qt::AlignHCenter | Qt::AlignVCenter;
     default:
         return Qt::AlignLeft | Qt::AlignVCenter;

@@ -21,7 +21,6 @@ public:
     int Width(int column) const { return columnWidth(column); }
     void SetWidth(int column, int width) { setColumnWidth(column, width); }
     QString Heading(int column) const { return headerItem()->text(column); }
-    void SetHeading(int column, const QString& heading) { headerItem()->setText(column, heading); }
 
     int RowCount() const { return topLevelItemCount(); }
     // Returns the index the row got, or -1.

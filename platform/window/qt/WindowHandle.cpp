@@ -2,13 +2,13 @@
 
 #include "WindowRouter.h"
 
-HWND__::HWND__() = default;
+CWindowHandle::CWindowHandle() = default;
 
 // The wrappers outlive the window; they are told it is gone.
-HWND__::~HWND__()
+CWindowHandle::~CWindowHandle()
 {
-    if (temporary)
-        CWindowRouter::SetHandle(*temporary, nullptr);
-    if (attached != nullptr)
-        CWindowRouter::SetHandle(*attached, nullptr);
+    if (m_temporary)
+        CWindowRouter::SetHandle(*m_temporary, nullptr);
+    if (m_attached != nullptr)
+        CWindowRouter::SetHandle(*m_attached, nullptr);
 }

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <memory>
-#include <string>
 
 class CWnd;
 class CDialogWindow;
@@ -17,39 +16,34 @@ class QPainter;
 
 // One window: a dialog or one of its controls. Owned by the dialog's window,
 // which destroys its handles with itself.
-struct HWND__ {
-    QPointer<QWidget> widget;
-    CDialogWindow* dialog = nullptr; // set on the dialog's own handle
-    HWND parent = nullptr;           // set on a control's handle
-    int ctrlId = 0;
-    DWORD style = 0;
-    std::string className;
-    CWnd* attached = nullptr;        // the permanent wrapper, if any
-    std::unique_ptr<CWnd> temporary; // the wrapper GetDlgItem hands out otherwise
+struct CWindowHandle {
+    QPointer<QWidget> m_widget;
+    CDialogWindow* m_dialog = nullptr; // set on the dialog's own handle
+    int m_ctrlId = 0;                  // set on a control's handle
+    CWnd* m_attached = nullptr;        // the permanent wrapper, if any
+    std::unique_ptr<CWnd> m_temporary; // the wrapper GetDlgItem hands out otherwise
 
-    HWND__();
-    ~HWND__();
-    HWND__(const HWND__&) = delete;
-    HWND__& operator=(const HWND__&) = delete;
+    CWindowHandle();
+    ~CWindowHandle();
+    CWindowHandle(const CWindowHandle&) = delete;
+    CWindowHandle& operator=(const CWindowHandle&) = delete;
 };
 
-struct HMENU__ {
-    QPointer<QMenu> menu;
+struct CMenuHandle {
+    QPointer<QMenu> m_menu;
 };
 
 // Icons are loaded once per id and live until the application object goes.
-struct HICON__ {
-    UINT id = 0;
-    QIcon icon;
+struct CIconHandle {
+    QIcon m_icon;
 };
 
 // The painter of a paint in progress.
-struct HDC__ {
-    QPainter* painter = nullptr;
-    QWidget* widget = nullptr;
+struct CPainterHandle {
+    QPainter* m_painter = nullptr;
 };
 
 inline QWidget* WidgetOf(HWND hwnd)
 {
-    return hwnd != nullptr ? hwnd->widget.data() : nullptr;
+    return hwnd != nullptr ? hwnd->m_widget.data() : nullptr;
 }

@@ -10,9 +10,7 @@ public:
     static void SysCommand(CWnd& wnd, UINT id, LPARAM param) { wnd.OnSysCommand(id, param); }
     static void Timer(CWnd& wnd, UINT_PTR id) { wnd.OnTimer(id); }
     static void Paint(CWnd& wnd) { wnd.OnPaint(); }
-    static HCURSOR QueryDragIcon(CWnd& wnd) { return wnd.OnQueryDragIcon(); }
-    static BOOL HelpInfo(CWnd& wnd, HELPINFO* info) { return wnd.OnHelpInfo(info); }
-    static void Close(CWnd& wnd) { wnd.OnClose(); }
+    static BOOL HelpInfo(CWnd& wnd, CHelpInfo* info) { return wnd.OnHelpInfo(info); }
 
     // Attaching and detaching wrappers.
     static void SetHandle(CWnd& wnd, HWND hwnd) { wnd.m_hWnd = hwnd; }

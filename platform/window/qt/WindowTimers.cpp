@@ -18,34 +18,34 @@ UINT_PTR CWindowTimers::Set(UINT_PTR id, UINT elapse)
     const int toolkitId = m_receiver.startTimer(period);
     if (toolkitId == 0)
         return 0;
-    m_entries.push_back(Entry{id, toolkitId, static_cast<UINT>(period)});
+    m_entries.push_back(CEntry{id, toolkitId, static_cast<UINT>(period)});
     return id;
 }
 
 bool CWindowTimers::Kill(UINT_PTR id)
 {
-    const auto it = std::find_if(m_entries.begin(), m_entries.end(), [id](const Entry& e) { return e.id == id; });
+    const auto it = std::find_if(m_entries.begin(), m_entries.end(), [id](const CEntry& e) { return e.m_id == id; });
     if (it == m_entries.end())
         return false;
-    m_receiver.killTimer(it->toolkitId);
+    m_receiver.killTimer(it->m_toolkitId);
     m_entries.erase(it);
     return true;
 }
 
 UINT CWindowTimers::Elapse(UINT_PTR id) const
 {
-    for (const Entry& entry : m_entries) {
-        if (entry.id == id)
-            return entry.elapse;
+    for (const CEntry& entry : m_entries) {
+        if (entry.m_id == id)
+            return entry.m_elapse;
     }
     return 0;
 }
 
 std::optional<UINT_PTR> CWindowTimers::Find(int toolkitId) const
 {
-    for (const Entry& entry : m_entries) {
-        if (entry.toolkitId == toolkitId)
-            return entry.id;
+    for (const CEntry& entry : m_entries) {
+        if (entry.m_toolkitId == toolkitId)
+            return entry.m_id;
     }
     return std::nullopt;
 }

@@ -23,12 +23,12 @@ public:
     std::optional<UINT_PTR> Find(int toolkitId) const;
 
 private:
-    struct Entry {
-        UINT_PTR id;
-        int toolkitId;
-        UINT elapse;
+    struct CEntry {
+        UINT_PTR m_id;
+        int m_toolkitId;
+        UINT m_elapse;
     };
 
     QObject& m_receiver;
-    std::vector<Entry> m_entries;
+    std::vector<CEntry> m_entries;
 };
