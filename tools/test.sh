@@ -3,8 +3,9 @@
 # an AddressSanitizer + UndefinedBehaviorSanitizer build, and a
 # ThreadSanitizer build of the engine (the window toolkit is not built for
 # it), each from its preset in CMakePresets.json with warnings as errors; then
-# builds the engine's fuzz target with clang and fuzzes it for a minute, and
-# runs torvaly-solve of the Release build under valgrind.
+# makes the Debian package from the Release build and checks it with lintian
+# and its list of files, builds the engine's fuzz target with clang and fuzzes
+# it for a minute, and runs torvaly-solve of the Release build under valgrind.
 #
 # Each preset sets every option it needs, so a build folder that another
 # command configured differently (tools/run.sh, a hand-made configure) is set
@@ -37,6 +38,8 @@ run_build() {
 }
 
 run_build release
+echo "== the Debian package"
+"$top/tools/check-package.sh" "$builds/release"
 run_build asan
 run_build tsan
 echo "== fuzzing the engine"

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Makes the Debian package in a Release build folder and checks it: lintian
+# reports no error, the package holds both programs (stripped), their manual
+# pages, the desktop entry, the metainfo, the icons and Debian's copyright and
+# changelog, and its dependencies came from dpkg-shlibdeps plus the font.
+# Usage: tools/check-package.sh BUILD_FOLDER
+set -euo pipefail
+build="${1:?usage: $0 BUILD_FOLDER}"
+cd "$build"
+
+rm -f torvaly-puzzle_*.deb
+cpack -G DEB
+packages=(torvaly-puzzle_*.deb)
+deb="${packages[0]}"
+echo "check-package.sh: checking $deb"
+
+failed=0
+fail() {
+  echo "check-package.sh: $*" >&2
+  failed=1
+}
+
+# lintian exits non-zero on errors too, but say which: its E: lines.
+lintian_log="$(lintian --fail-on none "$deb" 2>&1)"
+[ -n "$lintian_log" ] && echo "$lintian_log"
+if grep -q '^E: ' <<<"$lintian_log"; then
+  fail "lintian reports errors"
+fi
+
+app_id=io.github.torvalypuzzle.TorvalyPuzzle
+contents="$(dpkg-deb -c "$deb" | awk '{print $NF}')"
+for path in \
+  ./usr/bin/torvaly-puzzle \
+  ./usr/bin/torvaly-solve \
+  ./usr/share/man/man1/torvaly-puzzle.1.gz \
+  ./usr/share/man/man1/torvaly-solve.1.gz \
+  "./usr/share/applications/$app_id.desktop" \
+  "./usr/share/metainfo/$app_id.metainfo.xml" \
+  "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+  "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
+  "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
+  ./usr/share/doc/torvaly-puzzle/copyright \
+  ./usr/share/doc/torvaly-puzzle/changelog.Debian.gz; do
+  grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
+done
+
+depends="$(dpkg-deb -f "$deb" Depends)"
+for package in fonts-ipafont-gothic libc6 libqt6widgets6; do
+  grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
+done
+
+unpacked="$(mktemp -d)"
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+for program in torvaly-puzzle torvaly-solve; do
+  file "$unpacked/usr/bin/$program" | grep -q ', stripped' || fail "$program is not stripped"
+done
+
+[ "$failed" -eq 0 ] || exit 1
+echo "check-package.sh: $deb is complete and lintian reports no error"
