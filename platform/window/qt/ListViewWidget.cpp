@@ -2,9 +2,14 @@
 
 #include "platform/window/ListCtrl.h"
 
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 
 #include <algorithm>
+#include <functional>
 
 CListViewWidget::CListViewWidget(QWidget* parent) : QTreeWidget(parent)
 {
@@ -19,6 +24,9 @@ CListViewWidget::CListViewWidget(QWidget* parent) : QTreeWidget(parent)
     header()->setSectionsMovable(false);
     header()->setSectionResizeMode(QHeaderView::Interactive);
     header()->setMinimumSectionSize(0);
+    // A heading wider than its column ends in an ellipsis instead of being
+    // cut on both sides.
+    header()->setTextElideMode(Qt::ElideRight);
     // Right clicks on the table open nothing, not even the dialog's menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
 }
@@ -55,7 +63,14 @@ int CListViewWidget::InsertRow(int index, const QString& text)
     for (int column = 0; column < ColumnCount(); ++column)
         item->setTextAlignment(column, CellAlignment(column));
     insertTopLevelItem(index, item);
+    AnnounceChangeLater();
     return index;
+}
+
+void CListViewWidget::DeleteAllRows()
+{
+    clear();
+    AnnounceChangeLater();
 }
 
 bool CListViewWidget::SetCell(int row, int column, const QString& text)
@@ -64,6 +79,7 @@ bool CListViewWidget::SetCell(int row, int column, const QString& text)
     if (item == nullptr || column < 0 || column >= ColumnCount())
         return false;
     item->setText(column, text);
+    AnnounceChangeLater();
     return true;
 }
 
@@ -93,4 +109,44 @@ void CListViewWidget::ApplyAlignment(int column)
     headerItem()->setTextAlignment(column, alignment);
     for (int row = 0; row < RowCount(); ++row)
         topLevelItem(row)->setTextAlignment(column, alignment);
+}
+
+QString CListViewWidget::AsText() const
+{
+    QString text;
+    const auto appendLine = [this, &text](const std::function<QString(int)>& cell) {
+        for (int column = 0; column < ColumnCount(); ++column)
+            text += (column > 0 ? QStringLiteral("\t") : QString()) + cell(column);
+        text += QLatin1Char('\n');
+    };
+    appendLine([this](int column) { return Heading(column); });
+    for (int row = 0; row < RowCount(); ++row)
+        appendLine([this, row](int column) { return Cell(row, column); });
+    return text;
+}
+
+void CListViewWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(AsText());
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void CListViewWidget::AnnounceChangeLater()
+{
+    if (m_announcePending)
+        return;
+    m_announcePending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_announcePending = false;
+            ++m_announcements;
+            QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+            QAccessible::updateAccessibility(&event);
+        },
+        Qt::QueuedConnection);
 }

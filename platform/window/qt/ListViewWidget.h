@@ -27,15 +27,29 @@ public:
     int InsertRow(int index, const QString& text);
     bool SetCell(int row, int column, const QString& text);
     QString Cell(int row, int column) const;
-    void DeleteAllRows() { clear(); }
+    void DeleteAllRows();
+
+    // The whole table as tab-separated text: the header row, then every row,
+    // each ending with a line feed. Ctrl+C puts it on the clipboard.
+    QString AsText() const;
+    // How often the table told screen readers that it holds a new result.
+    int Announcements() const { return m_announcements; }
 
     // The alignment a column's cells are drawn with. The leftmost column is
     // always drawn left-aligned, whatever its format says, as in the list
     // view the program was written for.
     Qt::Alignment CellAlignment(int column) const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ApplyAlignment(int column);
+    // Tells screen readers, once the program is done changing rows, that
+    // the table holds a new result.
+    void AnnounceChangeLater();
 
     std::vector<int> m_formats;
+    bool m_announcePending = false;
+    int m_announcements = 0;
 };
