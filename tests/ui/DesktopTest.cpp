@@ -4,7 +4,9 @@
 #include "TestPuzzleDlg.h"
 #include "UiTestSupport.h"
 
+#include "platform/window/MessageBox.h"
 #include "platform/window/WinApp.h"
+#include "platform/window/qt/WindowPlacement.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -163,5 +166,36 @@ TEST(Desktop, TheFocusShowsFromTheStartAndTheKeyboardsWindowMenuHighlightsItsFir
         EXPECT_EQ(highlighted, QStringLiteral("TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
         EXPECT_TRUE(box->Done());
     }
+    dlg.SendMessage(WM_CLOSE);
+}
+
+TEST(Desktop, DialogsOpenCentredFrameIncludedTheMessageBoxOverTheDialog)
+{
+    // A frame that fits is centred; one too large keeps its title bar on the
+    // screen.
+    EXPECT_EQ(CentredFramePosition(QRect(0, 30, 1280, 870), QSize(600, 470)), QPoint(340, 230));
+    EXPECT_EQ(CentredFramePosition(QRect(0, 30, 1280, 870), QSize(1300, 900)), QPoint(0, 30));
+
+    CWinApp app;
+    CTestPuzzleDlg dlg;
+    app.m_pMainWnd = &dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    QWidget* window = dlg.Window();
+    const QRect available = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    if (frame.width() <= available.width() && frame.height() <= available.height()) {
+        EXPECT_LE((frame.center() - available.center()).manhattanLength(), 1);
+    } else {
+        EXPECT_TRUE(available.contains(frame.topLeft()));
+    }
+
+    CMessageBoxSeen seen;
+    auto box = AnswerMessageBox(QStringLiteral("OK"), &seen);
+    AfxMessageBox("中断しますか?", MB_OKCANCEL);
+    ASSERT_TRUE(box->Done());
+    if (available.contains(window->frameGeometry())) { // else the box keeps to the screen
+        EXPECT_LE(std::abs(seen.m_frame.center().x() - window->frameGeometry().center().x()), 1);
+    }
+    EXPECT_TRUE(available.contains(seen.m_frame.topLeft()));
     dlg.SendMessage(WM_CLOSE);
 }

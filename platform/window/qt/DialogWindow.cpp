@@ -3,6 +3,7 @@
 #include "ControlAccessibility.h"
 #include "ControlFactory.h"
 #include "DialogFont.h"
+#include "WindowPlacement.h"
 #include "WindowRouter.h"
 #include "platform/window/Menu.h"
 #include "platform/window/WindowStyles.h"
@@ -49,6 +50,7 @@ CDialogWindow::CDialogWindow(CWnd& owner, QWidget* parent) : QDialog(parent), m_
     self->m_widget = this;
     self->m_dialog = this;
     m_handles.push_back(std::move(self));
+    new CCentredPlacement(this);
 }
 
 CDialogWindow::~CDialogWindow()
