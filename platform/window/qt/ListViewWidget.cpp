@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 
 #include <algorithm>
 #include <functional>
@@ -24,9 +25,6 @@ CListViewWidget::CListViewWidget(QWidget* parent) : QTreeWidget(parent)
     header()->setSectionsMovable(false);
     header()->setSectionResizeMode(QHeaderView::Interactive);
     header()->setMinimumSectionSize(0);
-    // A heading wider than its column ends in an ellipsis instead of being
-    // cut on both sides.
-    header()->setTextElideMode(Qt::ElideRight);
     // Right clicks on the table open nothing, not even the dialog's menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
 }
@@ -39,11 +37,29 @@ int CListViewWidget::InsertColumn(int index, const QString& heading, int format,
     if (!model()->insertColumn(index))
         return -1;
     m_formats.insert(m_formats.begin() + index, format);
-    headerItem()->setText(index, heading);
-    setColumnWidth(index, std::max(width, 0));
+    m_headings.insert(m_headings.begin() + index, heading);
+    SetWidth(index, std::max(width, 0));
     for (int column = index; column < ColumnCount(); ++column)
         ApplyAlignment(column);
     return index;
+}
+
+void CListViewWidget::SetWidth(int column, int width)
+{
+    setColumnWidth(column, width);
+    ApplyHeading(column);
+}
+
+// A heading wider than its column ends in an ellipsis instead of being cut
+// on both sides; the whole of it shows as the tip.
+void CListViewWidget::ApplyHeading(int column)
+{
+    const QString& heading = Heading(column);
+    const int margins = 2 * header()->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header());
+    const QString shown =
+        header()->fontMetrics().elidedText(heading, Qt::ElideRight, std::max(columnWidth(column) - margins, 0));
+    headerItem()->setText(column, shown);
+    headerItem()->setToolTip(column, shown != heading ? heading : QString());
 }
 
 void CListViewWidget::SetFormat(int column, int format)

@@ -19,8 +19,11 @@ public:
     int Format(int column) const { return m_formats.at(static_cast<std::size_t>(column)); }
     void SetFormat(int column, int format);
     int Width(int column) const { return columnWidth(column); }
-    void SetWidth(int column, int width) { setColumnWidth(column, width); }
-    QString Heading(int column) const { return headerItem()->text(column); }
+    void SetWidth(int column, int width);
+    // The heading as given; the header shows it cut to its column's width,
+    // ending in an ellipsis.
+    QString Heading(int column) const { return m_headings.at(static_cast<std::size_t>(column)); }
+    QString ShownHeading(int column) const { return headerItem()->text(column); }
 
     int RowCount() const { return topLevelItemCount(); }
     // Returns the index the row got, or -1.
@@ -45,11 +48,13 @@ protected:
 
 private:
     void ApplyAlignment(int column);
+    void ApplyHeading(int column);
     // Tells screen readers, once the program is done changing rows, that
     // the table holds a new result.
     void AnnounceChangeLater();
 
     std::vector<int> m_formats;
+    std::vector<QString> m_headings;
     bool m_announcePending = false;
     int m_announcements = 0;
 };
