@@ -4,10 +4,10 @@
 # Only missing packages are installed; apt-get runs as root, or through sudo.
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-ipafont-gothic)
+run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland fonts-ipafont-gothic)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang-14 libclang-rt-14-dev clang-format-14 valgrind desktop-file-utils appstream
-               dpkg-dev file lintian)
+               dpkg-dev file lintian xvfb dbus at-spi2-core python3-pyatspi locales)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;

@@ -13,6 +13,9 @@ struct CDialogItem {
     int m_id;
     DWORD m_style;
     short m_x, m_y, m_cx, m_cy;
+    // What a screen reader calls a control that shows no caption of its own
+    // and has no label beside it (a table, a progress bar); UTF-8.
+    const char* m_accessibleName = nullptr;
 };
 
 struct CDialogTemplate {

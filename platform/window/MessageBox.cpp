@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
 #include "platform/window/WinApp.h"
+#include "qt/WindowPlacement.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,6 +17,7 @@ int AfxMessageBox(const char* text, UINT type)
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(AfxGetAppName()),
                     QString::fromUtf8(text != nullptr ? text : ""), QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
+    new CCentredPlacement(&box);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     QPushButton* cancel = nullptr;
     if ((type & MB_TYPEMASK) == MB_OKCANCEL)

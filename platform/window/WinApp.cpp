@@ -1,6 +1,7 @@
 #include "WinApp.h"
 
 #include "platform/WaitCursor.h"
+#include "platform/window/CommandLine.h"
 #include "platform/window/Icon.h"
 #include "platform/window/Resources.h"
 #include "qt/DialogFont.h"
@@ -9,7 +10,11 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -25,6 +30,50 @@ void HideWaitCursor()
 {
     QApplication::restoreOverrideCursor();
 }
+
+// What the toolkit says while it connects to the display, held back: when
+// no display can be reached it ends the process, and the user gets one
+// clear line instead of its several; otherwise it is passed on unchanged.
+std::vector<QString> g_startupMessages;
+std::string g_programName;
+
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        g_startupMessages.push_back(message);
+        return;
+    }
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr, "%s: cannot open a window: no usable display (DISPLAY=%s, WAYLAND_DISPLAY=%s)\n",
+                 g_programName.c_str(), display != nullptr ? display : "", wayland != nullptr ? wayland : "");
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// Builds the toolkit's application; a missing or unreachable display ends
+// the process with status 1.
+class CStartupMessages {
+public:
+    explicit CStartupMessages(const char* argv0)
+    {
+        const std::string path = argv0 != nullptr ? argv0 : "";
+        g_programName = path.substr(path.rfind('/') + 1);
+        m_previous = qInstallMessageHandler(&StartupMessageHandler);
+    }
+    ~CStartupMessages()
+    {
+        qInstallMessageHandler(m_previous);
+        for (const QString& message : g_startupMessages)
+            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        g_startupMessages.clear();
+    }
+    CStartupMessages(const CStartupMessages&) = delete;
+    CStartupMessages& operator=(const CStartupMessages&) = delete;
+
+private:
+    QtMessageHandler m_previous = nullptr;
+};
 
 QString VersionText(const CVersionInfo& version)
 {
@@ -124,7 +173,11 @@ BOOL AfxWinInit()
 
 int AfxWinMain(int argc, char* argv[])
 {
+    if (const std::optional<int> status = AnswerCommandLine(argc, argv, stdout, stderr))
+        return *status;
+    std::optional<CStartupMessages> startup(std::in_place, argc > 0 ? argv[0] : nullptr);
     QApplication application(argc, argv);
+    startup.reset();
     CWinApp* app = AfxGetApp();
     if (app == nullptr || !AfxWinInit())
         return -1;

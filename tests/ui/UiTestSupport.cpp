@@ -111,6 +111,7 @@ std::unique_ptr<CUiResponder> AnswerMessageBox(const QString& button, CMessageBo
             seen->m_title = box->windowTitle();
             seen->m_text = box->text();
             seen->m_warningIcon = box->icon() == QMessageBox::Warning;
+            seen->m_frame = box->frameGeometry();
             for (QAbstractButton* b : box->buttons())
                 seen->m_buttons << b->text();
             if (QPushButton* target = ButtonWithText(box, button))

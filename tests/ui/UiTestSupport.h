@@ -75,6 +75,7 @@ struct CMessageBoxSeen {
     QString m_text;
     QStringList m_buttons;
     bool m_warningIcon = false;
+    QRect m_frame;
 };
 
 // Answers the next message box by clicking the button with the given text.

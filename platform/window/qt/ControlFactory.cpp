@@ -1,5 +1,6 @@
 #include "ControlFactory.h"
 
+#include "ControlAccessibility.h"
 #include "ListViewWidget.h"
 #include "platform/window/Icon.h"
 #include "platform/window/WindowStyles.h"
@@ -60,7 +61,10 @@ QWidget* CreateButton(const CDialogItem& item, QWidget* parent, const ControlCom
 
 QWidget* CreateEdit(const CDialogItem& item, QWidget* parent)
 {
-    auto* edit = new QLineEdit(Text(item.m_text), parent);
+    auto* edit = new QLineEdit(parent);
+    // Before anything is set, which a screen reader may already watch.
+    MarkAsLabelledField(edit);
+    edit->setText(Text(item.m_text));
     edit->setReadOnly(Has(item.m_style, ES_READONLY));
     edit->setFrame(Has(item.m_style, WS_BORDER));
     const DWORD align = item.m_style & (ES_CENTER | ES_RIGHT);

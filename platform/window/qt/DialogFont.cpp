@@ -1,5 +1,6 @@
 #include "DialogFont.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QStringList>
@@ -39,10 +40,13 @@ QFont DialogFont(const char* typeface, WORD pointSize)
     return font;
 }
 
+// Fontconfig names a family in the user's language ("IPA Pゴシック" under
+// a Japanese locale), so the face is judged by what it can write, not by
+// its name.
 bool ResolvesToJapaneseFace(const QFont& font)
 {
     const QString family = QFontInfo(font).family();
-    return JapaneseProportionalFaces().contains(family) || JapaneseFixedFaces().contains(family);
+    return QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese);
 }
 
 bool CheckJapaneseFontInstalled()

@@ -16,8 +16,8 @@ void InstallDialogFontSubstitutes();
 // The font of a template: its face at its point size.
 QFont DialogFont(const char* typeface, WORD pointSize);
 
-// Whether the face the toolkit resolved the font to is one of the Japanese
-// stand-ins.
+// Whether the face the toolkit resolved the font to writes Japanese, in any
+// locale.
 bool ResolvesToJapaneseFace(const QFont& font);
 
 // Says on stderr, once per process, which package provides the missing

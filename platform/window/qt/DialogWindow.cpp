@@ -1,7 +1,9 @@
 #include "DialogWindow.h"
 
+#include "ControlAccessibility.h"
 #include "ControlFactory.h"
 #include "DialogFont.h"
+#include "WindowPlacement.h"
 #include "WindowRouter.h"
 #include "platform/window/Menu.h"
 #include "platform/window/WindowStyles.h"
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include <algorithm>
 
@@ -47,6 +50,7 @@ CDialogWindow::CDialogWindow(CWnd& owner, QWidget* parent) : QDialog(parent), m_
     self->m_widget = this;
     self->m_dialog = this;
     m_handles.push_back(std::move(self));
+    new CCentredPlacement(this);
 }
 
 CDialogWindow::~CDialogWindow()
@@ -67,10 +71,12 @@ bool CDialogWindow::Build(const CDialogTemplate& dialogTemplate)
 
     const auto onCommand = [this](int id, UINT notifyCode) { Command(id, notifyCode); };
     QWidget* previousTabStop = nullptr;
+    std::vector<QWidget*> widgets;
     for (const CDialogItem& item : dialogTemplate.m_items) {
         QWidget* widget = CreateControl(item, this, baseUnits, onCommand);
         if (widget == nullptr)
             return false;
+        widgets.push_back(widget);
         auto handle = std::make_unique<CWindowHandle>();
         handle->m_widget = widget;
         handle->m_ctrlId = item.m_id;
@@ -82,6 +88,7 @@ bool CDialogWindow::Build(const CDialogTemplate& dialogTemplate)
             previousTabStop = widget;
         }
     }
+    DescribeControlsForAccessibility(dialogTemplate.m_items, widgets);
     return true;
 }
 
@@ -111,13 +118,22 @@ CMenu* CDialogWindow::WindowMenu(bool revert)
     return m_windowMenu.get();
 }
 
-void CDialogWindow::PopUpWindowMenu(const QPoint& globalPos)
+void CDialogWindow::PopUpWindowMenu(const QPoint& globalPos, bool fromKeyboard)
 {
     QMenu* menu = m_menuHandle.m_menu;
     if (menu == nullptr || menu->isEmpty())
         return;
+    QAction* first = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator() && action->isEnabled()) {
+            first = action;
+            break;
+        }
+    }
+    if (fromKeyboard && first != nullptr)
+        menu->setActiveAction(first);
     QPointer<CDialogWindow> guard(this);
-    QAction* chosen = menu->exec(globalPos);
+    QAction* chosen = menu->exec(globalPos, fromKeyboard ? first : nullptr);
     if (guard == nullptr || chosen == nullptr || m_owner == nullptr)
         return;
     bool isCommand = false;
@@ -188,7 +204,7 @@ void CDialogWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
-        PopUpWindowMenu(mapToGlobal(QPoint(0, 0)));
+        PopUpWindowMenu(mapToGlobal(QPoint(0, 0)), true);
         return;
     }
     // Without a default button, Enter is the OK command.
@@ -234,6 +250,14 @@ void CDialogWindow::paintEvent(QPaintEvent* event)
     m_painting = true;
     CWindowRouter::Paint(*m_owner);
     m_painting = false;
+}
+
+// The dialog gives its first tab stop the focus, not a click: the focus
+// shows from the start, as after a Tab.
+void CDialogWindow::showEvent(QShowEvent* event)
+{
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QDialog::showEvent(event);
 }
 
 void CDialogWindow::timerEvent(QTimerEvent* event)

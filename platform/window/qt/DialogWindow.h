@@ -33,8 +33,9 @@ public:
     // Null when the template has no WS_SYSMENU.
     CMenu* WindowMenu(bool revert);
     // Opens the window menu at a global position and carries out the chosen
-    // command.
-    void PopUpWindowMenu(const QPoint& globalPos);
+    // command. Opened from the keyboard, its first item is highlighted, so
+    // that Enter or the arrows act on it at once.
+    void PopUpWindowMenu(const QPoint& globalPos, bool fromKeyboard = false);
 
     HICON SetIcon(HICON icon, bool bigIcon);
     HICON Icon(bool bigIcon) const { return bigIcon ? m_bigIcon : m_smallIcon; }
@@ -52,6 +53,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:

@@ -2,9 +2,15 @@
 
 #include "platform/window/ListCtrl.h"
 
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyle>
 
 #include <algorithm>
+#include <functional>
 
 CListViewWidget::CListViewWidget(QWidget* parent) : QTreeWidget(parent)
 {
@@ -31,11 +37,29 @@ int CListViewWidget::InsertColumn(int index, const QString& heading, int format,
     if (!model()->insertColumn(index))
         return -1;
     m_formats.insert(m_formats.begin() + index, format);
-    headerItem()->setText(index, heading);
-    setColumnWidth(index, std::max(width, 0));
+    m_headings.insert(m_headings.begin() + index, heading);
+    SetWidth(index, std::max(width, 0));
     for (int column = index; column < ColumnCount(); ++column)
         ApplyAlignment(column);
     return index;
+}
+
+void CListViewWidget::SetWidth(int column, int width)
+{
+    setColumnWidth(column, width);
+    ApplyHeading(column);
+}
+
+// A heading wider than its column ends in an ellipsis instead of being cut
+// on both sides; the whole of it shows as the tip.
+void CListViewWidget::ApplyHeading(int column)
+{
+    const QString& heading = Heading(column);
+    const int margins = 2 * header()->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header());
+    const QString shown =
+        header()->fontMetrics().elidedText(heading, Qt::ElideRight, std::max(columnWidth(column) - margins, 0));
+    headerItem()->setText(column, shown);
+    headerItem()->setToolTip(column, shown != heading ? heading : QString());
 }
 
 void CListViewWidget::SetFormat(int column, int format)
@@ -55,7 +79,14 @@ int CListViewWidget::InsertRow(int index, const QString& text)
     for (int column = 0; column < ColumnCount(); ++column)
         item->setTextAlignment(column, CellAlignment(column));
     insertTopLevelItem(index, item);
+    AnnounceChangeLater();
     return index;
+}
+
+void CListViewWidget::DeleteAllRows()
+{
+    clear();
+    AnnounceChangeLater();
 }
 
 bool CListViewWidget::SetCell(int row, int column, const QString& text)
@@ -64,6 +95,7 @@ bool CListViewWidget::SetCell(int row, int column, const QString& text)
     if (item == nullptr || column < 0 || column >= ColumnCount())
         return false;
     item->setText(column, text);
+    AnnounceChangeLater();
     return true;
 }
 
@@ -93,4 +125,44 @@ void CListViewWidget::ApplyAlignment(int column)
     headerItem()->setTextAlignment(column, alignment);
     for (int row = 0; row < RowCount(); ++row)
         topLevelItem(row)->setTextAlignment(column, alignment);
+}
+
+QString CListViewWidget::AsText() const
+{
+    QString text;
+    const auto appendLine = [this, &text](const std::function<QString(int)>& cell) {
+        for (int column = 0; column < ColumnCount(); ++column)
+            text += (column > 0 ? QStringLiteral("\t") : QString()) + cell(column);
+        text += QLatin1Char('\n');
+    };
+    appendLine([this](int column) { return Heading(column); });
+    for (int row = 0; row < RowCount(); ++row)
+        appendLine([this, row](int column) { return Cell(row, column); });
+    return text;
+}
+
+void CListViewWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(AsText());
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void CListViewWidget::AnnounceChangeLater()
+{
+    if (m_announcePending)
+        return;
+    m_announcePending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_announcePending = false;
+            ++m_announcements;
+            QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+            QAccessible::updateAccessibility(&event);
+        },
+        Qt::QueuedConnection);
 }

@@ -19,23 +19,42 @@ public:
     int Format(int column) const { return m_formats.at(static_cast<std::size_t>(column)); }
     void SetFormat(int column, int format);
     int Width(int column) const { return columnWidth(column); }
-    void SetWidth(int column, int width) { setColumnWidth(column, width); }
-    QString Heading(int column) const { return headerItem()->text(column); }
+    void SetWidth(int column, int width);
+    // The heading as given; the header shows it cut to its column's width,
+    // ending in an ellipsis.
+    QString Heading(int column) const { return m_headings.at(static_cast<std::size_t>(column)); }
+    QString ShownHeading(int column) const { return headerItem()->text(column); }
 
     int RowCount() const { return topLevelItemCount(); }
     // Returns the index the row got, or -1.
     int InsertRow(int index, const QString& text);
     bool SetCell(int row, int column, const QString& text);
     QString Cell(int row, int column) const;
-    void DeleteAllRows() { clear(); }
+    void DeleteAllRows();
+
+    // The whole table as tab-separated text: the header row, then every row,
+    // each ending with a line feed. Ctrl+C puts it on the clipboard.
+    QString AsText() const;
+    // How often the table told screen readers that it holds a new result.
+    int Announcements() const { return m_announcements; }
 
     // The alignment a column's cells are drawn with. The leftmost column is
     // always drawn left-aligned, whatever its format says, as in the list
     // view the program was written for.
     Qt::Alignment CellAlignment(int column) const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ApplyAlignment(int column);
+    void ApplyHeading(int column);
+    // Tells screen readers, once the program is done changing rows, that
+    // the table holds a new result.
+    void AnnounceChangeLater();
 
     std::vector<int> m_formats;
+    std::vector<QString> m_headings;
+    bool m_announcePending = false;
+    int m_announcements = 0;
 };

@@ -75,6 +75,12 @@ CString ListColumnHeading(const CListCtrl& list, int column)
     return ToCString(widget->Heading(column));
 }
 
+int ListAnnouncements(const CListCtrl& list)
+{
+    const CListViewWidget* widget = ListOf(list);
+    return widget != nullptr ? widget->Announcements() : 0;
+}
+
 void ProgressRange(const CProgressCtrl& progress, int& lower, int& upper)
 {
     const QProgressBar* bar = BarOf(progress);

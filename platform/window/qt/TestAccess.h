@@ -22,6 +22,9 @@ int ListItemCount(const CListCtrl& list);
 CString ListItemText(const CListCtrl& list, int row, int column);
 int ListColumnCount(const CListCtrl& list);
 CString ListColumnHeading(const CListCtrl& list, int column);
+// How often the table announced a change of its rows to screen readers:
+// once for each run of changes, after the program is done with them.
+int ListAnnouncements(const CListCtrl& list);
 
 // The progress bar's range and position; 0 when it is not there.
 void ProgressRange(const CProgressCtrl& progress, int& lower, int& upper);

@@ -1,0 +1,104 @@
+#include "CommandLine.h"
+
+#include "platform/window/Resources.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The toolkit's own options (with one dash or two), which it takes out of
+// the command line itself; those marked take the next argument as a value.
+struct CToolkitOption {
+    const char* m_name;
+    bool m_takesValue;
+};
+
+constexpr CToolkitOption TOOLKIT_OPTIONS[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"session", true},
+    {"display", true},
+    {"geometry", true},
+    {"name", true},
+    {"title", true},
+    {"visual", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+};
+
+const CToolkitOption* FindToolkitOption(const std::string& name)
+{
+    // "-style=fusion" carries its value.
+    const std::string key = name.substr(0, name.find('='));
+    for (const CToolkitOption& option : TOOLKIT_OPTIONS) {
+        if (key == option.m_name)
+            return &option;
+    }
+    return nullptr;
+}
+
+std::string ProgramName(const char* argv0)
+{
+    const std::string path = argv0 != nullptr ? argv0 : "";
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string VersionText()
+{
+    const CResourceModule* module = AfxGetResourceModule();
+    if (module == nullptr || module->m_version == nullptr)
+        return "unknown";
+    const WORD* v = module->m_version->m_fileVersion;
+    return std::to_string(v[0]) + "." + std::to_string(v[1]) + "." + std::to_string(v[2]) + "." + std::to_string(v[3]);
+}
+
+} // namespace
+
+std::optional<int> AnswerCommandLine(int argc, char* argv[], std::FILE* out, std::FILE* err)
+{
+    const std::string program = ProgramName(argc > 0 ? argv[0] : nullptr);
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            const char* name = AfxFindVersionString("InternalName");
+            std::fprintf(out,
+                         "Usage: %s [--help] [--version]\n"
+                         "Opens the %s window. Besides these, it takes only the Qt toolkit's own\n"
+                         "options, such as -platform NAME or -style NAME.\n"
+                         "\n"
+                         "  -h, --help     show this help and exit\n"
+                         "      --version  show the version and exit\n",
+                         program.c_str(), name != nullptr ? name : program.c_str());
+            return 0;
+        }
+        if (argument == "--version") {
+            std::fprintf(out, "%s %s\n", program.c_str(), VersionText().c_str());
+            return 0;
+        }
+    }
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const std::size_t dashes = argument.rfind("--", 0) == 0 ? 2 : argument.rfind('-', 0) == 0 ? 1 : 0;
+        const CToolkitOption* option = dashes > 0 ? FindToolkitOption(argument.substr(dashes)) : nullptr;
+        if (option == nullptr) {
+            std::fprintf(err, "%s: unknown %s '%s'; try '%s --help'\n", program.c_str(),
+                         dashes > 0 ? "option" : "argument", argument.c_str(), program.c_str());
+            return 2;
+        }
+        if (option->m_takesValue && argument.find('=') == std::string::npos)
+            ++i;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,44 @@
+#!/bin/sh
+# torvaly-puzzle's command line, and what it does without a display:
+#   command-line.sh <torvaly-puzzle>
+# --help and --version answer on standard output with status 0, an unknown
+# option gets one line on standard error and status 2, and no display (none
+# at all, or a stale X or Wayland one) one line and status 1, never an abort.
+program="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# expect <what> <status> <stdout pattern, or "" for none> <stderr lines> [env and arguments...]
+expect() {
+  what="$1" status="$2" pattern="$3" lines="$4"
+  shift 4
+  env "$@" >"$work/out" 2>"$work/err" </dev/null
+  got=$?
+  err_lines=$(wc -l <"$work/err")
+  if [ -z "$pattern" ]; then out_ok=$([ -s "$work/out" ] && echo no || echo yes)
+  else out_ok=$(grep -q -- "$pattern" "$work/out" && echo yes || echo no); fi
+  if [ "$got" -ne "$status" ] || [ "$out_ok" != yes ] || [ "$err_lines" -ne "$lines" ]; then
+    echo "FAIL $what: status $got (want $status), stderr $err_lines lines (want $lines)"
+    sed 's/^/  out: /' "$work/out"
+    sed 's/^/  err: /' "$work/err"
+    failures=$((failures + 1))
+  else
+    echo "ok   $what"
+  fi
+}
+
+no_display="-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
+# shellcheck disable=SC2086
+{
+  expect "--version" 0 "^torvaly-puzzle [0-9]*\.[0-9]*\.[0-9]*\.[0-9]*$" 0 $no_display "$program" --version
+  expect "--help" 0 "^Usage: torvaly-puzzle" 0 $no_display "$program" --help
+  expect "unknown option" 2 "" 1 $no_display "$program" --bogus
+  expect "stray argument" 2 "" 1 $no_display "$program" -style fusion extra
+  expect "no display" 1 "" 1 $no_display "$program"
+  expect "stale DISPLAY" 1 "" 1 $no_display DISPLAY=:1999 "$program"
+  expect "stale WAYLAND_DISPLAY" 1 "" 1 $no_display WAYLAND_DISPLAY=torvaly-no-such-socket \
+    XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$work" "$program"
+}
+grep -q "no usable display" "$work/err" || { echo "FAIL the no-display line does not say why"; failures=$((failures + 1)); }
+[ "$failures" -eq 0 ]
