@@ -35,10 +35,13 @@ bool CCentredPlacement::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::Show) {
             Centre();
             m_awaitingFrame = m_marginsUsed.isNull();
-        } else if (event->type() == QEvent::Move && m_awaitingFrame && !FrameMarginsOf(m_window).isNull()) {
+        } else if (m_awaitingFrame && !FrameMarginsOf(m_window).isNull()) {
+            // The frame's size arrives with no event of its own; the first
+            // event that finds it known (often the first paint) places the
+            // window again, once the event has been handled.
             m_awaitingFrame = false;
             if (FrameMarginsOf(m_window) != m_marginsUsed)
-                Centre();
+                QMetaObject::invokeMethod(this, &CCentredPlacement::Centre, Qt::QueuedConnection);
         }
     }
     return false;
