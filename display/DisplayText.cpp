@@ -3,6 +3,7 @@
 #include "engine/CrossingState.h"
 #include "platform/Clock.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -34,9 +35,12 @@ std::string StepNumberText(int step)
 
 std::string RoundTripsText(int top)
 {
+    // Not snprintf: its decimal separator follows the C library's numeric
+    // locale, which the window toolkit sets from the environment ("11,5" under
+    // de_DE). to_chars rounds as "%.1f" does in the "C" locale, in every locale.
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f", top / 4.0);
-    return text;
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, top / 4.0, std::chars_format::fixed, 1);
+    return std::string(text, end.ptr);
 }
 
 std::string ElapsedText(std::int32_t startClock, std::int32_t lastClock)

@@ -16,9 +16,10 @@ const char* PlaceText(int place);
 // "%d" of the step number shown in column 0: step + 1.
 std::string StepNumberText(int step);
 
-// A path's top as round trips, "%.1f" of top / 4.
+// A path's top as round trips: top / 4 with one decimal, rounded as "%.1f"
+// rounds, and a decimal point whatever the locale.
 std::string RoundTripsText(int top);
 
 // "%02d:%02d:%02d" of the whole seconds between two clock readings; hours
-// are not wrapped.
+// are not wrapped. Digits only, so no locale changes it.
 std::string ElapsedText(std::int32_t startClock, std::int32_t lastClock);

@@ -6,7 +6,8 @@ set -euo pipefail
 
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-ipafont-gothic)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
-               clang-14 libclang-rt-14-dev clang-format-14 valgrind desktop-file-utils appstream)
+               clang-14 libclang-rt-14-dev clang-format-14 valgrind desktop-file-utils appstream
+               locales)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
