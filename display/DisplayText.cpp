@@ -43,9 +43,14 @@ std::string RoundTripsText(int top)
     return std::string(text, end.ptr);
 }
 
+std::int32_t ElapsedSeconds(std::int32_t startClock, std::int32_t lastClock)
+{
+    return ClockDifference(lastClock, startClock) / 1000;
+}
+
 std::string ElapsedText(std::int32_t startClock, std::int32_t lastClock)
 {
-    const std::int32_t seconds = ClockDifference(lastClock, startClock) / 1000;
+    const std::int32_t seconds = ElapsedSeconds(startClock, lastClock);
     char text[32];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600, (seconds / 60) % 60, seconds % 60);
     return text;

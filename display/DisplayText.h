@@ -20,6 +20,9 @@ std::string StepNumberText(int step);
 // rounds, and a decimal point whatever the locale.
 std::string RoundTripsText(int top);
 
+// The whole seconds between two clock readings.
+std::int32_t ElapsedSeconds(std::int32_t startClock, std::int32_t lastClock);
+
 // "%02d:%02d:%02d" of the whole seconds between two clock readings; hours
 // are not wrapped. Digits only, so no locale changes it.
 std::string ElapsedText(std::int32_t startClock, std::int32_t lastClock);

@@ -4,7 +4,7 @@
 # Only missing packages are installed; apt-get runs as root, or through sudo.
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-ipafont-gothic)
+run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev nlohmann-json3-dev fonts-ipafont-gothic)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang-14 libclang-rt-14-dev clang-format-14 valgrind desktop-file-utils appstream
                locales)
