@@ -4,6 +4,7 @@
 #include "engine/CrossingState.h"
 #include "platform/Clock.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -35,14 +36,22 @@ std::string StepNumberText(int step)
 
 std::string RoundTripsText(int top)
 {
+    // Not snprintf: its decimal separator follows the C library's numeric
+    // locale, which the window toolkit sets from the environment ("11,5" under
+    // de_DE). to_chars rounds as "%.1f" does in the "C" locale, in every locale.
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f", top / static_cast<double>(STEPS_PER_ROUND_TRIP));
-    return text;
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, top / static_cast<double>(STEPS_PER_ROUND_TRIP), std::chars_format::fixed, 1);
+    return std::string(text, end.ptr);
+}
+
+std::int32_t ElapsedSeconds(std::int32_t startClock, std::int32_t lastClock)
+{
+    return ClockDifference(lastClock, startClock) / 1000;
 }
 
 std::string ElapsedText(std::int32_t startClock, std::int32_t lastClock)
 {
-    const std::int32_t seconds = ClockDifference(lastClock, startClock) / 1000;
+    const std::int32_t seconds = ElapsedSeconds(startClock, lastClock);
     char text[32];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600, (seconds / 60) % 60, seconds % 60);
     return text;

@@ -16,9 +16,13 @@ const char* PlaceText(int place);
 // "%d" of the step number shown in column 0: step + 1.
 std::string StepNumberText(int step);
 
-// A path's top as round trips, "%.1f" of top / STEPS_PER_ROUND_TRIP.
+// A path's top as round trips: top / STEPS_PER_ROUND_TRIP with one decimal,
+// rounded as "%.1f" rounds, and a decimal point whatever the locale.
 std::string RoundTripsText(int top);
 
+// The whole seconds between two clock readings.
+std::int32_t ElapsedSeconds(std::int32_t startClock, std::int32_t lastClock);
+
 // "%02d:%02d:%02d" of the whole seconds between two clock readings; hours
-// are not wrapped.
+// are not wrapped. Digits only, so no locale changes it.
 std::string ElapsedText(std::int32_t startClock, std::int32_t lastClock);

@@ -2,6 +2,7 @@
 #include "ResourceModule.h"
 
 #include "platform/window/WindowStyles.h"
+#include "res/ProgramVersion.h"
 #include "resource.h"
 
 namespace {
@@ -18,7 +19,8 @@ constexpr DWORD CHILD = WS_CHILD | WS_VISIBLE;
 
 constexpr CDialogItem ABOUT_ITEMS[] = {
     {WC_STATIC, "#128", IDC_STATIC, CHILD | SS_ICON, 11, 17, 20, 20},
-    {WC_STATIC, "TorvalyPuzzle Version 1.0", IDC_STATIC, CHILD | WS_GROUP | SS_LEFT | SS_NOPREFIX, 40, 10, 119, 8},
+    {WC_STATIC, "TorvalyPuzzle Version " TORVALY_VERSION_SHORT_TEXT, IDC_STATIC,
+     CHILD | WS_GROUP | SS_LEFT | SS_NOPREFIX, 40, 10, 119, 8},
     {WC_STATIC, "Linux 版 (Qt 6 Widgets)", IDC_STATIC, CHILD | WS_GROUP | SS_LEFT, 40, 25, 119, 8},
     {WC_BUTTON, "OK", IDOK, CHILD | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 178, 7, 50, 14},
 };
@@ -73,15 +75,19 @@ constexpr CIconResource ICONS[] = {
 constexpr CVersionString VERSION_STRINGS[] = {
     {"CompanyName", ""},
     {"FileDescription", "TorvalyPuzzle MFC ｱﾌﾟﾘｹｰｼｮﾝ"},
-    {"FileVersion", "1, 0, 0, 1"},
+    {"FileVersion", TORVALY_VERSION_COMMA_TEXT},
     {"InternalName", "TorvalyPuzzle"},
     {"LegalTrademarks", ""},
     {"ProductName", "TorvalyPuzzle ｱﾌﾟﾘｹｰｼｮﾝ"},
-    {"ProductVersion", "1, 0, 0, 1"},
+    {"ProductVersion", TORVALY_VERSION_COMMA_TEXT},
 };
 
 constexpr CVersionInfo VERSION_INFO = {
-    {1, 0, 0, 1}, {1, 0, 0, 1}, 0x0411, 1200, VERSION_STRINGS,
+    {TORVALY_VERSION_MAJOR, TORVALY_VERSION_MINOR, TORVALY_VERSION_PATCH, TORVALY_VERSION_TWEAK},
+    {TORVALY_VERSION_MAJOR, TORVALY_VERSION_MINOR, TORVALY_VERSION_PATCH, TORVALY_VERSION_TWEAK},
+    0x0411,
+    1200,
+    VERSION_STRINGS,
 };
 
 constexpr CResourceModule RESOURCE_MODULE = {

@@ -1,40 +1,181 @@
 #include "CommandLine.h"
 
+#include "res/ProgramVersion.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+// A bad argument is echoed this many characters long at most.
+constexpr int ECHO_LIMIT = 40;
+
+// The length of the UTF-8 sequence at the start of text, or 0 when it is not
+// a valid one (stray or missing continuation bytes, overlong forms,
+// surrogates, beyond U+10FFFF).
+std::size_t Utf8Length(std::string_view text)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xbf;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        low = lead == 0xe0 ? 0xa0 : 0x80;
+        high = lead == 0xed ? 0x9f : 0xbf;
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        low = lead == 0xf0 ? 0x90 : 0x80;
+        high = lead == 0xf4 ? 0x8f : 0xbf;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xbf)
+            return 0;
+    }
+    return length;
+}
+
+// An argument as it can be shown safely on a terminal in one line: control
+// characters (C0, DEL, C1) and bytes that are not UTF-8 written as \xHH, a
+// backslash doubled, and at most ECHO_LIMIT characters, then "…".
+std::string Echoed(std::string_view argument)
+{
+    std::string echo;
+    int characters = 0;
+    while (!argument.empty()) {
+        if (characters == ECHO_LIMIT)
+            return echo + "…";
+        const std::size_t valid = Utf8Length(argument);
+        const std::size_t length = valid != 0 ? valid : 1;
+        const unsigned char lead = static_cast<unsigned char>(argument[0]);
+        const bool c1Control = lead == 0xc2 && valid == 2 && static_cast<unsigned char>(argument[1]) < 0xa0;
+        if (valid == 0 || lead < 0x20 || lead == 0x7f || c1Control) {
+            for (std::size_t i = 0; i < length; ++i) {
+                char hex[8];
+                std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(argument[i]));
+                echo += hex;
+            }
+        } else if (lead == '\\') {
+            echo += "\\\\";
+        } else {
+            echo.append(argument.substr(0, length));
+        }
+        argument.remove_prefix(length);
+        ++characters;
+    }
+    return echo;
+}
+
+} // namespace
+
 CSolveOptions ParseCommandLine(int argc, const char* const* argv)
 {
     CSolveOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--count-alternatives") {
+    bool optionsEnded = false;
+    for (int i = 1; i < argc && options.m_error.empty(); ++i) {
+        const std::string_view argument = argv[i];
+        const bool isOption = !optionsEnded && argument.size() > 1 && argument[0] == '-';
+        if (!isOption)
+            options.m_error = "unexpected argument '" + Echoed(argument) + "': only options are taken (see --help)";
+        else if (argument == "--")
+            optionsEnded = true;
+        else if (argument == "--count-alternatives")
             options.m_countAlternatives = true;
-        } else if (argument == "--help" || argument == "-h") {
+        else if (argument == "--json")
+            options.m_json = true;
+        else if (argument == "--help" || argument == "-h")
             options.m_showHelp = true;
-        } else {
-            options.m_error = "unknown option '" + argument + "' (see --help)";
-            break;
-        }
+        else if (argument == "--version")
+            options.m_showVersion = true;
+        else
+            options.m_error = "unknown option '" + Echoed(argument) + "' (see --help)";
     }
     return options;
 }
 
+std::string VersionText()
+{
+    return "torvaly-solve (TorvalyPuzzle) " TORVALY_VERSION_TEXT "\n";
+}
+
 const char* UsageText()
 {
-    return "Usage: torvaly-solve [--count-alternatives]\n"
+    return "Usage: torvaly-solve [OPTION]...\n"
+           "Solve the Torvaly crossing puzzle and print the shortest sequence of trips.\n"
            "\n"
-           "Solves the Torvaly crossing puzzle: twelve travellers, five of whom can\n"
-           "operate a trip, must cross under fixed safety rules. The search runs on a\n"
-           "worker thread exactly as in the dialog program and prints the shortest\n"
-           "sequence of trips it found as a table, one row per arrangement, followed by\n"
-           "elapsed time (経過時間), trials (試行回数), round trips (往復回数),\n"
-           "travellers arrived (到着人数) and alternative solutions (別解個数).\n"
+           "Twelve travellers, five of whom can operate a trip, must cross under fixed\n"
+           "safety rules. The search runs on a worker thread as in the dialog program,\n"
+           "torvaly-puzzle, and the result is printed as the dialog shows it: a table\n"
+           "with one row per arrangement of the best path, the step number under\n"
+           "\"phase\" and then, under each traveller's name, where the traveller is\n"
+           "(日本 start side, 行き aboard outbound, 米国 far side, 帰り aboard\n"
+           "returning); then the five figures, one per line, label and value.\n"
            "\n"
-           "  --count-alternatives  also search paths that can only tie with the best\n"
-           "                        and count the other solutions of the same length\n"
-           "                        (the dialog's 別解個数 check box)\n"
-           "  --help                show this text\n"
+           "Options:\n"
+           "  --count-alternatives  also search the paths that can only tie with the\n"
+           "                        best, and count the other solutions of the same\n"
+           "                        length (the dialog's 別解個数 check box)\n"
+           "  --json                print the result as one JSON object instead\n"
+           "  -h, --help            display this help and exit\n"
+           "      --version         output version information and exit\n"
            "\n"
-           "Progress is shown on standard error when it is a terminal. Ctrl-C stops the\n"
-           "search and prints the best path found so far. Exit status: 0 when the\n"
-           "search ran to its end, 1 when it could not be started, 2 for a wrong\n"
-           "option, 128 plus the signal number when it was interrupted.\n";
+           "Figures, by their labels in the report:\n"
+           "  経過時間 (elapsed time)\n"
+           "                      how long the search ran, hours:minutes:seconds\n"
+           "  試行回数 (trials)\n"
+           "                      the candidates the search rejected: unsafe\n"
+           "                      arrangements, paths that could not beat the best or\n"
+           "                      made no progress, and steps beyond the limit of 99\n"
+           "  往復回数 (round trips)\n"
+           "                      the best path's steps divided by four, with one\n"
+           "                      decimal and a decimal point: 11.5 for a shortest\n"
+           "                      solution\n"
+           "  到着人数 (arrived)\n"
+           "                      the travellers on the far side at the end of the best\n"
+           "                      path: 12 when it is a solution\n"
+           "  別解個数 (alternative solutions)\n"
+           "                      the other solutions as short as the best; counted\n"
+           "                      only with --count-alternatives, otherwise 0\n"
+           "\n"
+           "JSON fields:\n"
+           "  completed           true when the search ran to its end; false when a\n"
+           "                      signal stopped it and the figures are the best found\n"
+           "                      so far\n"
+           "  signal              \"SIGINT\", \"SIGTERM\" or \"SIGHUP\" when one was\n"
+           "                      received (after the search had ended if completed\n"
+           "                      is true), else null\n"
+           "  count_alternatives  whether --count-alternatives was given\n"
+           "  elapsed             経過時間, \"hh:mm:ss\"\n"
+           "  elapsed_seconds     経過時間 in whole seconds\n"
+           "  trials              試行回数\n"
+           "  round_trips         往復回数, a number\n"
+           "  arrived             到着人数\n"
+           "  alternatives        別解個数\n"
+           "  path                the table, one object per row: \"phase\", the step\n"
+           "                      number from 1, then one member per traveller, \"Ovrin\"\n"
+           "                      to \"Yarrit\", holding 日本, 行き, 米国 or 帰り\n"
+           "\n"
+           "Progress is shown on standard error when it is a terminal and TERM is not\n"
+           "\"dumb\". SIGINT (Ctrl-C), SIGTERM and SIGHUP stop the search: the best path\n"
+           "found so far is printed, and standard error says that the search was\n"
+           "stopped. A signal that was ignored when the program started (nohup, a\n"
+           "background job) stays ignored. The output is UTF-8 in every locale.\n"
+           "\n"
+           "Exit status:\n"
+           "  0    the search ran to its end and the result was written\n"
+           "  1    the search could not be started, or standard output could not be\n"
+           "       written\n"
+           "  2    a wrong option or argument\n"
+           "  129  SIGHUP received (128 plus the signal's number)\n"
+           "  130  SIGINT received\n"
+           "  143  SIGTERM received\n";
 }

@@ -1,14 +1,21 @@
-// The options of torvaly-solve.
+// The options of torvaly-solve, its help and its version line.
 #pragma once
 
 #include <string>
 
 struct CSolveOptions {
     bool m_countAlternatives = false;
+    bool m_json = false;
     bool m_showHelp = false;
+    bool m_showVersion = false;
     std::string m_error; // set when the command line cannot be used
 };
 
 CSolveOptions ParseCommandLine(int argc, const char* const* argv);
 
+// The whole of --help: synopsis, description, options, the figures, the JSON
+// fields and the exit statuses.
 const char* UsageText();
+
+// "torvaly-solve (TorvalyPuzzle) 1.0.0.1" and a newline.
+std::string VersionText();

@@ -3,16 +3,27 @@
 #include "display/DisplayText.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
 
 constexpr int BAR_WIDTH = 30;
 
+// A terminal that can go back to the start of the line and clear it: the
+// line is redrawn in place with "\r" and "\033[K", which a dumb terminal
+// (TERM=dumb, as in editors' shell buffers) would show as clutter.
+bool CanRedrawLine(std::FILE* out)
+{
+    const char* term = std::getenv("TERM");
+    return isatty(fileno(out)) == 1 && (term == nullptr || std::string_view(term) != "dumb");
+}
+
 } // namespace
 
-CProgressLine::CProgressLine(std::FILE* out) : m_out(out), m_enabled(isatty(fileno(out)) == 1) {}
+CProgressLine::CProgressLine(std::FILE* out) : m_out(out), m_enabled(CanRedrawLine(out)) {}
 
 void CProgressLine::Show(const CSolverStatus& status)
 {

@@ -7,7 +7,7 @@
 
 class CProgressLine {
 public:
-    // Shows nothing unless out is a terminal.
+    // Shows nothing unless out is a terminal and TERM is not "dumb".
     explicit CProgressLine(std::FILE* out);
     void Show(const CSolverStatus& status);
     // Removes the line so that later output starts on a clean line.

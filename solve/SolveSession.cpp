@@ -1,10 +1,14 @@
 #include "SolveSession.h"
 
 #include "ProgressLine.h"
+#include "ResultJson.h"
 #include "ResultReport.h"
 #include "StopSignal.h"
 #include "engine/SolverWorker.h"
 #include "engine/WorkerTask.h"
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -13,18 +17,31 @@ constexpr DWORD POLL_MILLISECONDS = 200;
 
 } // namespace
 
-int RunSolveSession(bool countAlternatives, std::ostream& out, std::FILE* progressOut)
+bool FlushOutput(std::ostream& out, std::FILE* errOut)
+{
+    out.flush();
+    if (out.good())
+        return true;
+    // errno still holds the failed write's reason: once a stream has failed,
+    // later output to it is skipped without a system call.
+    const int error = errno;
+    std::fprintf(errOut, "torvaly-solve: error writing standard output%s%s\n", error != 0 ? ": " : "",
+                 error != 0 ? std::strerror(error) : "");
+    return false;
+}
+
+int RunSolveSession(const CSolveOptions& options, std::ostream& out, std::FILE* errOut)
 {
     CSolverStatus status;
-    status.m_countAlternatives = countAlternatives ? TRUE : FALSE;
+    status.m_countAlternatives = options.m_countAlternatives ? TRUE : FALSE;
     if (StartSolverWorker(&status) == nullptr) {
-        std::fputs("torvaly-solve: could not start the search thread\n", progressOut);
+        std::fputs("torvaly-solve: could not start the search thread\n", errOut);
         return EXIT_START_FAILED;
     }
 
-    CProgressLine progress(progressOut);
+    CProgressLine progress(errOut);
     CCrossingPath shown;
-    int stoppedBy = 0;
+    CSearchEnd end;
     for (;;) {
         // Read the flag before the figures: once it is set they are final.
         const bool finished = status.m_finished != FALSE;
@@ -32,9 +49,9 @@ int RunSolveSession(bool countAlternatives, std::ostream& out, std::FILE* progre
         progress.Show(status);
         if (finished)
             break;
-        if (stoppedBy == 0 && PendingStopSignal() != 0) {
+        if (end.m_completed && PendingStopSignal() != 0) {
             // Like closing the dialog: stop the search and wait for the worker.
-            stoppedBy = PendingStopSignal();
+            end.m_completed = false;
             RequestAbortAndWait(INFINITE);
             continue;
         }
@@ -44,11 +61,22 @@ int RunSolveSession(bool countAlternatives, std::ostream& out, std::FILE* progre
     RequestAbortAndWait(INFINITE);
     progress.Clear();
 
-    WriteResultReport(out, shown, status);
-    out.flush();
-    // A Ctrl-C caught during the last poll, after the search ended by itself,
-    // still counts: the user asked to stop.
-    if (stoppedBy == 0)
-        stoppedBy = PendingStopSignal();
-    return stoppedBy != 0 ? 128 + stoppedBy : 0;
+    // A signal caught during the last poll, after the search ended by itself,
+    // still counts: the user asked to stop, though the result is complete.
+    end.m_signal = PendingStopSignal();
+    errno = 0;
+    if (options.m_json)
+        WriteResultJson(out, shown, status, end);
+    else
+        WriteResultReport(out, shown, status);
+    if (!FlushOutput(out, errOut))
+        return EXIT_WRITE_FAILED;
+
+    if (!end.m_completed)
+        std::fprintf(errOut, "torvaly-solve: the search was stopped by %s; the figures are the best found so far\n",
+                     StopSignalName(end.m_signal));
+    else if (end.m_signal != 0)
+        std::fprintf(errOut, "torvaly-solve: %s received after the search had ended; the result is complete\n",
+                     StopSignalName(end.m_signal));
+    return end.m_signal != 0 ? 128 + end.m_signal : 0;
 }

@@ -5,6 +5,7 @@
 #include "SolveSession.h"
 #include "StopSignal.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 
@@ -15,10 +16,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "torvaly-solve: %s\n", options.m_error.c_str());
         return EXIT_USAGE;
     }
-    if (options.m_showHelp) {
-        std::fputs(UsageText(), stdout);
-        return 0;
+    if (options.m_showHelp || options.m_showVersion) {
+        errno = 0;
+        std::cout << (options.m_showHelp ? UsageText() : VersionText());
+        return FlushOutput(std::cout, stderr) ? 0 : EXIT_WRITE_FAILED;
     }
     InstallStopHandlers();
-    return RunSolveSession(options.m_countAlternatives, std::cout, stderr);
+    return RunSolveSession(options, std::cout, stderr);
 }

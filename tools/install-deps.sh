@@ -2,9 +2,10 @@
 # Installs the Debian packages that building, running or testing needs.
 # Usage: tools/install-deps.sh run|test
 # Only missing packages are installed; apt-get runs as root, or through sudo.
+# Without either, it prints the apt-get command line to run as root.
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland fonts-ipafont-gothic)
+run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland nlohmann-json3-dev fonts-ipafont-gothic)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang-14 libclang-rt-14-dev clang-format-14 valgrind desktop-file-utils appstream
                dpkg-dev file lintian xvfb dbus at-spi2-core python3-pyatspi locales)
@@ -28,9 +29,13 @@ if [ "$(id -u)" -eq 0 ]; then
 elif command -v sudo >/dev/null; then
   as_root=(sudo)
 else
-  echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+  {
+    echo "$0: these packages are missing, and neither root nor sudo is available to install them: ${missing[*]}"
+    echo "As root, run:"
+    echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]}"
+  } >&2
   exit 1
 fi
-echo "Installing: ${missing[*]}"
+echo "Installing: ${missing[*]}" >&2
 "${as_root[@]}" apt-get update -qq
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

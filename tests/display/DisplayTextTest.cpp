@@ -2,10 +2,13 @@
 // other tests read tables through these functions, so the texts themselves
 // are pinned here, once.
 #include "display/DisplayText.h"
+#include "CommaLocale.h"
 #include "engine/CrossingState.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -37,6 +40,28 @@ TEST(DisplayTextTest, FormatsAsTheDialogShowsThem)
     EXPECT_EQ(headers, "phase Ovrin Dastel Korrim Pellam Quen Murtz Sabbel Tovic Gummel Hesk Nolby Yarrit");
     EXPECT_STREQ(ColumnHeader(-1), "");
     EXPECT_STREQ(ColumnHeader(RESULT_COLUMN_COUNT), "");
+}
+
+// The dialog runs in the user's locale, which the window toolkit sets for the
+// C library too; the figures are the program's own texts and keep a point.
+TEST(DisplayTextTest, FiguresKeepTheirPointUnderACommaLocale)
+{
+    std::string printed[100];
+    for (int top = 0; top < 100; ++top) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.1f", top / 4.0);
+        printed[top] = text;
+    }
+
+    ASSERT_EQ(SetCommaLocale(), "");
+    char comma[32];
+    std::snprintf(comma, sizeof comma, "%.1f", 11.5);
+    EXPECT_STREQ(comma, "11,5") << "the locale in effect writes a comma";
+    for (int top = 0; top < 100; ++top)
+        EXPECT_EQ(RoundTripsText(top), printed[top]) << "top " << top;
+    EXPECT_EQ(ElapsedText(1000, 1000 + 3725999), "01:02:05");
+    EXPECT_EQ(ElapsedText(0, 360000000), "100:00:00");
+    std::setlocale(LC_ALL, "C");
 }
 
 } // namespace

@@ -23,7 +23,30 @@ std::string ReadFile(const std::string& path)
 
 } // namespace
 
-CProcessResult RunProcess(const std::vector<std::string>& arguments)
+std::vector<char*> Pointers(std::vector<std::string>& texts)
+{
+    std::vector<char*> pointers;
+    for (std::string& text : texts)
+        pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+std::vector<std::string> EnvironmentWith(const std::vector<std::string>& entries)
+{
+    std::vector<std::string> environment;
+    for (char** entry = environ; *entry != nullptr; ++entry)
+        environment.push_back(*entry);
+    for (const std::string& entry : entries) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        std::erase_if(environment, [&](const std::string& old) { return old.compare(0, name.size(), name) == 0; });
+        environment.push_back(entry);
+    }
+    return environment;
+}
+
+CProcessResult RunProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
+                          EStdout stdoutTo)
 {
     char folderTemplate[] = "/tmp/torvaly-test-XXXXXX";
     const std::string folder = mkdtemp(folderTemplate);
@@ -33,17 +56,22 @@ CProcessResult RunProcess(const std::vector<std::string>& arguments)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (stdoutTo == EStdout::CAPTURED)
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    else if (stdoutTo == EStdout::DEV_FULL)
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
+    else
+        posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
+    std::vector<std::string> argumentTexts = arguments;
+    std::vector<std::string> environmentTexts = EnvironmentWith(environment);
+    const std::vector<char*> argv = Pointers(argumentTexts);
+    const std::vector<char*> envp = Pointers(environmentTexts);
 
     CProcessResult result;
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         if (WIFEXITED(status))

@@ -10,6 +10,18 @@ struct CProcessResult {
     std::string m_err;
 };
 
-CProcessResult RunProcess(const std::vector<std::string>& arguments);
+// Where the program's standard output goes.
+enum class EStdout { CAPTURED, DEV_FULL, CLOSED };
+
+// environment: "NAME=value" entries that add to or replace this process's.
+CProcessResult RunProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {},
+                          EStdout stdoutTo = EStdout::CAPTURED);
+
+// This process's environment with the entries added or replaced, in order.
+std::vector<std::string> EnvironmentWith(const std::vector<std::string>& entries);
+
+// The texts as an argv or envp array, ended by a null pointer; valid while
+// texts is unchanged.
+std::vector<char*> Pointers(std::vector<std::string>& texts);
 
 std::vector<std::string> SplitLines(const std::string& text);

@@ -1,8 +1,9 @@
 // torvaly-solve when things go wrong: the worker thread cannot be started, or
-// the user presses Ctrl-C while the search runs. Checked in-process through
-// RunSolveSession and on the real executable.
+// the user presses Ctrl-C, or SIGTERM or SIGHUP arrives, while the search
+// runs. Checked in-process through RunSolveSession and on the real executable.
 
 #include "PathChecker.h"
+#include "SolveProcess.h"
 #include "TableReader.h"
 #include "engine/AbortEvent.h"
 #include "engine/SolverTask.h"
@@ -19,23 +20,18 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
+#include <functional>
 #include <iostream>
-#include <poll.h>
 #include <pthread.h>
-#include <spawn.h>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-
-extern char** environ;
+#include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = CSolveProcess::Clock;
 
 constexpr int EXIT_INTERRUPTED = 128 + SIGINT;
 constexpr int SHORTEST_TOP = 46;
@@ -73,7 +69,7 @@ TEST(SolveSessionFaults, AFailedStartIsReportedOnOneLineAndALaterStartWorks)
     std::FILE* progress = std::tmpfile();
     ASSERT_NE(progress, nullptr);
     std::ostringstream out;
-    const int failed = RunSolveSession(false, out, progress);
+    const int failed = RunSolveSession(CSolveOptions{}, out, progress);
     const std::string message = ReadWhole(progress);
     std::fclose(progress);
     SetThreadStartFailureForTesting(FALSE);
@@ -93,7 +89,7 @@ TEST(SolveSessionFaults, AFailedStartIsReportedOnOneLineAndALaterStartWorks)
     std::FILE* progressAgain = std::tmpfile();
     ASSERT_NE(progressAgain, nullptr);
     std::ostringstream outAgain;
-    const int status = RunSolveSession(false, outAgain, progressAgain);
+    const int status = RunSolveSession(CSolveOptions{}, outAgain, progressAgain);
     const std::string progressText = ReadWhole(progressAgain);
     std::fclose(progressAgain);
     EXPECT_EQ(status, 0);
@@ -146,7 +142,9 @@ std::string InterruptedSessionFault(bool ctrlCOnTheWorker)
     if (progress == nullptr)
         return "no temporary file";
     std::ostringstream out;
-    const int status = RunSolveSession(true, out, progress);
+    CSolveOptions options;
+    options.m_countAlternatives = true;
+    const int status = RunSolveSession(options, out, progress);
     std::fclose(progress);
     SetThreadStartHookForTesting(nullptr);
 
@@ -210,265 +208,177 @@ TEST(SolveSessionFaults, CtrlCCaughtOnTheWorkerThreadReturns130WithTheBestSoFar)
     EXPECT_EXIT(RunInterruptedSessionAndExit(true), ::testing::ExitedWithCode(0), "interrupted session: as expected");
 }
 
-// --- Ctrl-C on the executable ----------------------------------------------
+// --- Stop signals on the executable ---------------------------------------
 
-// torvaly-solve with standard output on a pipe and standard error on a
-// pseudo-terminal, so that it shows its progress line there.
-class CSolveProcess {
-public:
-    ~CSolveProcess()
-    {
-        if (m_pid > 0) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-        CloseFd(m_out);
-        CloseFd(m_terminal);
-    }
-
-    std::string Start(const std::string& option)
-    {
-        m_terminal = posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_terminal < 0 || grantpt(m_terminal) != 0 || unlockpt(m_terminal) != 0)
-            return "no pseudo-terminal";
-        fcntl(m_terminal, F_SETFD, FD_CLOEXEC);
-        const char* terminalName = ptsname(m_terminal);
-        if (terminalName == nullptr)
-            return "no pseudo-terminal name";
-        int pipeFds[2];
-        if (pipe2(pipeFds, O_CLOEXEC) != 0)
-            return "no pipe";
-        m_out = pipeFds[0];
-
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
-        posix_spawn_file_actions_addopen(&actions, 2, terminalName, O_RDWR | O_NOCTTY, 0);
-        std::string path = TORVALY_SOLVE_PATH;
-        std::string argument = option;
-        char* argv[] = {path.data(), argument.data(), nullptr};
-        const int spawned = posix_spawn(&m_pid, path.c_str(), &actions, nullptr, argv, environ);
-        posix_spawn_file_actions_destroy(&actions);
-        close(pipeFds[1]);
-        if (spawned != 0) {
-            m_pid = -1;
-            return "could not start " + path;
-        }
-        return {};
-    }
-
-    // Reads what the tool wrote until its exit or the deadline; returns
-    // whether it has exited.
-    bool Pump(Clock::time_point deadline)
-    {
-        while (Clock::now() < deadline) {
-            pollfd fds[2] = {{m_out, POLLIN, 0}, {m_terminal, POLLIN, 0}};
-            poll(fds, 2, 20);
-            Drain(m_out, m_stdout);
-            Drain(m_terminal, m_stderr);
-            Reap(WNOHANG);
-            if (m_exited && m_out < 0)
-                return true;
-            if (m_stopAtProgress && ProgressLineSeen())
-                return false;
-        }
-        return m_exited;
-    }
-
-    // The first progress line, once one has been shown: the search is then
-    // started and the stop handlers are installed.
-    bool ProgressLineSeen()
-    {
-        // "[####......] pos/max  elapsed  試行回数 n"
-        for (std::size_t at = m_stderr.find("] "); at != std::string::npos; at = m_stderr.find("] ", at + 1)) {
-            const char* text = m_stderr.c_str() + at + 2;
-            char* end = nullptr;
-            const long pos = std::strtol(text, &end, 10);
-            if (end == text || *end != '/')
-                continue;
-            const char* maxText = end + 1;
-            const long max = std::strtol(maxText, &end, 10);
-            if (end == maxText || *end != ' ')
-                continue;
-            m_firstPos = static_cast<int>(pos);
-            m_firstMax = static_cast<int>(max);
-            return true;
-        }
-        return false;
-    }
-
-    void StopAtProgress(bool stop) { m_stopAtProgress = stop; }
-    // Sends SIGINT and waits until a thread of the tool has taken it from the
-    // process's pending signals, so that its handler runs. False when the tool
-    // ended first, or at the deadline.
-    bool InterruptAndWaitUntilTaken(Clock::time_point deadline)
-    {
-        kill(m_pid, SIGINT);
-        const std::string statusPath = "/proc/" + std::to_string(m_pid) + "/status";
-        while (Clock::now() < deadline) {
-            if (Reap(WNOHANG))
-                return false;
-            std::FILE* status = std::fopen(statusPath.c_str(), "r");
-            if (status == nullptr)
-                return false;
-            unsigned long long shared = ~0ull;
-            char line[256];
-            while (std::fgets(line, sizeof line, status) != nullptr) {
-                if (std::strncmp(line, "ShdPnd:", 7) == 0)
-                    shared = std::strtoull(line + 7, nullptr, 16);
-            }
-            std::fclose(status);
-            if ((shared & (1ull << (SIGINT - 1))) == 0)
-                return true;
-            std::this_thread::yield();
-        }
-        return false;
-    }
-
-    // Stops every thread of the tool; true once it is stopped, false when it
-    // ended instead.
-    bool Freeze()
-    {
-        kill(m_pid, SIGSTOP);
-        int status = 0;
-        if (waitpid(m_pid, &status, WUNTRACED) != m_pid)
-            return false;
-        if (WIFSTOPPED(status))
-            return true;
-        m_exited = true;
-        m_status = status;
-        return false;
-    }
-
-    void Thaw() { kill(m_pid, SIGCONT); }
-
-    bool Exited() const { return m_exited; }
-    int Status() const { return m_status; }
-    const std::string& Stdout() const { return m_stdout; }
-    const std::string& Stderr() const { return m_stderr; }
-    int FirstPos() const { return m_firstPos; }
-    int FirstMax() const { return m_firstMax; }
-
-private:
-    // Collects the exit status once the tool has ended.
-    bool Reap(int options)
-    {
-        if (m_pid > 0 && !m_exited) {
-            int status = 0;
-            if (waitpid(m_pid, &status, options) == m_pid && (WIFEXITED(status) || WIFSIGNALED(status))) {
-                m_exited = true;
-                m_status = status;
-            }
-        }
-        return m_exited;
-    }
-
-    static void CloseFd(int& fd)
-    {
-        if (fd >= 0)
-            close(fd);
-        fd = -1;
-    }
-
-    void Drain(int& fd, std::string& into)
-    {
-        if (fd < 0)
-            return;
-        for (;;) {
-            pollfd ready = {fd, POLLIN, 0};
-            if (poll(&ready, 1, 0) <= 0)
-                return;
-            char buffer[4096];
-            const ssize_t n = read(fd, buffer, sizeof buffer);
-            if (n > 0) {
-                into.append(buffer, static_cast<std::size_t>(n));
-                continue;
-            }
-            if (n < 0 && errno == EINTR)
-                continue;
-            // End of file, or EIO once the terminal's last user has gone.
-            if (&fd == &m_out)
-                CloseFd(fd);
-            return;
-        }
-    }
-
-    pid_t m_pid = -1;
-    int m_out = -1;
-    int m_terminal = -1;
-    bool m_exited = false;
-    bool m_stopAtProgress = false;
-    int m_status = 0;
-    int m_firstPos = -1;
-    int m_firstMax = -1;
-    std::string m_stdout;
-    std::string m_stderr;
+// How one run of the tool ended after a stop signal.
+struct CStopOutcome {
+    int m_code = -1;
+    bool m_stopped = false; // stderr says the search was stopped
+    bool m_late = false;    // stderr says the signal came after the search had ended
 };
 
-TEST(SolveSessionFaults, TorvalySolveInterruptedByCtrlCExitsWith130AndAFullReport)
+// Runs torvaly-solve with arguments and sends it signal while its search
+// runs, until an attempt stops the search; checkOutput judges each attempt's
+// standard output. Returns how many attempts were stopped.
+//
+// The tool looks for a signal once per poll of the search (200 ms, the
+// dialog's timer period), so a short search can end before it looks. To make
+// it look while the search still runs: once the first progress line shows the
+// search under way, the signal is sent and taken, then the whole tool is held
+// stopped for longer than a poll period, so that its next poll is due the
+// moment it continues, before the worker can get much further. The hold is
+// part of the setup, not a wait for anything.
+//
+// A search that ended before all that may end normally, and must then show
+// the full result; at least one of a few attempts must be a stopped one.
+int StopDuringSearch(int signal, const std::vector<std::string>& arguments,
+                     const std::function<void(const std::string& out, const CStopOutcome& outcome)>& checkOutput)
 {
-    // The tool looks for Ctrl-C once per poll of the search (200 ms, the
-    // dialog's timer period), so a short search can end before it looks. To
-    // make it look while the search still runs: once the first progress line
-    // shows the search under way, Ctrl-C is sent and taken, then the whole
-    // tool is held stopped for longer than a poll period, so that its next
-    // poll is due the moment it continues, before the worker can get much
-    // further. The hold is part of the setup, not a wait for anything.
-    //
-    // A search that ended before all that may still end normally, and must
-    // then show the full result; at least one of a few attempts must be an
-    // interrupted one.
     constexpr auto HOLD = std::chrono::milliseconds(600);
     constexpr int ATTEMPTS = 5;
-    int interrupted = 0;
-    for (int attempt = 0; attempt < ATTEMPTS && interrupted == 0; ++attempt) {
-        SCOPED_TRACE("attempt " + std::to_string(attempt));
+    const std::string name = StopSignalName(signal);
+    int stopped = 0;
+    for (int attempt = 0; attempt < ATTEMPTS && stopped == 0; ++attempt) {
+        SCOPED_TRACE(name + " attempt " + std::to_string(attempt));
         CSolveProcess tool;
-        ASSERT_EQ(tool.Start("--count-alternatives"), "");
+        std::vector<std::string> argv = {TORVALY_SOLVE_PATH};
+        argv.insert(argv.end(), arguments.begin(), arguments.end());
+        const std::string started = tool.Start(argv);
+        if (!started.empty()) {
+            ADD_FAILURE() << started;
+            return stopped;
+        }
         tool.StopAtProgress(true);
-        bool ended = tool.Pump(Clock::now() + EXIT_BOUND);
-        ASSERT_TRUE(ended || tool.ProgressLineSeen())
-            << "no progress line on the terminal within the bound; it showed:\n"
-            << tool.Stderr();
-        bool signalled = false;
+        const bool ended = tool.Pump(Clock::now() + EXIT_BOUND);
+        EXPECT_TRUE(ended || tool.ProgressLineSeen()) << "no progress line on the terminal within the bound:\n"
+                                                      << tool.Stderr();
+        bool sent = false;
+        bool taken = false;
         bool held = false;
         if (!ended && tool.FirstPos() < tool.FirstMax()) {
-            signalled = tool.InterruptAndWaitUntilTaken(Clock::now() + EXIT_BOUND);
-            if (signalled && tool.Freeze()) {
+            sent = true;
+            taken = tool.SignalAndWaitUntilTaken(signal, Clock::now() + EXIT_BOUND);
+            if (taken && tool.Freeze()) {
                 held = true;
                 std::this_thread::sleep_for(HOLD);
                 tool.Thaw();
             }
         }
         tool.StopAtProgress(false);
-        ASSERT_TRUE(tool.Pump(Clock::now() + EXIT_BOUND))
-            << "torvaly-solve did not exit within the bound after Ctrl-C; terminal:\n"
-            << tool.Stderr();
-
-        ASSERT_TRUE(WIFEXITED(tool.Status())) << "ended by signal " << WTERMSIG(tool.Status()) << "; terminal:\n"
-                                              << tool.Stderr();
-        const int code = WEXITSTATUS(tool.Status());
-        std::cout << "torvaly-solve attempt " << attempt << ": first progress " << tool.FirstPos() << "/"
-                  << tool.FirstMax() << (signalled ? ", SIGINT taken" : ", ended before SIGINT was taken")
-                  << (held ? ", held" : "") << ", exit " << code << std::endl;
-        CSolveReport report;
-        ASSERT_EQ(ParseSolveReport(tool.Stdout(), report), "") << "exit " << code << "; stdout:\n"
-                                                               << tool.Stdout() << "terminal:\n"
-                                                               << tool.Stderr();
-        EXPECT_EQ(CheckPath(report.m_path), "");
-        EXPECT_GE(report.m_trials, UNSAFE_FIRST_TRIPS);
-        if (code == EXIT_INTERRUPTED) {
-            EXPECT_TRUE(signalled);
-            ++interrupted;
-        } else {
-            // Only a search that had already ended may ignore the signal.
-            ASSERT_EQ(code, 0) << "terminal:\n" << tool.Stderr();
-            EXPECT_EQ(report.m_path.Top(), SHORTEST_TOP);
-            EXPECT_EQ(report.m_arrived, TRAVELLER_COUNT);
+        if (!tool.Pump(Clock::now() + EXIT_BOUND)) {
+            ADD_FAILURE() << "torvaly-solve did not exit within the bound after " << name << "; terminal:\n"
+                          << tool.Stderr();
+            return stopped;
         }
+        if (!WIFEXITED(tool.Status())) {
+            ADD_FAILURE() << "ended by signal " << WTERMSIG(tool.Status()) << "; terminal:\n" << tool.Stderr();
+            return stopped;
+        }
+        CStopOutcome outcome;
+        outcome.m_code = WEXITSTATUS(tool.Status());
+        outcome.m_stopped = tool.Stderr().find("the search was stopped by " + name +
+                                               "; the figures are the best found so far") != std::string::npos;
+        outcome.m_late = tool.Stderr().find(name + " received after the search had ended") != std::string::npos;
+        std::cout << "torvaly-solve " << name << " attempt " << attempt << ": first progress " << tool.FirstPos() << "/"
+                  << tool.FirstMax()
+                  << (!sent   ? ", ended before the signal"
+                      : taken ? ", signal taken"
+                              : ", signal sent")
+                  << (held ? ", held" : "") << ", exit " << outcome.m_code << std::endl;
+        if (outcome.m_code == 0) {
+            // Only a search that had already ended may miss the signal.
+            EXPECT_FALSE(outcome.m_stopped || outcome.m_late) << tool.Stderr();
+        } else {
+            // Stopped, or ended by itself just before the poll that would
+            // have stopped it; the signal decides the status either way.
+            EXPECT_TRUE(sent);
+            EXPECT_EQ(outcome.m_code, 128 + signal) << tool.Stderr();
+            EXPECT_NE(outcome.m_stopped, outcome.m_late) << "one line says how the search ended:\n" << tool.Stderr();
+        }
+        checkOutput(tool.Stdout(), outcome);
+        stopped += outcome.m_stopped ? 1 : 0;
     }
-    EXPECT_GT(interrupted, 0) << "no attempt was interrupted by Ctrl-C";
+    return stopped;
+}
+
+// The report of a stopped search holds a legal best path so far; that of a
+// search that ended, the full result.
+void ExpectBestSoFarOrFull(const CSolveReport& report, bool stopped)
+{
+    EXPECT_EQ(CheckPath(report.m_path), "");
+    EXPECT_GE(report.m_trials, UNSAFE_FIRST_TRIPS);
+    if (!stopped) {
+        EXPECT_EQ(report.m_path.Top(), SHORTEST_TOP);
+        EXPECT_EQ(report.m_arrived, TRAVELLER_COUNT);
+    }
+}
+
+TEST(SolveSessionFaults, TorvalySolveInterruptedByCtrlCExitsWith130AndAFullReport)
+{
+    const int stopped =
+        StopDuringSearch(SIGINT, {"--count-alternatives"}, [](const std::string& out, const CStopOutcome& outcome) {
+            CSolveReport report;
+            ASSERT_EQ(ParseSolveReport(out, report), "") << "exit " << outcome.m_code << "; stdout:\n" << out;
+            ExpectBestSoFarOrFull(report, outcome.m_stopped);
+        });
+    EXPECT_GT(stopped, 0) << "no attempt was interrupted by Ctrl-C";
+}
+
+// SIGTERM and SIGHUP stop the search as Ctrl-C does; the JSON says whether
+// the figures are complete.
+TEST(SolveSessionFaults, TermAndHangUpStopTheSearchAndTheJsonSaysSo)
+{
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        const int stopped = StopDuringSearch(
+            signal, {"--count-alternatives", "--json"}, [signal](const std::string& out, const CStopOutcome& outcome) {
+                CSolveJson json;
+                ASSERT_EQ(ParseSolveJson(out, json), "") << out;
+                ExpectBestSoFarOrFull(json.m_report, outcome.m_stopped);
+                EXPECT_EQ(json.m_completed, !outcome.m_stopped);
+                EXPECT_EQ(json.m_signal, outcome.m_code != 0 ? StopSignalName(signal) : "");
+            });
+        EXPECT_GT(stopped, 0) << "no attempt was stopped by " << StopSignalName(signal);
+    }
+}
+
+// nohup and background jobs start a program with SIGHUP or SIGINT ignored;
+// they must stay ignored. Both are sent while the tool is held stopped after
+// its handlers are installed: caught, they would wait and stop the search
+// when it continues; ignored, they are dropped at once.
+TEST(SolveSessionFaults, HangUpAndCtrlCIgnoredAtStartStayIgnored)
+{
+    CSolveProcess tool;
+    ASSERT_EQ(tool.Start({"/bin/sh", "-c", "trap '' HUP INT; exec \"$0\" \"$@\"", TORVALY_SOLVE_PATH,
+                          "--count-alternatives", "--json"}),
+              "");
+    tool.StopAtProgress(true);
+    ASSERT_FALSE(tool.Pump(Clock::now() + EXIT_BOUND)) << "ended before its search was seen running";
+    ASSERT_TRUE(tool.ProgressLineSeen()) << tool.Stderr();
+    ASSERT_TRUE(tool.Freeze());
+    kill(tool.Pid(), SIGHUP);
+    kill(tool.Pid(), SIGINT);
+    tool.Thaw();
+    tool.StopAtProgress(false);
+    ASSERT_TRUE(tool.Pump(Clock::now() + EXIT_BOUND)) << tool.Stderr();
+    ASSERT_TRUE(WIFEXITED(tool.Status())) << "ended by signal " << WTERMSIG(tool.Status());
+    EXPECT_EQ(WEXITSTATUS(tool.Status()), 0) << tool.Stderr();
+    CSolveJson json;
+    ASSERT_EQ(ParseSolveJson(tool.Stdout(), json), "") << tool.Stdout();
+    EXPECT_TRUE(json.m_completed);
+    EXPECT_EQ(json.m_signal, "");
+}
+
+// A terminal that cannot redraw a line gets no progress line.
+TEST(SolveSessionFaults, NoProgressLineOnADumbTerminal)
+{
+    CSolveProcess tool;
+    ASSERT_EQ(tool.Start({TORVALY_SOLVE_PATH}, {"TERM=dumb"}), "");
+    ASSERT_TRUE(tool.Pump(Clock::now() + EXIT_BOUND));
+    ASSERT_TRUE(WIFEXITED(tool.Status()));
+    EXPECT_EQ(WEXITSTATUS(tool.Status()), 0);
+    EXPECT_EQ(tool.Stderr(), "");
+    CSolveReport report;
+    EXPECT_EQ(ParseSolveReport(tool.Stdout(), report), "") << tool.Stdout();
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "PathChecker.h"
 #include "display/DisplayText.h"
 
+#include <nlohmann/json.hpp>
+
 #include <sstream>
 
 namespace {
@@ -155,4 +157,51 @@ std::string ParseSolveReport(const std::string& text, CSolveReport& report)
         return "arrived " + std::to_string(report.m_arrived) + " but the last row has " +
                std::to_string(report.m_path.ArrivedCount());
     return {};
+}
+
+std::string ParseSolveJson(const std::string& text, CSolveJson& result)
+{
+    using Json = nlohmann::ordered_json;
+    result = CSolveJson{};
+    if (text.empty() || text.find('\n') != text.size() - 1)
+        return "the JSON is not one line";
+    try {
+        const Json object = Json::parse(text);
+        for (const auto& field : object.items())
+            result.m_fields.push_back(field.key());
+        result.m_completed = object.at("completed").get<bool>();
+        result.m_countAlternatives = object.at("count_alternatives").get<bool>();
+        if (!object.at("signal").is_null())
+            result.m_signal = object.at("signal").get<std::string>();
+
+        // The same result written as the text report, for the one reader of
+        // reports to read and check.
+        std::vector<std::string> lines(1);
+        for (int column = 0; column < RESULT_COLUMN_COUNT; ++column)
+            lines[0] += std::string(column ? " " : "") + ColumnHeader(column);
+        for (const Json& row : object.at("path")) {
+            if (row.size() != RESULT_COLUMN_COUNT)
+                return "a row of the path has " + std::to_string(row.size()) + " members: " + row.dump();
+            lines.push_back(std::to_string(row.at(ColumnHeader(0)).get<unsigned>()));
+            for (int column = 1; column < RESULT_COLUMN_COUNT; ++column)
+                lines.back() += " " + row.at(ColumnHeader(column)).get<std::string>();
+        }
+        const std::string elapsed = object.at("elapsed").get<std::string>();
+        if (ElapsedText(0, object.at("elapsed_seconds").get<std::int32_t>() * 1000) != elapsed)
+            return "elapsed " + elapsed + " but " + object.at("elapsed_seconds").dump() + " seconds";
+        const double quarters = object.at("round_trips").get<double>() * 4;
+        if (quarters != static_cast<int>(quarters))
+            return "round trips " + object.at("round_trips").dump();
+        lines.push_back("経過時間 " + elapsed);
+        lines.push_back("試行回数 " + std::to_string(object.at("trials").get<unsigned>()));
+        lines.push_back("往復回数 " + RoundTripsText(static_cast<int>(quarters)));
+        lines.push_back("到着人数 " + std::to_string(object.at("arrived").get<unsigned>()));
+        lines.push_back("別解個数 " + std::to_string(object.at("alternatives").get<unsigned>()));
+        std::string report;
+        for (const std::string& line : lines)
+            report += line + "\n";
+        return ParseSolveReport(report, result.m_report);
+    } catch (const Json::exception& error) {
+        return std::string("JSON: ") + error.what() + ": " + text;
+    }
 }

@@ -1,6 +1,7 @@
 // Reads back the result table that the dialog shows and torvaly-solve prints,
 // through the display library's texts, so that tests can check it as a whole:
-// the rows turned back into a path, and torvaly-solve's five fields.
+// the rows turned back into a path, and torvaly-solve's five fields, as text
+// or as JSON.
 #pragma once
 
 #include "engine/CrossingPath.h"
@@ -31,3 +32,20 @@ struct CSolveReport {
 // report when the text is such a report and agrees with itself (round trips
 // and arrivals match the last row); otherwise describes the first fault.
 std::string ParseSolveReport(const std::string& text, CSolveReport& report);
+
+// What torvaly-solve --json says besides the report.
+struct CSolveJson {
+    CSolveReport m_report;
+    bool m_completed = false;
+    std::string m_signal; // "" for null
+    bool m_countAlternatives = false;
+    std::vector<std::string> m_fields; // the object's field names, in order
+};
+
+// Parses the output of torvaly-solve --json: one JSON object on one line,
+// every field of its type, each row of the path an object with the table's
+// column headers as names. The rows and figures are then read and checked as
+// ParseSolveReport reads the text report, and the elapsed text must agree
+// with the elapsed seconds. Returns "" and fills result when all holds;
+// otherwise the first fault.
+std::string ParseSolveJson(const std::string& text, CSolveJson& result);

@@ -1,0 +1,35 @@
+#include "ResultJson.h"
+
+#include "StopSignal.h"
+#include "display/DisplayText.h"
+
+#include <nlohmann/json.hpp>
+
+void WriteResultJson(std::ostream& out, const CCrossingPath& path, const CSolverStatus& status, const CSearchEnd& end)
+{
+    // Ordered, so that the fields come as the help lists them and each row's
+    // travellers in the table's column order.
+    using Json = nlohmann::ordered_json;
+
+    Json rows = Json::array();
+    for (int step = 0; step <= path.Top(); ++step) {
+        Json row;
+        row[ColumnHeader(0)] = step + 1;
+        for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller)
+            row[ColumnHeader(traveller + 1)] = PlaceText(path.GetPlaceAt(step, traveller));
+        rows.push_back(std::move(row));
+    }
+
+    Json result;
+    result["completed"] = end.m_completed;
+    result["signal"] = end.m_signal != 0 ? Json(StopSignalName(end.m_signal)) : Json(nullptr);
+    result["count_alternatives"] = status.m_countAlternatives != FALSE;
+    result["elapsed"] = ElapsedText(status.m_startClock, status.m_lastClock);
+    result["elapsed_seconds"] = ElapsedSeconds(status.m_startClock, status.m_lastClock);
+    result["trials"] = static_cast<int>(status.m_trials);
+    result["round_trips"] = path.Top() / 4.0;
+    result["arrived"] = path.ArrivedCount();
+    result["alternatives"] = static_cast<int>(status.m_alternatives);
+    result["path"] = std::move(rows);
+    out << result.dump() << '\n';
+}
