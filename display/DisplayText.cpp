@@ -40,7 +40,8 @@ std::string RoundTripsText(int top)
     // locale, which the window toolkit sets from the environment ("11,5" under
     // de_DE). to_chars rounds as "%.1f" does in the "C" locale, in every locale.
     char text[32];
-    const std::to_chars_result end = std::to_chars(text, text + sizeof text, top / static_cast<double>(STEPS_PER_ROUND_TRIP), std::chars_format::fixed, 1);
+    const std::to_chars_result end = std::to_chars(
+        text, text + sizeof text, top / static_cast<double>(STEPS_PER_ROUND_TRIP), std::chars_format::fixed, 1);
     return std::string(text, end.ptr);
 }
 
