@@ -81,7 +81,7 @@ TEST(SolveToolTest, RejectsBadArgumentsInOneSafeLine)
         {"count-alternatives", "'count-alternatives'", "argument"},
         {"-", "'-'", "argument"},
         // Forty characters, then an ellipsis.
-        {longOption, "'" + longOption.substr(0, 40) + "…'", "option"},
+        {longOption, std::string("'").append(longOption, 0, 40).append("…'"), "option"},
         {"日本" + std::string(50, 'y'), "'日本" + std::string(38, 'y') + "…'", "argument"},
         // Control characters and bytes that are not UTF-8 are escaped.
         {"--a\x1b[2J\tb\xc2\x9b\xff", "'--a\\x1b[2J\\x09b\\xc2\\x9b\\xff'", "option"},
