@@ -39,8 +39,8 @@ public:
     int Announcements() const { return m_announcements; }
 
     // The alignment a column's cells are drawn with. The leftmost column is
-    // always drawn left-aligned, whatever its format says, as in the list
-    // view the program was written for.
+    // always drawn left-aligned, whatever its format says: it holds the row's
+    // label, which reads best against the left edge.
     Qt::Alignment CellAlignment(int column) const;
 
 protected:
