@@ -205,20 +205,13 @@ inline constexpr std::array<std::uint8_t, TRAVELLER_SET_COUNT> TRAVELLER_COUNTS 
 inline ArrangementCode CodeOf(const CCrossingState& state)
 {
     // Place bit 0 says aboard and place bit 1 across (see the PLACE_ values).
-    std::uint8_t places[TRAVELLER_COUNT];
-    for (int t = 0; t < TRAVELLER_COUNT; ++t)
-        places[t] = static_cast<std::uint8_t>(state.GetPlace(t));
-    // Eight places at a time as the bytes of one word: multiplying the
-    // masked bits by a spread of powers of two adds each byte's bit into its
-    // own position of the top byte.
-    auto gather = [&places](int first, int bit) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, places + first, first == 0 ? 8 : 4);
-        const std::uint64_t bits = (word >> bit) & 0x0101010101010101u;
-        return static_cast<TravellerSet>((bits * 0x0102040810204080u) >> 56);
-    };
-    const TravellerSet aboard = gather(0, 0) | gather(8, 0) << 8;
-    const TravellerSet across = gather(0, 1) | gather(8, 1) << 8;
+    TravellerSet aboard = 0;
+    TravellerSet across = 0;
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        const auto place = static_cast<TravellerSet>(state.GetPlace(t));
+        aboard |= (place & 1) << t;
+        across |= (place >> 1 & 1) << t;
+    }
     return MakeCode(aboard, across);
 }
 

@@ -53,20 +53,6 @@ template <typename Visit> constexpr void ForEachCandidatePair(Visit visit)
 // For every set of travellers on the side a trip leaves, the safe boats of the
 // boarding in the order in which the step tries them: the boats of every set
 // one after the other, and where each set's part starts.
-constexpr int SafeBoardingTotal()
-{
-    int total = 0;
-    for (TravellerSet leaving = 0; leaving < TRAVELLER_SET_COUNT; ++leaving) {
-        ForEachCandidatePair([&](int i, int j) {
-            if (IsSafeBoarding(leaving, i, j))
-                ++total;
-        });
-    }
-    return total;
-}
-
-inline constexpr int SAFE_BOARDING_TOTAL = SafeBoardingTotal();
-
 inline constexpr std::array<std::uint16_t, TRAVELLER_SET_COUNT + 1> FIRST_SAFE_BOAT = [] {
     std::array<std::uint16_t, TRAVELLER_SET_COUNT + 1> first{};
     int next = 0;
@@ -81,6 +67,8 @@ inline constexpr std::array<std::uint16_t, TRAVELLER_SET_COUNT + 1> FIRST_SAFE_B
     return first;
 }();
 
+inline constexpr int SAFE_BOARDING_TOTAL = FIRST_SAFE_BOAT[TRAVELLER_SET_COUNT];
+
 inline constexpr std::array<PackedBoat, SAFE_BOARDING_TOTAL> SAFE_BOATS = [] {
     std::array<PackedBoat, SAFE_BOARDING_TOTAL> boats{};
     int next = 0;
@@ -92,12 +80,6 @@ inline constexpr std::array<PackedBoat, SAFE_BOARDING_TOTAL> SAFE_BOATS = [] {
     }
     return boats;
 }();
-
-// How many candidates a boarding from a side holding n travellers tries.
-constexpr int CandidatesFrom(int travellers)
-{
-    return travellers * (travellers + 1) / 2;
-}
 
 } // namespace
 

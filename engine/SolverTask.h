@@ -5,8 +5,15 @@
 #include "SolverStatus.h"
 #include "WorkerTask.h"
 
-// Every pair of travellers, and every traveller alone, from the start side.
-inline constexpr int FIRST_TRIP_COUNT = TRAVELLER_COUNT * (TRAVELLER_COUNT + 1) / 2;
+// How many candidates a boarding from a side holding the given number of
+// travellers tries: every traveller alone, and every pair.
+constexpr int CandidatesFrom(int travellers)
+{
+    return travellers * (travellers + 1) / 2;
+}
+
+// The first trips: every candidate from the start side, where all are.
+inline constexpr int FIRST_TRIP_COUNT = CandidatesFrom(TRAVELLER_COUNT);
 
 class CSolverTask : public CWorkerTask {
 public:
