@@ -14,6 +14,8 @@ const char* const COLUMN_HEADERS[RESULT_COLUMN_COUNT] = {
     "Sabbel", "Tovic", "Gummel", "Hesk",   "Nolby",  "Yarrit",
 };
 
+const char* const FIGURE_LABELS[FIGURE_COUNT] = {"経過時間", "試行回数", "往復回数", "到着人数", "別解個数"};
+
 // Indexed by place value.
 const char* const PLACE_TEXTS[PLACE_UNKNOWN + 1] = {"日本", "行き", "米国", "帰り", "不明"};
 
@@ -22,6 +24,16 @@ const char* const PLACE_TEXTS[PLACE_UNKNOWN + 1] = {"日本", "行き", "米国"
 const char* ColumnHeader(int column)
 {
     return column >= 0 && column < RESULT_COLUMN_COUNT ? COLUMN_HEADERS[column] : "";
+}
+
+const char* FigureLabel(int figure)
+{
+    return figure >= 0 && figure < FIGURE_COUNT ? FIGURE_LABELS[figure] : "";
+}
+
+double RoundTrips(int top)
+{
+    return top / static_cast<double>(STEPS_PER_ROUND_TRIP);
 }
 
 const char* PlaceText(int place)
@@ -40,8 +52,8 @@ std::string RoundTripsText(int top)
     // locale, which the window toolkit sets from the environment ("11,5" under
     // de_DE). to_chars rounds as "%.1f" does in the "C" locale, in every locale.
     char text[32];
-    const std::to_chars_result end = std::to_chars(
-        text, text + sizeof text, top / static_cast<double>(STEPS_PER_ROUND_TRIP), std::chars_format::fixed, 1);
+    const std::to_chars_result end =
+        std::to_chars(text, text + sizeof text, RoundTrips(top), std::chars_format::fixed, 1);
     return std::string(text, end.ptr);
 }
 

@@ -2,11 +2,27 @@
 // column headers, cell texts, round trips and elapsed time.
 #pragma once
 
+#include "engine/CrossingState.h"
+
 #include <cstdint>
 #include <string>
 
 // Column 0 numbers the steps; column t + 1 shows traveller t.
-inline constexpr int RESULT_COLUMN_COUNT = 13;
+inline constexpr int RESULT_COLUMN_COUNT = TRAVELLER_COUNT + 1;
+
+// The five figures, in the order in which both programs show them.
+inline constexpr int FIGURE_ELAPSED = 0;      // "経過時間"
+inline constexpr int FIGURE_TRIALS = 1;       // "試行回数"
+inline constexpr int FIGURE_ROUND_TRIPS = 2;  // "往復回数"
+inline constexpr int FIGURE_ARRIVED = 3;      // "到着人数"
+inline constexpr int FIGURE_ALTERNATIVES = 4; // "別解個数"
+inline constexpr int FIGURE_COUNT = 5;
+
+// A figure's label; "" for anything else.
+const char* FigureLabel(int figure);
+
+// A path's top as the number of round trips it takes.
+double RoundTrips(int top);
 
 const char* ColumnHeader(int column);
 

@@ -33,8 +33,9 @@ void CProgressLine::Show(const CSolverStatus& status)
     const int pos = status.m_progressPos;
     const int filled = max > 0 ? pos * BAR_WIDTH / max : 0;
     const std::string bar = std::string(filled, '#') + std::string(BAR_WIDTH - filled, '.');
-    std::fprintf(m_out, "\r[%s] %d/%d  %s  試行回数 %d\033[K", bar.c_str(), pos, max,
-                 ElapsedText(status.m_startClock, status.m_lastClock).c_str(), static_cast<int>(status.m_trials));
+    std::fprintf(m_out, "\r[%s] %d/%d  %s  %s %d\033[K", bar.c_str(), pos, max,
+                 ElapsedText(status.m_startClock, status.m_lastClock).c_str(), FigureLabel(FIGURE_TRIALS),
+                 static_cast<int>(status.m_trials));
     std::fflush(m_out);
     m_shown = true;
 }

@@ -27,7 +27,7 @@ void WriteResultJson(std::ostream& out, const CCrossingPath& path, const CSolver
     result["elapsed"] = ElapsedText(status.m_startClock, status.m_lastClock);
     result["elapsed_seconds"] = ElapsedSeconds(status.m_startClock, status.m_lastClock);
     result["trials"] = static_cast<int>(status.m_trials);
-    result["round_trips"] = path.Top() / 4.0;
+    result["round_trips"] = RoundTrips(path.Top());
     result["arrived"] = path.ArrivedCount();
     result["alternatives"] = static_cast<int>(status.m_alternatives);
     result["path"] = std::move(rows);

@@ -15,9 +15,9 @@ void WriteResultReport(std::ostream& out, const CCrossingPath& path, const CSolv
         out << '\n';
     }
 
-    out << "経過時間 " << ElapsedText(status.m_startClock, status.m_lastClock) << '\n'
-        << "試行回数 " << static_cast<int>(status.m_trials) << '\n'
-        << "往復回数 " << RoundTripsText(path.Top()) << '\n'
-        << "到着人数 " << path.ArrivedCount() << '\n'
-        << "別解個数 " << static_cast<int>(status.m_alternatives) << '\n';
+    out << FigureLabel(FIGURE_ELAPSED) << ' ' << ElapsedText(status.m_startClock, status.m_lastClock) << '\n'
+        << FigureLabel(FIGURE_TRIALS) << ' ' << static_cast<int>(status.m_trials) << '\n'
+        << FigureLabel(FIGURE_ROUND_TRIPS) << ' ' << RoundTripsText(path.Top()) << '\n'
+        << FigureLabel(FIGURE_ARRIVED) << ' ' << path.ArrivedCount() << '\n'
+        << FigureLabel(FIGURE_ALTERNATIVES) << ' ' << static_cast<int>(status.m_alternatives) << '\n';
 }

@@ -86,12 +86,3 @@ CProcessResult RunProcess(const std::vector<std::string>& arguments, const std::
     rmdir(folder.c_str());
     return result;
 }
-
-std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}

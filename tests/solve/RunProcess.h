@@ -23,5 +23,3 @@ std::vector<std::string> EnvironmentWith(const std::vector<std::string>& entries
 // The texts as an argv or envp array, ended by a null pointer; valid while
 // texts is unchanged.
 std::vector<char*> Pointers(std::vector<std::string>& texts);
-
-std::vector<std::string> SplitLines(const std::string& text);

@@ -10,9 +10,6 @@
 
 namespace {
 
-const char* const FIELD_LABELS[] = {"経過時間", "試行回数", "往復回数", "到着人数", "別解個数"};
-constexpr int FIELD_COUNT = 5;
-
 // The cells of a line between single spaces; a doubled, leading or trailing
 // space gives an empty cell, which no check accepts.
 std::vector<std::string> Cells(const std::string& line)
@@ -108,13 +105,8 @@ std::string ParseSolveReport(const std::string& text, CSolveReport& report)
     if (text.empty() || text.back() != '\n')
         return "the report does not end with a complete line";
 
-    std::vector<std::string> lines;
-    {
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-    }
-    if (lines.size() < 1 + 1 + FIELD_COUNT)
+    const std::vector<std::string> lines = SplitLines(text);
+    if (lines.size() < 1 + 1 + FIGURE_COUNT)
         return "the report has only " + std::to_string(lines.size()) + " lines";
 
     std::vector<std::string> headers;
@@ -123,7 +115,7 @@ std::string ParseSolveReport(const std::string& text, CSolveReport& report)
     if (Cells(lines[0]) != headers)
         return "unexpected header line '" + lines[0] + "'";
 
-    const std::size_t firstField = lines.size() - FIELD_COUNT;
+    const std::size_t firstField = lines.size() - FIGURE_COUNT;
     std::vector<std::vector<std::string>> rows;
     for (std::size_t index = 1; index < firstField; ++index)
         rows.push_back(Cells(lines[index]));
@@ -132,12 +124,12 @@ std::string ParseSolveReport(const std::string& text, CSolveReport& report)
         return fault;
     report.m_rows = static_cast<int>(rows.size());
 
-    std::string values[FIELD_COUNT];
-    for (int field = 0; field < FIELD_COUNT; ++field) {
+    std::string values[FIGURE_COUNT];
+    for (int field = 0; field < FIGURE_COUNT; ++field) {
         const std::string& line = lines[firstField + field];
         const std::vector<std::string> words = Cells(line);
-        if (words.size() != 2 || words[0] != FIELD_LABELS[field])
-            return "expected the field " + std::string(FIELD_LABELS[field]) + ", got '" + line + "'";
+        if (words.size() != 2 || words[0] != FigureLabel(field))
+            return "expected the field " + std::string(FigureLabel(field)) + ", got '" + line + "'";
         values[field] = words[1];
     }
 
@@ -157,6 +149,15 @@ std::string ParseSolveReport(const std::string& text, CSolveReport& report)
         return "arrived " + std::to_string(report.m_arrived) + " but the last row has " +
                std::to_string(report.m_path.ArrivedCount());
     return {};
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 std::string ParseSolveJson(const std::string& text, CSolveJson& result)
@@ -193,14 +194,18 @@ std::string ParseSolveJson(const std::string& text, CSolveJson& result)
         const std::string elapsed = object.at("elapsed").get<std::string>();
         if (ElapsedText(0, object.at("elapsed_seconds").get<std::int32_t>() * 1000) != elapsed)
             return "elapsed " + elapsed + " but " + object.at("elapsed_seconds").dump() + " seconds";
-        const double quarters = object.at("round_trips").get<double>() * 4;
+        const double quarters = object.at("round_trips").get<double>() * STEPS_PER_ROUND_TRIP;
         if (quarters != static_cast<int>(quarters))
             return "round trips " + object.at("round_trips").dump();
-        lines.push_back("経過時間 " + elapsed);
-        lines.push_back("試行回数 " + std::to_string(object.at("trials").get<unsigned>()));
-        lines.push_back("往復回数 " + RoundTripsText(static_cast<int>(quarters)));
-        lines.push_back("到着人数 " + std::to_string(object.at("arrived").get<unsigned>()));
-        lines.push_back("別解個数 " + std::to_string(object.at("alternatives").get<unsigned>()));
+        const std::string figures[FIGURE_COUNT] = {
+            elapsed,
+            std::to_string(object.at("trials").get<unsigned>()),
+            RoundTripsText(static_cast<int>(quarters)),
+            std::to_string(object.at("arrived").get<unsigned>()),
+            std::to_string(object.at("alternatives").get<unsigned>()),
+        };
+        for (int figure = 0; figure < FIGURE_COUNT; ++figure)
+            lines.push_back(std::string(FigureLabel(figure)).append(" ").append(figures[figure]));
         std::string report;
         for (const std::string& line : lines)
             report += line + "\n";

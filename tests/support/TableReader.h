@@ -49,3 +49,6 @@ struct CSolveJson {
 // with the elapsed seconds. Returns "" and fills result when all holds;
 // otherwise the first fault.
 std::string ParseSolveJson(const std::string& text, CSolveJson& result);
+
+// The lines of a text, without their line feeds.
+std::vector<std::string> SplitLines(const std::string& text);
