@@ -40,13 +40,6 @@ BOOL CListCtrl::GetColumn(int nCol, CListColumn* column) const
         column->m_fmt = list->Format(nCol);
     if (column->m_mask & LVCF_WIDTH)
         column->m_cx = list->Width(nCol);
-    if ((column->m_mask & LVCF_TEXT) && column->m_pszText != nullptr && column->m_cchTextMax > 0) {
-        const QByteArray heading = list->Heading(nCol).toUtf8();
-        const auto length = std::min<std::size_t>(static_cast<std::size_t>(heading.size()),
-                                                  static_cast<std::size_t>(column->m_cchTextMax) - 1);
-        std::memcpy(column->m_pszText, heading.constData(), length);
-        column->m_pszText[length] = '\0';
-    }
     return TRUE;
 }
 

@@ -12,14 +12,11 @@ inline constexpr int LVCFMT_JUSTIFYMASK = 0x0003;
 // Which members of a CListColumn are meant.
 inline constexpr UINT LVCF_FMT = 0x0001;
 inline constexpr UINT LVCF_WIDTH = 0x0002;
-inline constexpr UINT LVCF_TEXT = 0x0004; // read only
 
 struct CListColumn {
     UINT m_mask = 0;
     int m_fmt = LVCFMT_LEFT;
-    int m_cx = 0;              // width in pixels
-    char* m_pszText = nullptr; // heading, read into cchTextMax bytes
-    int m_cchTextMax = 0;
+    int m_cx = 0; // width in pixels
 };
 
 class CListCtrl : public CWnd {

@@ -176,14 +176,9 @@ void InstallControlAccessibility()
     (void)s_installed;
 }
 
-} // namespace
-
-void MarkAsLabelledField(QLineEdit* edit)
-{
-    InstallControlAccessibility();
-    edit->setProperty(LABEL_PROPERTY, QVariant::fromValue<QObject*>(nullptr));
-}
-
+// The index of the item that labels the field at index, or -1: the static
+// text or check box just before it in the template, else the nearest one
+// right above it (spanning its left edge), as dialogs lay captions out.
 int LabelOfField(std::span<const CDialogItem> items, std::size_t index)
 {
     if (index > 0 && IsCaption(items[index - 1]))
@@ -198,6 +193,14 @@ int LabelOfField(std::span<const CDialogItem> items, std::size_t index)
             best = static_cast<int>(i);
     }
     return best;
+}
+
+} // namespace
+
+void MarkAsLabelledField(QLineEdit* edit)
+{
+    InstallControlAccessibility();
+    edit->setProperty(LABEL_PROPERTY, QVariant::fromValue<QObject*>(nullptr));
 }
 
 void DescribeControlsForAccessibility(std::span<const CDialogItem> items, const std::vector<QWidget*>& widgets)

@@ -20,8 +20,3 @@ void DescribeControlsForAccessibility(std::span<const CDialogItem> items, const 
 // label DescribeControlsForAccessibility finds. Call before the field
 // changes, as screen readers take an interface at the first change.
 void MarkAsLabelledField(QLineEdit* edit);
-
-// The index of the item that labels the field at index, or -1: the static
-// text or check box just before it in the template, else the nearest one
-// right above it (spanning its left edge), as dialogs lay captions out.
-int LabelOfField(std::span<const CDialogItem> items, std::size_t index);

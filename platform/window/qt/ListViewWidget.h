@@ -23,7 +23,6 @@ public:
     // The heading as given; the header shows it cut to its column's width,
     // ending in an ellipsis.
     QString Heading(int column) const { return m_headings.at(static_cast<std::size_t>(column)); }
-    QString ShownHeading(int column) const { return headerItem()->text(column); }
 
     int RowCount() const { return topLevelItemCount(); }
     // Returns the index the row got, or -1.
