@@ -27,7 +27,8 @@ if grep -q '^E: ' <<<"$lintian_log"; then
   fail "lintian reports errors"
 fi
 
-app_id=io.github.torvalypuzzle.TorvalyPuzzle
+app_id="$(sed -n 's/^TORVALY_APP_ID:INTERNAL=//p' CMakeCache.txt)"
+[ -n "$app_id" ] || fail "no TORVALY_APP_ID in $build/CMakeCache.txt"
 contents="$(dpkg-deb -c "$deb" | awk '{print $NF}')"
 for path in \
   ./usr/bin/torvaly-puzzle \
