@@ -2,6 +2,7 @@
 
 #include "platform/window/Resources.h"
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 
@@ -64,6 +65,24 @@ std::string VersionText()
     return std::to_string(v[0]) + "." + std::to_string(v[1]) + "." + std::to_string(v[2]) + "." + std::to_string(v[3]);
 }
 
+// The status of an answer written to out: 1, with one line on err, when it
+// could not all be written (a full disk, a closed pipe), so that a script
+// does not take a lost answer for a given one.
+int FinishAnswer(const std::string& program, std::FILE* out, std::FILE* err)
+{
+    // A write that already failed left its reason in errno; otherwise the
+    // flush is the first write to the file.
+    if (std::ferror(out) == 0) {
+        errno = 0;
+        if (std::fflush(out) == 0 && std::ferror(out) == 0)
+            return 0;
+    }
+    const int error = errno;
+    std::fprintf(err, "%s: error writing standard output%s%s\n", program.c_str(), error != 0 ? ": " : "",
+                 error != 0 ? std::strerror(error) : "");
+    return 1;
+}
+
 } // namespace
 
 std::optional<int> AnswerCommandLine(int argc, char* argv[], std::FILE* out, std::FILE* err)
@@ -81,11 +100,11 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[], std::FILE* out, std
                          "  -h, --help     show this help and exit\n"
                          "      --version  show the version and exit\n",
                          program.c_str(), name != nullptr ? name : program.c_str());
-            return 0;
+            return FinishAnswer(program, out, err);
         }
         if (argument == "--version") {
             std::fprintf(out, "%s %s\n", program.c_str(), VersionText().c_str());
-            return 0;
+            return FinishAnswer(program, out, err);
         }
     }
     for (int i = 1; i < argc; ++i) {

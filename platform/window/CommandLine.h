@@ -6,7 +6,8 @@
 #include <cstdio>
 #include <optional>
 
-// The exit status when the command line has been answered (0) or refused
-// (2, with one line on err); nothing when the program should go on to open
+// The exit status when the command line has been answered (0; 1, with one
+// line on err, when out could not be written) or refused (2, with one line
+// on err); nothing when the program should go on to open
 // its window.
 std::optional<int> AnswerCommandLine(int argc, char* argv[], std::FILE* out, std::FILE* err);

@@ -1,7 +1,8 @@
 #!/bin/sh
 # torvaly-puzzle's command line, and what it does without a display:
 #   command-line.sh <torvaly-puzzle>
-# --help and --version answer on standard output with status 0, an unknown
+# --help and --version answer on standard output with status 0 (or, when it
+# cannot be written, one line on standard error and status 1), an unknown
 # option gets one line on standard error and status 2, and no display (none
 # at all, or a stale X or Wayland one) one line and status 1, never an abort.
 program="$1"
@@ -41,4 +42,19 @@ no_display="-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
     XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$work" "$program"
 }
 grep -q "no usable display" "$work/err" || { echo "FAIL the no-display line does not say why"; failures=$((failures + 1)); }
+
+# An answer that cannot be written is not given: status 1 and one line.
+for option in --help --version; do
+  # shellcheck disable=SC2086
+  env $no_display "$program" "$option" >/dev/full 2>"$work/err" </dev/null
+  got=$?
+  if [ "$got" -ne 1 ] || [ "$(wc -l <"$work/err")" -ne 1 ] ||
+    ! grep -q "^torvaly-puzzle: error writing standard output: No space left on device$" "$work/err"; then
+    echo "FAIL $option >/dev/full: status $got (want 1)"
+    sed 's/^/  err: /' "$work/err"
+    failures=$((failures + 1))
+  else
+    echo "ok   $option >/dev/full"
+  fi
+done
 [ "$failures" -eq 0 ]
