@@ -49,20 +49,10 @@ const CToolkitOption* FindToolkitOption(const std::string& name)
     return nullptr;
 }
 
-std::string ProgramName(const char* argv0)
-{
-    const std::string path = argv0 != nullptr ? argv0 : "";
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::string VersionText()
 {
     const CResourceModule* module = AfxGetResourceModule();
-    if (module == nullptr || module->m_version == nullptr)
-        return "unknown";
-    const WORD* v = module->m_version->m_fileVersion;
-    return std::to_string(v[0]) + "." + std::to_string(v[1]) + "." + std::to_string(v[2]) + "." + std::to_string(v[3]);
+    return module != nullptr && module->m_version != nullptr ? FileVersionText(*module->m_version) : "unknown";
 }
 
 // The status of an answer written to out: 1, with one line on err, when it
@@ -84,6 +74,13 @@ int FinishAnswer(const std::string& program, std::FILE* out, std::FILE* err)
 }
 
 } // namespace
+
+std::string ProgramName(const char* argv0)
+{
+    const std::string path = argv0 != nullptr ? argv0 : "";
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
 
 std::optional<int> AnswerCommandLine(int argc, char* argv[], std::FILE* out, std::FILE* err)
 {

@@ -5,6 +5,11 @@
 
 #include <cstdio>
 #include <optional>
+#include <string>
+
+// The name the program was started by, without its folder, for the lines it
+// writes on the terminal.
+std::string ProgramName(const char* argv0);
 
 // The exit status when the command line has been answered (0; 1, with one
 // line on err, when out could not be written) or refused (2, with one line

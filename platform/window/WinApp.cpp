@@ -57,8 +57,7 @@ class CStartupMessages {
 public:
     explicit CStartupMessages(const char* argv0)
     {
-        const std::string path = argv0 != nullptr ? argv0 : "";
-        g_programName = path.substr(path.rfind('/') + 1);
+        g_programName = ProgramName(argv0);
         m_previous = qInstallMessageHandler(&StartupMessageHandler);
     }
     ~CStartupMessages()
@@ -74,15 +73,6 @@ public:
 private:
     QtMessageHandler m_previous = nullptr;
 };
-
-QString VersionText(const CVersionInfo& version)
-{
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(version.m_fileVersion[0])
-        .arg(version.m_fileVersion[1])
-        .arg(version.m_fileVersion[2])
-        .arg(version.m_fileVersion[3]);
-}
 
 } // namespace
 
@@ -156,7 +146,7 @@ BOOL AfxWinInit()
 
     if (const CResourceModule* module = AfxGetResourceModule()) {
         if (module->m_version != nullptr)
-            QCoreApplication::setApplicationVersion(VersionText(*module->m_version));
+            QCoreApplication::setApplicationVersion(QString::fromStdString(FileVersionText(*module->m_version)));
         if (module->m_desktopFileName != nullptr)
             QGuiApplication::setDesktopFileName(QString::fromUtf8(module->m_desktopFileName));
         // The first icon stands for the program, as a Windows program's does.
