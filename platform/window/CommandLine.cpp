@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "platform/ArgumentEcho.h"
 #include "platform/window/Resources.h"
 
 #include <cerrno>
@@ -110,7 +111,7 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[], std::FILE* out, std
         const CToolkitOption* option = dashes > 0 ? FindToolkitOption(argument.substr(dashes)) : nullptr;
         if (option == nullptr) {
             std::fprintf(err, "%s: unknown %s '%s'; try '%s --help'\n", program.c_str(),
-                         dashes > 0 ? "option" : "argument", argument.c_str(), program.c_str());
+                         dashes > 0 ? "option" : "argument", EchoedArgument(argument).c_str(), program.c_str());
             return 2;
         }
         if (option->m_takesValue && argument.find('=') == std::string::npos)

@@ -43,6 +43,16 @@ no_display="-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
 }
 grep -q "no usable display" "$work/err" || { echo "FAIL the no-display line does not say why"; failures=$((failures + 1)); }
 
+# A bad argument is echoed with its escape sequences made harmless.
+escape="$(printf '\033')"
+# shellcheck disable=SC2086
+expect "unknown option with an escape sequence" 2 "" 1 $no_display "$program" "--${escape}[2Jx"
+if ! grep -q "unknown option '--\\\\x1b\[2Jx'" "$work/err" || grep -q "$escape" "$work/err"; then
+  echo "FAIL the escape sequence reached the terminal"
+  sed 's/^/  err: /' "$work/err"
+  failures=$((failures + 1))
+fi
+
 # An answer that cannot be written is not given: status 1 and one line.
 for option in --help --version; do
   # shellcheck disable=SC2086
