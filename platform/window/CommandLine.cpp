@@ -1,7 +1,9 @@
 #include "CommandLine.h"
 
+#include "platform/ArgumentEcho.h"
 #include "platform/window/Resources.h"
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 
@@ -48,23 +50,38 @@ const CToolkitOption* FindToolkitOption(const std::string& name)
     return nullptr;
 }
 
+std::string VersionText()
+{
+    const CResourceModule* module = AfxGetResourceModule();
+    return module != nullptr && module->m_version != nullptr ? FileVersionText(*module->m_version) : "unknown";
+}
+
+// The status of an answer written to out: 1, with one line on err, when it
+// could not all be written (a full disk, a closed pipe), so that a script
+// does not take a lost answer for a given one.
+int FinishAnswer(const std::string& program, std::FILE* out, std::FILE* err)
+{
+    // A write that already failed left its reason in errno; otherwise the
+    // flush is the first write to the file.
+    if (std::ferror(out) == 0) {
+        errno = 0;
+        if (std::fflush(out) == 0 && std::ferror(out) == 0)
+            return 0;
+    }
+    const int error = errno;
+    std::fprintf(err, "%s: error writing standard output%s%s\n", program.c_str(), error != 0 ? ": " : "",
+                 error != 0 ? std::strerror(error) : "");
+    return 1;
+}
+
+} // namespace
+
 std::string ProgramName(const char* argv0)
 {
     const std::string path = argv0 != nullptr ? argv0 : "";
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
-
-std::string VersionText()
-{
-    const CResourceModule* module = AfxGetResourceModule();
-    if (module == nullptr || module->m_version == nullptr)
-        return "unknown";
-    const WORD* v = module->m_version->m_fileVersion;
-    return std::to_string(v[0]) + "." + std::to_string(v[1]) + "." + std::to_string(v[2]) + "." + std::to_string(v[3]);
-}
-
-} // namespace
 
 std::optional<int> AnswerCommandLine(int argc, char* argv[], std::FILE* out, std::FILE* err)
 {
@@ -81,11 +98,11 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[], std::FILE* out, std
                          "  -h, --help     show this help and exit\n"
                          "      --version  show the version and exit\n",
                          program.c_str(), name != nullptr ? name : program.c_str());
-            return 0;
+            return FinishAnswer(program, out, err);
         }
         if (argument == "--version") {
             std::fprintf(out, "%s %s\n", program.c_str(), VersionText().c_str());
-            return 0;
+            return FinishAnswer(program, out, err);
         }
     }
     for (int i = 1; i < argc; ++i) {
@@ -94,7 +111,7 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[], std::FILE* out, std
         const CToolkitOption* option = dashes > 0 ? FindToolkitOption(argument.substr(dashes)) : nullptr;
         if (option == nullptr) {
             std::fprintf(err, "%s: unknown %s '%s'; try '%s --help'\n", program.c_str(),
-                         dashes > 0 ? "option" : "argument", argument.c_str(), program.c_str());
+                         dashes > 0 ? "option" : "argument", EchoedArgument(argument).c_str(), program.c_str());
             return 2;
         }
         if (option->m_takesValue && argument.find('=') == std::string::npos)

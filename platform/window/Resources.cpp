@@ -63,3 +63,9 @@ const char* AfxFindVersionString(const char* key)
     }
     return nullptr;
 }
+
+std::string FileVersionText(const CVersionInfo& version)
+{
+    const WORD* v = version.m_fileVersion;
+    return std::to_string(v[0]) + "." + std::to_string(v[1]) + "." + std::to_string(v[2]) + "." + std::to_string(v[3]);
+}

@@ -6,6 +6,7 @@
 #include "platform/window/DialogTemplate.h"
 
 #include <span>
+#include <string>
 
 struct CStringResource {
     UINT m_id;
@@ -49,3 +50,6 @@ const CDialogTemplate* AfxFindDialogTemplate(UINT id);
 const char* AfxFindString(UINT id);
 const CIconResource* AfxFindIcon(UINT id);
 const char* AfxFindVersionString(const char* key);
+
+// The file version as "a.b.c.d", as --version and the toolkit show it.
+std::string FileVersionText(const CVersionInfo& version);

@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,17 +35,36 @@ void HideWaitCursor()
 // What the toolkit says while it connects to the display, held back: when
 // no display can be reached it ends the process, and the user gets one
 // clear line instead of its several; otherwise it is passed on unchanged.
+// The toolkit may log from its own threads, hence the lock.
+std::mutex g_startupMutex;
 std::vector<QString> g_startupMessages;
 std::string g_programName;
 
+bool IsSet(const char* value)
+{
+    return value != nullptr && *value != '\0';
+}
+
+// The toolkit's fatal message in one line, its line breaks as spaces.
+std::string OneLine(const QString& message)
+{
+    return message.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' ')).toLocal8Bit().toStdString();
+}
+
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
+    const std::lock_guard<std::mutex> lock(g_startupMutex);
     if (type != QtFatalMsg) {
         g_startupMessages.push_back(message);
         return;
     }
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    // A display was named but could not be used: the toolkit's reason (a
+    // missing plugin or library, say) comes first, as it may not be the
+    // display's fault.
+    if (IsSet(display) || IsSet(wayland))
+        std::fprintf(stderr, "%s\n", OneLine(message).c_str());
     std::fprintf(stderr, "%s: cannot open a window: no usable display (DISPLAY=%s, WAYLAND_DISPLAY=%s)\n",
                  g_programName.c_str(), display != nullptr ? display : "", wayland != nullptr ? wayland : "");
     std::fflush(stderr);
@@ -57,13 +77,13 @@ class CStartupMessages {
 public:
     explicit CStartupMessages(const char* argv0)
     {
-        const std::string path = argv0 != nullptr ? argv0 : "";
-        g_programName = path.substr(path.rfind('/') + 1);
+        g_programName = ProgramName(argv0);
         m_previous = qInstallMessageHandler(&StartupMessageHandler);
     }
     ~CStartupMessages()
     {
         qInstallMessageHandler(m_previous);
+        const std::lock_guard<std::mutex> lock(g_startupMutex);
         for (const QString& message : g_startupMessages)
             std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
         g_startupMessages.clear();
@@ -74,15 +94,6 @@ public:
 private:
     QtMessageHandler m_previous = nullptr;
 };
-
-QString VersionText(const CVersionInfo& version)
-{
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(version.m_fileVersion[0])
-        .arg(version.m_fileVersion[1])
-        .arg(version.m_fileVersion[2])
-        .arg(version.m_fileVersion[3]);
-}
 
 } // namespace
 
@@ -156,7 +167,7 @@ BOOL AfxWinInit()
 
     if (const CResourceModule* module = AfxGetResourceModule()) {
         if (module->m_version != nullptr)
-            QCoreApplication::setApplicationVersion(VersionText(*module->m_version));
+            QCoreApplication::setApplicationVersion(QString::fromStdString(FileVersionText(*module->m_version)));
         if (module->m_desktopFileName != nullptr)
             QGuiApplication::setDesktopFileName(QString::fromUtf8(module->m_desktopFileName));
         // The first icon stands for the program, as a Windows program's does.

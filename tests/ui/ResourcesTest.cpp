@@ -163,6 +163,7 @@ TEST(Resources, TheVersionRecord)
         EXPECT_EQ(version.m_fileVersion[i], expected[i]);
         EXPECT_EQ(version.m_productVersion[i], expected[i]);
     }
+    EXPECT_EQ(FileVersionText(version), "1.0.0.1");
     EXPECT_EQ(version.m_language, 0x0411);
     EXPECT_EQ(version.m_codePage, 1200);
     EXPECT_STREQ(AfxFindVersionString("FileDescription"), "TorvalyPuzzle MFC ｱﾌﾟﾘｹｰｼｮﾝ");

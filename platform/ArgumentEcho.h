@@ -1,0 +1,12 @@
+// A command-line argument echoed back in an error line, made safe for a
+// terminal: a stray argument must not move the cursor, change colours or
+// fill the screen.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The argument in one line: control characters (C0, DEL, C1) and bytes that
+// are not UTF-8 written as \xHH, a backslash doubled, and at most 40
+// characters, then "…".
+std::string EchoedArgument(std::string_view argument);
