@@ -51,6 +51,18 @@ std::string OneLine(const QString& message)
     return message.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' ')).toLocal8Bit().toStdString();
 }
 
+// Whether the toolkit's held-back messages say that the named X or Wayland
+// display could not be reached. Called with g_startupMutex held.
+bool SaidDisplayUnreachable()
+{
+    for (const QString& message : g_startupMessages) {
+        if (message.contains(QStringLiteral("could not connect to display"), Qt::CaseInsensitive) ||
+            message.contains(QStringLiteral("wl_display"), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     const std::lock_guard<std::mutex> lock(g_startupMutex);
@@ -60,10 +72,11 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
     }
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    // A display was named but could not be used: the toolkit's reason (a
-    // missing plugin or library, say) comes first, as it may not be the
-    // display's fault.
-    if (IsSet(display) || IsSet(wayland))
+    // A display was named but could not be used. When the toolkit said it
+    // could not reach it, the one line says it all; otherwise the toolkit's
+    // reason (a missing plugin or library, say) comes first, as it may not be
+    // the display's fault.
+    if ((IsSet(display) || IsSet(wayland)) && !SaidDisplayUnreachable())
         std::fprintf(stderr, "%s\n", OneLine(message).c_str());
     std::fprintf(stderr, "%s: cannot open a window: no usable display (DISPLAY=%s, WAYLAND_DISPLAY=%s)\n",
                  g_programName.c_str(), display != nullptr ? display : "", wayland != nullptr ? wayland : "");
