@@ -26,6 +26,24 @@ const char* ColumnHeader(int column)
     return column >= 0 && column < RESULT_COLUMN_COUNT ? COLUMN_HEADERS[column] : "";
 }
 
+const char* TravellerName(int traveller)
+{
+    return traveller >= 0 && traveller < TRAVELLER_COUNT ? ColumnHeader(traveller + 1) : "";
+}
+
+std::string TravellerNames(TravellerSet travellers, const char* separator)
+{
+    std::string names;
+    for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller) {
+        if ((travellers & TravellerBit(traveller)) == 0)
+            continue;
+        if (!names.empty())
+            names += separator;
+        names += TravellerName(traveller);
+    }
+    return names;
+}
+
 const char* FigureLabel(int figure)
 {
     return figure >= 0 && figure < FIGURE_COUNT ? FIGURE_LABELS[figure] : "";

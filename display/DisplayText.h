@@ -26,6 +26,14 @@ double RoundTrips(int top);
 
 const char* ColumnHeader(int column);
 
+// A traveller's name: the header of the traveller's column. "" for anything
+// but a traveller.
+const char* TravellerName(int traveller);
+
+// The names of a set of travellers in traveller order, joined by separator:
+// "Ovrin と Nolby" with " と ". "" for nobody.
+std::string TravellerNames(TravellerSet travellers, const char* separator = "、");
+
 // "日本", "行き", "米国", "帰り"; "不明" for anything else.
 const char* PlaceText(int place);
 

@@ -38,6 +38,11 @@ TEST(DisplayTextTest, FormatsAsTheDialogShowsThem)
     for (int column = 0; column < RESULT_COLUMN_COUNT; ++column)
         headers += std::string(column ? " " : "") + ColumnHeader(column);
     EXPECT_EQ(headers, "phase Ovrin Dastel Korrim Pellam Quen Murtz Sabbel Tovic Gummel Hesk Nolby Yarrit");
+    EXPECT_STREQ(TravellerName(0), ColumnHeader(1));
+    EXPECT_STREQ(TravellerName(TRAVELLER_COUNT), "");
+    EXPECT_EQ(TravellerNames(TravellerBit(10) | TravellerBit(0), " と "), "Ovrin と Nolby");
+    EXPECT_EQ(TravellerNames(OPERATORS), "Ovrin、Dastel、Korrim、Pellam、Quen");
+    EXPECT_EQ(TravellerNames(0), "");
     EXPECT_STREQ(ColumnHeader(-1), "");
     EXPECT_STREQ(ColumnHeader(RESULT_COLUMN_COUNT), "");
 }
