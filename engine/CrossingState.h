@@ -1,6 +1,8 @@
 // One arrangement of the crossing puzzle: where each of the twelve travellers is.
 #pragma once
 
+#include "SafetyRules.h"
+#include "Travellers.h"
 #include "platform/Types.h"
 
 #include <array>
@@ -19,78 +21,6 @@ inline constexpr std::int32_t PLACE_UNKNOWN = 4;   // only answered for an index
 
 // The places a traveller can be at: PLACE_START to PLACE_RETURNING.
 inline constexpr int PLACE_COUNT = 4;
-
-inline constexpr int TRAVELLER_COUNT = 12;
-// Travellers 0 to 4 can operate a trip; the others never travel alone.
-inline constexpr int OPERATOR_COUNT = 5;
-
-// A set of travellers, bit t standing for traveller t: for instance the group
-// of those who share one place.
-using TravellerSet = std::uint32_t;
-
-inline constexpr TravellerSet TravellerBit(int traveller)
-{
-    return TravellerSet{1} << traveller;
-}
-
-inline constexpr TravellerSet OPERATORS = TravellerBit(OPERATOR_COUNT) - 1;
-inline constexpr TravellerSet ALL_TRAVELLERS = TravellerBit(TRAVELLER_COUNT) - 1;
-// The number of different sets of travellers.
-inline constexpr std::size_t TRAVELLER_SET_COUNT = std::size_t{1} << TRAVELLER_COUNT;
-
-// Rule 1 of the safety rules: whoever is aboard, in either direction, needs an
-// operator aboard.
-constexpr bool IsOperated(TravellerSet aboard)
-{
-    return aboard == 0 || (aboard & OPERATORS) != 0;
-}
-
-// The safety rules but the first each speak of the travellers who share one
-// place: a rule is broken or kept inside one group, whatever the other places
-// hold. This says whether a group, alone at some place, breaks none of them.
-constexpr bool IsSafeGroup(TravellerSet group)
-{
-    auto with = [group](int traveller) { return (group & TravellerBit(traveller)) != 0; };
-    const bool company = std::popcount(group) > 1;
-
-    // 2. and 3. Travellers 0 and 1 each guard against one of 9 and 10.
-    if (with(0) && !with(1) && with(9))
-        return false;
-    if (with(1) && !with(0) && with(10))
-        return false;
-
-    // 4. Traveller 3 without 0 or 1 must keep away from 9, 10 and 11.
-    if (with(3) && !with(0) && !with(1) && (with(9) || with(10) || with(11)))
-        return false;
-
-    // 5. Traveller 4 stays with 3 or with 7.
-    if (with(4) && !with(3) && !with(7))
-        return false;
-
-    // 6. Traveller 7 without 3 or 4 must be alone.
-    if (with(7) && !with(3) && !with(4) && company)
-        return false;
-
-    // 7. Traveller 6 without 2 must be alone.
-    if (with(6) && !with(2) && company)
-        return false;
-
-    // 8. and 9. Travellers 9 and 10 without 0 or 1 must keep away from 11.
-    if (with(9) && !with(0) && !with(1) && with(11))
-        return false;
-    if (with(10) && !with(0) && !with(1) && with(11))
-        return false;
-
-    return true;
-}
-
-// IsSafeGroup of every possible group, worked out once, when compiling.
-inline constexpr std::array<bool, TRAVELLER_SET_COUNT> SAFE_GROUPS = [] {
-    std::array<bool, TRAVELLER_SET_COUNT> safe{};
-    for (TravellerSet group = 0; group < TRAVELLER_SET_COUNT; ++group)
-        safe[group] = IsSafeGroup(group);
-    return safe;
-}();
 
 class CCrossingState {
 public:
@@ -237,7 +167,7 @@ inline BOOL CCrossingState::IsSafe() const
     if (!IsOperated(groups[PLACE_GOING] | groups[PLACE_RETURNING]))
         return FALSE;
 
-    // 2. to 9. Every group, the one aboard included, keeps the other rules.
+    // Every group, the one aboard included, keeps the rules of a place.
     for (TravellerSet group : groups) {
         if (!SAFE_GROUPS[group])
             return FALSE;
