@@ -64,24 +64,18 @@ TEST(ContinuationTableTest, ItsOwnSuggestionsBringEverybodyAcross)
 
 TEST(ContinuationTableTest, SaysWhenThereIsNoWayThrough)
 {
-    struct CCase {
-        const char* m_what;
-        const char* m_places;
-        int m_boatSide;
-        int m_trips;
+    EXPECT_EQ(ShortestContinuation(MakeArrangement("222222222222"), PLACE_ARRIVED).m_trips, 0);
+    // The boat left behind; 9 and 11 across, unguarded, whom no trip reaches;
+    // somebody aboard; no side.
+    const CContinuation none[] = {
+        ShortestContinuation(MakeArrangement("222222222222"), PLACE_START),
+        ShortestContinuation(MakeArrangement("000000000202"), PLACE_START),
+        ShortestContinuation(MakeArrangement("100000000010"), PLACE_START),
+        ShortestContinuation(CCrossingState(), PLACE_GOING),
     };
-    const CCase cases[] = {
-        {"everybody across", "222222222222", PLACE_ARRIVED, 0},
-        {"everybody across, the boat left behind", "222222222222", PLACE_START, NO_CONTINUATION},
-        {"nobody across, the boat across", "000000000000", PLACE_ARRIVED, NO_CONTINUATION},
-        {"9 and 11 across, unguarded, and no trip reaches them", "000000000202", PLACE_START, NO_CONTINUATION},
-        {"somebody aboard", "100000000010", PLACE_START, NO_CONTINUATION},
-        {"not a side", "000000000000", PLACE_GOING, NO_CONTINUATION},
-    };
-    for (const CCase& c : cases) {
-        const CContinuation continuation = ShortestContinuation(MakeArrangement(c.m_places), c.m_boatSide);
-        EXPECT_EQ(continuation.m_trips, c.m_trips) << c.m_what;
-        EXPECT_EQ(continuation.m_trip, 0u) << c.m_what;
+    for (const CContinuation& continuation : none) {
+        EXPECT_EQ(continuation.m_trips, NO_CONTINUATION);
+        EXPECT_EQ(continuation.m_trip, 0u);
     }
 }
 

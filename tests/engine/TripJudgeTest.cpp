@@ -18,24 +18,20 @@ TEST(TripJudgeTest, FirstBrokenRuleOfKnownArrangements)
         TravellerSet m_concerned;
     };
     const CCase cases[] = {
-        {"000000000000", RULE_NONE, 0},
-        {"222222222222", RULE_NONE, 0},
-        {"000001100000", 1, OPERATORS},                // 5 and 6 travel alone
-        {"000001001000", 1, OPERATORS},                // 5 and 8 travel alone
-        {"000000100000", 1, OPERATORS},                // 6 alone aboard
-        {"000010000000", 5, TravellersOf({4, 3, 7})},  // 4 leaves both 3 and 7
-        {"100000000010", RULE_NONE, 0},                // 0 and 10 together
-        {"100000000100", 2, TravellersOf({0, 1, 9})},  // 0 takes 9 away from 1
-        {"000000020000", RULE_NONE, 0},                // 7 alone on the far side
-        {"200000000220", 2, TravellersOf({0, 1, 9})},  // at the far side
-        {"020000000220", 3, TravellersOf({1, 0, 10})}, //
+        {"000001100000", 1, OPERATORS}, // 5 and 6 travel alone
+        {"000000100000", 1, OPERATORS}, // 6 alone aboard
+        {"000000000301", 1, OPERATORS}, // both ways at once, no operator
+        {"000300000001", RULE_NONE, 0}, // an operator returning covers both
+        {"100000000010", RULE_NONE, 0}, // 0 and 10 together
+        {"100000000100", 2, TravellersOf({0, 1, 9})},
+        {"020000000220", 3, TravellersOf({1, 0, 10})},
         {"000200000002", 4, TravellersOf({3, 0, 1, 9, 10, 11})},
-        {"000000022000", 6, TravellersOf({7, 3, 4, 8})},   // 7 has 8 for company
-        {"000000202000", 7, TravellersOf({6, 2, 8})},      // 6 has 8 for company
-        {"000000000202", 8, TravellersOf({9, 0, 1, 11})},  //
-        {"000000000022", 9, TravellersOf({10, 0, 1, 11})}, //
-        {"000000000301", 1, OPERATORS},                    // both ways at once, no operator
-        {"000300000001", RULE_NONE, 0},                    // an operator returning covers it
+        {"000010000000", 5, TravellersOf({4, 3, 7})},
+        {"000000020000", RULE_NONE, 0},                  // 7 alone on the far side
+        {"000000022000", 6, TravellersOf({7, 3, 4, 8})}, // 7 has 8 for company
+        {"000000202000", 7, TravellersOf({6, 2, 8})},
+        {"000000000202", 8, TravellersOf({9, 0, 1, 11})},
+        {"000000000022", 9, TravellersOf({10, 0, 1, 11})},
     };
     for (const CCase& c : cases) {
         const CRuleBreach breach = FirstBrokenRule(MakeArrangement(c.m_places));
@@ -117,25 +113,16 @@ TEST(TripJudgeTest, AnswersEveryKindOfTrip)
         const char* m_after; // the arrangement the verdict holds
     };
     const CCase cases[] = {
-        {"0 and 10 go", "000000000000", PLACE_START, TravellersOf({0, 10}), TripAnswer::ACCEPTED, RULE_NONE, 0,
-         "200000000020"},
-        {"0 comes back", "200000000020", PLACE_ARRIVED, TravellersOf({0}), TripAnswer::ACCEPTED, RULE_NONE, 0,
-         "000000000020"},
-        {"nobody", "000000000000", PLACE_START, 0, TripAnswer::NOBODY_CHOSEN, RULE_NONE, 0, "000000000000"},
-        {"three", "000000000000", PLACE_START, TravellersOf({3, 4, 7}), TripAnswer::TOO_MANY_CHOSEN, RULE_NONE, 0,
+        {"0 and 10 go", "000000000000", PLACE_START, TravellersOf({0, 10}), TripAnswer::ACCEPTED, 0, 0, "200000000020"},
+        {"nobody", "000000000000", PLACE_START, 0, TripAnswer::NOBODY_CHOSEN, 0, 0, "000000000000"},
+        {"three", "000000000000", PLACE_START, TravellersOf({3, 4, 7}), TripAnswer::TOO_MANY_CHOSEN, 0, 0,
          "000000000000"},
-        {"0 is across", "200000000020", PLACE_START, TravellersOf({0, 3}), TripAnswer::NOT_ON_BOAT_SIDE, RULE_NONE,
+        {"0 is across", "200000000020", PLACE_START, TravellersOf({0, 3}), TripAnswer::NOT_ON_BOAT_SIDE, 0,
          TravellersOf({0}), "200000000020"},
-        {"both are at the start", "200000000020", PLACE_ARRIVED, TravellersOf({1, 2}), TripAnswer::NOT_ON_BOAT_SIDE,
-         RULE_NONE, TravellersOf({1, 2}), "200000000020"},
-        {"no side", "000000000000", PLACE_GOING, TravellersOf({3}), TripAnswer::NOT_ON_BOAT_SIDE, RULE_NONE,
-         TravellersOf({3}), "000000000000"},
-        {"not a traveller", "000000000000", PLACE_START, TravellerBit(TRAVELLER_COUNT), TripAnswer::NOT_ON_BOAT_SIDE,
-         RULE_NONE, TravellerBit(TRAVELLER_COUNT), "000000000000"},
+        {"no side", "000000000000", PLACE_GOING, TravellersOf({3}), TripAnswer::NOT_ON_BOAT_SIDE, 0, TravellersOf({3}),
+         "000000000000"},
         {"10 returns alone", "200000000020", PLACE_ARRIVED, TravellersOf({10}), TripAnswer::RULE_BROKEN, 1, OPERATORS,
          "200000000020"},
-        {"0 takes 9", "000000000000", PLACE_START, TravellersOf({0, 9}), TripAnswer::RULE_BROKEN, 2,
-         TravellersOf({0, 1, 9}), "000000000000"},
         {"7 takes 2", "000000000000", PLACE_START, TravellersOf({2, 7}), TripAnswer::RULE_BROKEN, 6,
          TravellersOf({7, 3, 4, 2}), "000000000000"},
     };
@@ -147,8 +134,6 @@ TEST(TripJudgeTest, AnswersEveryKindOfTrip)
         EXPECT_EQ(verdict.m_concerned, c.m_concerned) << c.m_what;
         EXPECT_EQ(PlacesOf(verdict.m_landed), c.m_after) << c.m_what;
     }
-    EXPECT_EQ(BoatSideAfter(0), PLACE_START);
-    EXPECT_EQ(BoatSideAfter(23), PLACE_ARRIVED);
 }
 
 } // namespace
