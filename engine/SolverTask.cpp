@@ -1,17 +1,15 @@
 // The search. It walks the tree of trips step by step on a CCrossingPath and
 // reports to a CSolverStatus; the path judges repetitions and progress, the
 // status judges every offered path. The boarding steps take their safe
-// candidates from a table worked out when compiling and count the unsafe ones
-// without building them.
+// candidates from a table worked out when compiling (SafeBoats.h) and count
+// the unsafe ones without building them.
 
 #include "SolverTask.h"
 
 #include "AbortEvent.h"
 #include "SafeBoats.h"
 
-#include <array>
 #include <cstddef>
-#include <cstdint>
 
 UINT CSolverTask::Run(void* param)
 {
