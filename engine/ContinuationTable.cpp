@@ -32,7 +32,7 @@ CContinuationTable::CContinuationTable()
             if (!SAFE_GROUPS[otherSide])
                 continue;
             for (int k = FIRST_SAFE_BOAT[leaving]; k < FIRST_SAFE_BOAT[leaving + 1]; ++k) {
-                const TravellerSet boat = TravellersIn(SAFE_BOATS[static_cast<std::size_t>(k)]);
+                const TravellerSet boat = SAFE_BOATS[static_cast<std::size_t>(k)];
                 const TravellerSet acrossAfter = atFarSide ? across & ~boat : across | boat;
                 if (m_entries[IndexOf(acrossAfter, !atFarSide)].m_trips == trips - 1) {
                     entry = {static_cast<std::int16_t>(trips), static_cast<std::uint16_t>(boat)};

@@ -2,51 +2,43 @@
 
 #include <cstring>
 
-CCrossingPath::CCrossingPath() : m_top(0), m_codes{}, m_tallies{}, m_counts{}
+CCrossingPath::CCrossingPath() : m_codes{}, m_top(0), m_seen{}
 {
-    // Every element starts as the initial arrangement, whose code and tally
-    // at step 0 are 0.
-    CountSteps(+1);
+    // Every element starts as the initial arrangement, whose code is 0.
+    NoteSteps(+1);
 }
 
-CCrossingPath::CCrossingPath(const CCrossingPath& other) : m_counts{}
+CCrossingPath::CCrossingPath(const CCrossingPath& other) : m_top(other.m_top), m_seen{}
 {
-    CopyStepsOf(other);
-    CountSteps(+1);
+    std::memcpy(m_codes, other.m_codes, sizeof m_codes);
+    NoteSteps(+1);
 }
 
 CCrossingPath& CCrossingPath::operator=(const CCrossingPath& other)
 {
     if (this == &other)
         return *this;
-    // The counts cover the steps up to the top only: take this path's steps
-    // out and the other's in, rather than copying all the counts.
-    CountSteps(-1);
-    CopyStepsOf(other);
-    CountSteps(+1);
+    // m_seen covers the steps up to the top only: take this path's steps out
+    // and the other's in, rather than copying all of it.
+    NoteSteps(-1);
+    std::memcpy(m_codes, other.m_codes, sizeof m_codes);
+    m_top = other.m_top;
+    NoteSteps(+1);
     return *this;
 }
 
-void CCrossingPath::CopyStepsOf(const CCrossingPath& other)
-{
-    for (int step = 0; step < PATH_CAPACITY; ++step)
-        m_states[step] = other.m_states[step];
-    std::memcpy(m_codes, other.m_codes, sizeof m_codes);
-    std::memcpy(m_tallies, other.m_tallies, sizeof m_tallies);
-    m_top = other.m_top;
-}
-
-void CCrossingPath::CountSteps(int change)
+void CCrossingPath::NoteSteps(int change)
 {
     for (int step = 0; step <= m_top; ++step) {
-        std::uint8_t& count = m_counts[m_tallies[step]];
-        count = static_cast<std::uint8_t>(count + change);
+        const ArrangementCode code = m_codes[step];
+        std::uint8_t& seen = m_seen[SlotOf(step, code)];
+        seen = static_cast<std::uint8_t>(seen + change * (AboardIn(code) == 0 ? 1 : 2));
     }
 }
 
 int CCrossingPath::GetPlaceAt(int step, int traveller) const
 {
-    if (step < 0 || step > m_top)
+    if (step < 0 || step > m_top || traveller < 0 || traveller >= TRAVELLER_COUNT)
         return PLACE_UNKNOWN;
-    return m_states[step].GetPlace(traveller);
+    return PlaceIn(m_codes[step], traveller);
 }

@@ -21,14 +21,12 @@ public:
     // Adds an arrangement on top. Refused when the path is full or when the
     // arrangement was already met at an earlier step of the same phase.
     BOOL Push(const CCrossingState& candidate);
-    // Push of a copy of the current arrangement with travellers first and
-    // second put aboard by action (first == second for one traveller), or
-    // landed: the same checks and the same result, without building the copy
-    // first and working out its code from its twelve places. These are the
-    // search's moves, a few instructions each. PushBoarded refuses, like
-    // CCrossingState::Board, a traveller who is not on the side that action
-    // leaves.
-    BOOL PushBoarded(int first, int second, int action);
+    // Push of a copy of the current arrangement with the travellers of boat
+    // (one or two) put aboard by action, or landed: the same checks and the
+    // same result, without building the copy. These are the search's moves, a
+    // few instructions each. PushBoarded refuses, like CCrossingState::Board,
+    // a traveller who is not on the side that action leaves.
+    BOOL PushBoarded(TravellerSet boat, int action);
     BOOL PushLanded();
     // Removes the top arrangement; the initial one is never removed.
     BOOL Pop();
@@ -41,115 +39,100 @@ public:
     BOOL IsProgressing() const;
     int Top() const { return m_top; }
 
-    const CCrossingState& Current() const { return m_states[m_top]; }
+    CCrossingState Current() const { return ArrangementOf(m_codes[m_top]); }
     ArrangementCode CurrentCode() const { return m_codes[m_top]; }
+    // Whether an arrangement with this code, pushed as step (the top + 1 or
+    // later, while the steps between hold other phases), would repeat an
+    // arrangement of its phase: lets the search judge a move before making
+    // it.
+    bool WouldRepeat(int step, ArrangementCode code) const;
 
 private:
-    // Where the arrangement of a step with the given code is counted in
-    // m_counts: by the step's phase, whether somebody is aboard, and the
-    // travellers across.
-    static std::size_t TallyOf(int step, ArrangementCode code);
-    // Whether an arrangement pushed at step next would repeat an earlier one of
-    // its phase.
-    bool Repeats(int next, ArrangementCode code, std::size_t tally) const;
-    // Every push: unless the path is full or the arrangement with the given
-    // code repeats an earlier one of its phase, copies the current arrangement
-    // on top and has make turn the copy into that arrangement.
-    template <typename Make> BOOL PushMade(ArrangementCode code, Make make);
-    // Adds change to the count of every step up to the top.
-    void CountSteps(int change);
-    // The arrangements, their codes and the top; not the counts.
-    void CopyStepsOf(const CCrossingPath& other);
+    // Where the arrangements of a phase with the same travellers across are
+    // noted in m_seen.
+    static std::size_t SlotOf(int step, ArrangementCode code);
+    BOOL PushCode(ArrangementCode code);
+    // Notes every step up to the top in m_seen, or takes them out again.
+    void NoteSteps(int change);
 
-    CCrossingState m_states[PATH_CAPACITY];
+    // Only the codes: an arrangement is built from its code when it is read.
+    ArrangementCode m_codes[PATH_CAPACITY];
     std::int32_t m_top;
 
-    // Beside every arrangement up to the top its code, and the arrangements on
-    // the path counted by TallyOf: an arrangement with nobody aboard is told by
-    // the travellers across alone, so the repetition check mostly takes one
-    // look-up instead of comparing up to 24 arrangements.
-    ArrangementCode m_codes[PATH_CAPACITY];
-    std::uint16_t m_tallies[PATH_CAPACITY]; // TallyOf of each step, for Pop
-    // At most 25 steps share a phase, so a byte holds each count.
-    std::uint8_t m_counts[STEPS_PER_ROUND_TRIP * 2 * TRAVELLER_SET_COUNT];
+    // The arrangements on the path by phase and travellers across: bit 0 says
+    // that one with nobody aboard is there (equal travellers across then mean
+    // equal arrangements), the bits above count those with somebody aboard.
+    // The repetition check thus mostly takes one look-up instead of comparing
+    // up to 24 arrangements. At most 25 steps share a phase, so a byte holds
+    // both.
+    std::uint8_t m_seen[STEPS_PER_ROUND_TRIP * TRAVELLER_SET_COUNT];
 };
 
-// Push, Pop and the counts run for every move of the search, so they are
-// defined here where the search can inline them.
+// Push, Pop and the repetition check run for every move of the search, so
+// they are defined here where the search can inline them.
 
-inline std::size_t CCrossingPath::TallyOf(int step, ArrangementCode code)
+inline std::size_t CCrossingPath::SlotOf(int step, ArrangementCode code)
 {
-    const std::size_t phase = static_cast<std::size_t>(step % STEPS_PER_ROUND_TRIP);
-    const std::size_t somebodyAboard = AboardIn(code) != 0 ? 1 : 0;
-    return ((phase * 2 + somebodyAboard) << TRAVELLER_COUNT) + AcrossIn(code);
+    // Steps are never negative: the phase is the step's low two bits.
+    const std::size_t phase = static_cast<std::size_t>(step) % STEPS_PER_ROUND_TRIP;
+    return phase << TRAVELLER_COUNT | AcrossIn(code);
 }
 
-inline bool CCrossingPath::Repeats(int next, ArrangementCode code, std::size_t tally) const
+inline bool CCrossingPath::WouldRepeat(int step, ArrangementCode code) const
 {
-    const bool alike = m_counts[tally] != 0;
-    // With nobody aboard, equal travellers across mean equal arrangements.
-    if (!alike || AboardIn(code) == 0)
-        return alike;
-    // Only the earlier arrangements of the new step's phase can repeat it.
-    for (int k = next % STEPS_PER_ROUND_TRIP; k < m_top; k += STEPS_PER_ROUND_TRIP) {
+    const std::uint8_t seen = m_seen[SlotOf(step, code)];
+    if (AboardIn(code) == 0)
+        return (seen & 1) != 0;
+    if (seen < 2)
+        return false;
+    for (int k = step % STEPS_PER_ROUND_TRIP; k < step && k <= m_top; k += STEPS_PER_ROUND_TRIP) {
         if (m_codes[k] == code)
             return true;
     }
     return false;
 }
 
-template <typename Make> inline BOOL CCrossingPath::PushMade(ArrangementCode code, Make make)
+inline BOOL CCrossingPath::PushCode(ArrangementCode code)
 {
     if (m_top >= PATH_CAPACITY - 1)
         return FALSE;
     const int next = m_top + 1;
-    const std::size_t tally = TallyOf(next, code);
-    if (Repeats(next, code, tally))
+    if (WouldRepeat(next, code))
         return FALSE;
-    m_states[next] = m_states[m_top];
-    make(m_states[next]);
+    m_seen[SlotOf(next, code)] += AboardIn(code) == 0 ? 1 : 2;
     m_codes[next] = code;
-    m_tallies[next] = static_cast<std::uint16_t>(tally);
-    ++m_counts[tally];
     m_top = next;
     return TRUE;
 }
 
 inline BOOL CCrossingPath::Push(const CCrossingState& candidate)
 {
-    return PushMade(CodeOf(candidate), [&candidate](CCrossingState& next) { next = candidate; });
+    return PushCode(CodeOf(candidate));
 }
 
-inline BOOL CCrossingPath::PushBoarded(int first, int second, int action)
+inline BOOL CCrossingPath::PushBoarded(TravellerSet boat, int action)
 {
     const ArrangementCode current = m_codes[m_top];
     const TravellerSet side = action == PLACE_GOING       ? AtStartSide(current)
                               : action == PLACE_RETURNING ? AtFarSide(current)
                                                           : 0;
-    if (first < 0 || first >= TRAVELLER_COUNT || second < 0 || second >= TRAVELLER_COUNT)
-        return FALSE;
-    const TravellerSet boat = TravellerBit(first) | TravellerBit(second);
-    if ((side & boat) != boat)
+    if (boat == 0 || (boat & side) != boat || TRAVELLER_COUNTS[boat] > 2)
         return FALSE;
     // Boarding from either side only puts travellers aboard.
-    return PushMade(current | boat, [first, second, action](CCrossingState& boarded) {
-        boarded.Board(first, action);
-        boarded.Board(second, action);
-    });
+    return PushCode(current | boat);
 }
 
 inline BOOL CCrossingPath::PushLanded()
 {
-    // Landing: whoever is aboard changes sides, and nobody stays aboard.
-    const ArrangementCode current = m_codes[m_top];
-    return PushMade(MakeCode(0, AcrossIn(current) ^ AboardIn(current)), [](CCrossingState& landed) { landed.Land(); });
+    return PushCode(LandedCode(m_codes[m_top]));
 }
 
 inline BOOL CCrossingPath::Pop()
 {
     if (m_top < 1)
         return FALSE;
-    --m_counts[m_tallies[m_top]];
+    const ArrangementCode code = m_codes[m_top];
+    m_seen[SlotOf(m_top, code)] -= AboardIn(code) == 0 ? 1 : 2;
     --m_top;
     return TRUE;
 }

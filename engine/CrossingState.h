@@ -145,6 +145,37 @@ inline ArrangementCode CodeOf(const CCrossingState& state)
     return MakeCode(aboard, across);
 }
 
+// Where a traveller is in the arrangement with the given code: the place's bit
+// 0 says aboard and bit 1 across, as in CodeOf.
+constexpr int PlaceIn(ArrangementCode code, int traveller)
+{
+    return static_cast<int>((AboardIn(code) >> traveller & 1) | (AcrossIn(code) >> traveller & 1) << 1);
+}
+
+// The code of an arrangement once its trip has landed: whoever is aboard
+// changes sides, and nobody stays aboard.
+constexpr ArrangementCode LandedCode(ArrangementCode code)
+{
+    return MakeCode(0, AcrossIn(code) ^ AboardIn(code));
+}
+
+// The arrangement with the given code, built by the public moves: everybody
+// across crosses first, then the trips in progress are boarded.
+inline CCrossingState ArrangementOf(ArrangementCode code)
+{
+    CCrossingState state;
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        if (AcrossIn(code) & TravellerBit(t))
+            state.Board(t, PLACE_GOING);
+    }
+    state.Land();
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        if (AboardIn(code) & TravellerBit(t))
+            state.Board(t, AcrossIn(code) & TravellerBit(t) ? PLACE_RETURNING : PLACE_GOING);
+    }
+    return state;
+}
+
 // The travellers at each place of an arrangement, indexed by place: each is
 // where the sets aboard and across meet or miss.
 inline std::array<TravellerSet, PLACE_COUNT> GroupsOf(const CCrossingState& state)

@@ -11,40 +11,35 @@
 #include <cstddef>
 #include <cstdint>
 
-// A boat of one traveller or two, packed as first | second << 8 (first ==
-// second for one traveller).
-using PackedBoat = std::uint16_t;
-
-constexpr int FirstOf(PackedBoat boat)
+// How many candidates a boarding from a side holding the given number of
+// travellers tries: every traveller alone, and every pair.
+constexpr int CandidatesFrom(int travellers)
 {
-    return boat & 0xFF;
+    return travellers * (travellers + 1) / 2;
 }
 
-constexpr int SecondOf(PackedBoat boat)
-{
-    return boat >> 8;
-}
-
-// Whether a trip of travellers first and second (the same for one traveller),
-// leaving its side with the travellers in leaving, is possible and safe when
-// no other trip is under way: the boat needs an operator, and the boat and the
-// travellers left behind must be safe groups. The third group,
-// the other side, is the same for every candidate of a boarding.
-constexpr bool IsSafeBoarding(TravellerSet leaving, int first, int second)
-{
-    const TravellerSet boat = TravellerBit(first) | TravellerBit(second);
-    return (leaving & boat) == boat && IsOperated(boat) && SAFE_GROUPS[boat] && SAFE_GROUPS[leaving & ~boat];
-}
-
-// Calls visit(i, j) for every candidate of a boarding in the order in which
-// the step tries them: every traveller i, alone (j == i) and with every later
-// traveller j.
-template <typename Visit> constexpr void ForEachCandidatePair(Visit visit)
-{
+// Every candidate of a boarding, as the boat's travellers, in the order in
+// which the search tries them: every traveller i, alone and then with every
+// later traveller j. The one enumeration of boats: every table below, the
+// first trips and the shortest continuation follow it.
+inline constexpr std::array<TravellerSet, CandidatesFrom(TRAVELLER_COUNT)> CANDIDATE_BOATS = [] {
+    std::array<TravellerSet, CandidatesFrom(TRAVELLER_COUNT)> boats{};
+    std::size_t next = 0;
     for (int i = 0; i < TRAVELLER_COUNT; ++i) {
         for (int j = i; j < TRAVELLER_COUNT; ++j)
-            visit(i, j);
+            boats[next++] = TravellerBit(i) | TravellerBit(j);
     }
+    return boats;
+}();
+
+// Whether a trip of boat, leaving its side with the travellers in leaving, is
+// possible and safe when no other trip is under way: the boat needs an
+// operator, and the boat and the travellers left behind must be safe groups.
+// The third group, the other side, is the same for every candidate of a
+// boarding.
+constexpr bool IsSafeBoarding(TravellerSet leaving, TravellerSet boat)
+{
+    return (leaving & boat) == boat && IsOperated(boat) && SAFE_GROUPS[boat] && SAFE_GROUPS[leaving & ~boat];
 }
 
 // For every set of travellers on the side a trip leaves, the safe boats of the
@@ -55,10 +50,8 @@ inline constexpr std::array<std::uint16_t, TRAVELLER_SET_COUNT + 1> FIRST_SAFE_B
     int next = 0;
     for (TravellerSet leaving = 0; leaving < TRAVELLER_SET_COUNT; ++leaving) {
         first[leaving] = static_cast<std::uint16_t>(next);
-        ForEachCandidatePair([&](int i, int j) {
-            if (IsSafeBoarding(leaving, i, j))
-                ++next;
-        });
+        for (const TravellerSet boat : CANDIDATE_BOATS)
+            next += IsSafeBoarding(leaving, boat) ? 1 : 0;
     }
     first[TRAVELLER_SET_COUNT] = static_cast<std::uint16_t>(next);
     return first;
@@ -66,20 +59,15 @@ inline constexpr std::array<std::uint16_t, TRAVELLER_SET_COUNT + 1> FIRST_SAFE_B
 
 inline constexpr int SAFE_BOARDING_TOTAL = FIRST_SAFE_BOAT[TRAVELLER_SET_COUNT];
 
-inline constexpr std::array<PackedBoat, SAFE_BOARDING_TOTAL> SAFE_BOATS = [] {
-    std::array<PackedBoat, SAFE_BOARDING_TOTAL> boats{};
+// The boats themselves, as sets of travellers.
+inline constexpr std::array<std::uint16_t, SAFE_BOARDING_TOTAL> SAFE_BOATS = [] {
+    std::array<std::uint16_t, SAFE_BOARDING_TOTAL> boats{};
     int next = 0;
     for (TravellerSet leaving = 0; leaving < TRAVELLER_SET_COUNT; ++leaving) {
-        ForEachCandidatePair([&](int i, int j) {
-            if (IsSafeBoarding(leaving, i, j))
-                boats[next++] = static_cast<PackedBoat>(i | j << 8);
-        });
+        for (const TravellerSet boat : CANDIDATE_BOATS) {
+            if (IsSafeBoarding(leaving, boat))
+                boats[next++] = static_cast<std::uint16_t>(boat);
+        }
     }
     return boats;
 }();
-
-// The travellers of a boat.
-constexpr TravellerSet TravellersIn(PackedBoat boat)
-{
-    return TravellerBit(FirstOf(boat)) | TravellerBit(SecondOf(boat));
-}

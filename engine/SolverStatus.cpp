@@ -39,6 +39,8 @@ void CSolverStatus::RefreshLastClock()
 
 void CSolverStatus::StoreBest(const CCrossingPath& current)
 {
+    m_bestArrived = current.ArrivedCount();
+    m_bestTop = current.Top();
     CSingleLock guard(m_lock);
     m_best = current;
     m_bestChanged = TRUE;

@@ -24,6 +24,13 @@ public:
     // Offered every path that ends with an outbound landing. Keeps it when it
     // beats the best; returns whether the search below it can still pay.
     BOOL OfferPath(const CCrossingPath& current);
+    // Whether OfferPath would refuse a path of this top and these arrivals
+    // without keeping it: the search judges most outbound landings before
+    // making them, and reports those with CountRefusedOffer instead.
+    bool RefusesOffer(int top, int arrived) const;
+    // What OfferPath does with a path that RefusesOffer refuses: counts it
+    // as an alternative when it is one.
+    void CountRefusedOffer(int top, int arrived);
 
     // Copies the best path into out when it changed since the last call that
     // copied it, and says whether it did. Safe against a running search.
@@ -49,50 +56,72 @@ private:
     // apart, far less than the clock's millisecond.
     static constexpr int OFFERS_PER_CLOCK_READING = 64;
 
+    // Every offer, made or foretold: refreshes m_lastClock now and then.
+    void NoteOffer();
     void RefreshLastClock();
+    bool IsBetter(int top, int arrived) const
+    {
+        return arrived > m_bestArrived || (arrived == m_bestArrived && top < m_bestTop);
+    }
     // Makes current the best, under the lock.
     void StoreBest(const CCrossingPath& current);
 
     int m_offersUntilClock = 1;
-    // Both only under m_lock, but for the search's own reads of m_best: it is
-    // the only writer.
+    // The best path's figures, for judging offers; the search is their only
+    // writer and reader.
+    int m_bestArrived = 0;
+    int m_bestTop = 0;
+    // Both only under m_lock: the dialog reads them.
     BOOL m_bestChanged = TRUE;
     CCrossingPath m_best;
     CCriticalSection m_lock;
 };
 
-// Inline: the search offers every outbound landing.
-inline BOOL CSolverStatus::OfferPath(const CCrossingPath& current)
+// Inline: the search judges every outbound landing.
+
+inline void CSolverStatus::NoteOffer()
 {
     if (--m_offersUntilClock == 0) {
         m_offersUntilClock = OFFERS_PER_CLOCK_READING;
         RefreshLastClock();
     }
-    const int bestArrived = m_best.ArrivedCount();
-    const int bestTop = m_best.Top();
-    const int curArrived = current.ArrivedCount();
-    const int curTop = current.Top();
+}
 
-    const bool better = curArrived > bestArrived || (curArrived == bestArrived && curTop < bestTop);
-    if (better) {
+inline bool CSolverStatus::RefusesOffer(int top, int arrived) const
+{
+    if (IsBetter(top, arrived))
+        return false;
+    if (arrived == TRAVELLER_COUNT)
+        return true;
+    // Until a complete path is known there is nothing to bound against.
+    if (m_bestArrived < TRAVELLER_COUNT)
+        return false;
+    // Each missing traveller needs at least one more round trip.
+    const int bound = top + STEPS_PER_ROUND_TRIP * (TRAVELLER_COUNT - arrived);
+    return !(bound < m_bestTop || (m_countAlternatives && bound == m_bestTop));
+}
+
+inline void CSolverStatus::CountRefusedOffer(int top, int arrived)
+{
+    NoteOffer();
+    if (arrived == TRAVELLER_COUNT && m_countAlternatives && top == m_bestTop)
+        m_alternatives.Increment();
+}
+
+inline BOOL CSolverStatus::OfferPath(const CCrossingPath& current)
+{
+    const int top = current.Top();
+    const int arrived = current.ArrivedCount();
+    if (IsBetter(top, arrived)) {
+        NoteOffer();
         StoreBest(current);
         m_alternatives = 0;
         return TRUE;
     }
-
-    if (curArrived == TRAVELLER_COUNT) {
-        if (m_countAlternatives && curTop == bestTop)
-            m_alternatives.Increment();
+    if (RefusesOffer(top, arrived)) {
+        CountRefusedOffer(top, arrived);
         return FALSE;
     }
-
-    // Until a complete path is known there is nothing to bound against.
-    if (bestArrived < TRAVELLER_COUNT)
-        return TRUE;
-
-    // Each missing traveller needs at least one more round trip.
-    const int bound = curTop + STEPS_PER_ROUND_TRIP * (TRAVELLER_COUNT - curArrived);
-    if (bound < bestTop || (m_countAlternatives && bound == bestTop))
-        return TRUE;
-    return FALSE;
+    NoteOffer();
+    return TRUE;
 }

@@ -23,23 +23,47 @@ UINT CSolverTask::Run(void* param)
     return 0;
 }
 
+void CSolverTask::SearchBelow(CCrossingPath& path, CSolverStatus& status)
+{
+    const bool nobodyAboard = AboardIn(path.CurrentCode()) == 0;
+    switch (path.Top() % STEPS_PER_ROUND_TRIP) {
+    case 0:
+        if (nobodyAboard)
+            BoardOutbound(path, status);
+        break;
+    case 1:
+        LandOutbound(path, status);
+        break;
+    case 2:
+        if (nobodyAboard)
+            BoardReturn(path, status);
+        break;
+    default:
+        LandReturn(path, status);
+        break;
+    }
+}
+
+// The first outbound trip, from the initial arrangement: the only step that
+// reports progress, once per candidate, and that does not look at the stop
+// request. It tries the candidates of a boarding in their order; the safe
+// ones come in the same order.
 void CSolverTask::SearchFirstTrips(CCrossingPath& path, CSolverStatus& status)
 {
     status.SetProgressRange(FIRST_TRIP_COUNT);
-    for (int i = 0; i < TRAVELLER_COUNT; ++i) {
-        for (int j = i; j < TRAVELLER_COUNT; ++j) {
-            CCrossingState candidate = path.Current();
-            candidate.Board(i, PLACE_GOING);
-            if (j != i)
-                candidate.Board(j, PLACE_GOING);
-            if (!candidate.IsSafe()) {
-                CountTrial(status);
-            } else if (path.Push(candidate)) {
+    int nextSafe = FIRST_SAFE_BOAT[ALL_TRAVELLERS];
+    const int safeEnd = FIRST_SAFE_BOAT[ALL_TRAVELLERS + 1];
+    for (const TravellerSet boat : CANDIDATE_BOATS) {
+        if (nextSafe < safeEnd && SAFE_BOATS[static_cast<std::size_t>(nextSafe)] == boat) {
+            ++nextSafe;
+            if (path.PushBoarded(boat, PLACE_GOING)) {
                 LandOutbound(path, status);
                 path.Pop();
             }
-            status.StepProgress();
+        } else {
+            CountTrial(status);
         }
+        status.StepProgress();
     }
 }
 
@@ -63,18 +87,14 @@ template <int Action> void CSolverTask::BoardTrip(CCrossingPath& path, CSolverSt
         CountTrial(status);
         return;
     }
-    const ArrangementCode current = path.CurrentCode();
-    if (AboardIn(current) != 0) {
-        // A trip is still under way: judge each candidate as it comes.
-        BoardEachCandidate(path, status, Action);
-        return;
-    }
 
-    // Nobody aboard yet: a candidate is safe when its boat and the travellers
-    // it leaves behind are (see SAFE_BOATS), and the other side, which no
-    // candidate changes, is safe too. The unsafe candidates are counted
-    // without being built; the safe ones are tried in the step's order.
+    // Nobody is aboard yet: a candidate is safe when its boat and the
+    // travellers it leaves behind are (see SAFE_BOATS), and the other side,
+    // which no candidate changes, is safe too. The unsafe candidates are
+    // counted without being built; the safe ones are tried in the step's
+    // order.
     constexpr bool outbound = Action == PLACE_GOING;
+    const ArrangementCode current = path.CurrentCode();
     const TravellerSet leaving = outbound ? AtStartSide(current) : AtFarSide(current);
     const TravellerSet otherSide = outbound ? AtFarSide(current) : AtStartSide(current);
     const int candidates = CandidatesFrom(TRAVELLER_COUNTS[leaving]);
@@ -86,8 +106,13 @@ template <int Action> void CSolverTask::BoardTrip(CCrossingPath& path, CSolverSt
     const int end = FIRST_SAFE_BOAT[leaving + 1];
     status.m_trials.Add(candidates - (end - first));
     for (int k = first; k < end; ++k) {
-        const PackedBoat boat = SAFE_BOATS[static_cast<std::size_t>(k)];
-        if (path.PushBoarded(FirstOf(boat), SecondOf(boat), Action)) {
+        const TravellerSet boat = SAFE_BOATS[static_cast<std::size_t>(k)];
+        if constexpr (outbound) {
+            // Most outbound landings end the path there: judged first.
+            if (CountForetoldRefusal(path, status, boat))
+                continue;
+        }
+        if (path.PushBoarded(boat, Action)) {
             if constexpr (outbound)
                 LandOutbound(path, status);
             else
@@ -97,32 +122,22 @@ template <int Action> void CSolverTask::BoardTrip(CCrossingPath& path, CSolverSt
     }
 }
 
-void CSolverTask::TryBoarding(CCrossingPath& path, CSolverStatus& status, const CCrossingState& candidate, int action)
+bool CSolverTask::CountForetoldRefusal(const CCrossingPath& path, CSolverStatus& status, TravellerSet boat)
 {
-    if (!path.Push(candidate))
-        return;
-    if (action == PLACE_GOING)
-        LandOutbound(path, status);
-    else
-        LandReturn(path, status);
-    path.Pop();
-}
-
-// The same boarding step, every candidate built and judged in turn.
-void CSolverTask::BoardEachCandidate(CCrossingPath& path, CSolverStatus& status, int action)
-{
-    for (int i = 0; i < TRAVELLER_COUNT; ++i) {
-        CCrossingState single = path.Current();
-        if (!single.Board(i, action))
-            continue;
-        for (int j = i; j < TRAVELLER_COUNT; ++j) {
-            CCrossingState candidate = single;
-            if (j != i && !candidate.Board(j, action))
-                continue;
-            if (!candidate.IsSafe())
-                CountTrial(status);
-            else
-                TryBoarding(path, status, candidate, action);
-        }
+    const int boardedStep = path.Top() + 1;
+    const int landedStep = boardedStep + 1;
+    // A boarding that fills the path is cut off before it lands: the long way.
+    if (boardedStep >= PATH_CAPACITY - 1)
+        return false;
+    const ArrangementCode boarded = path.CurrentCode() | boat;
+    const ArrangementCode landed = LandedCode(boarded);
+    const int arrived = TRAVELLER_COUNTS[AtFarSide(landed)];
+    if (!status.RefusesOffer(landedStep, arrived))
+        return false;
+    // A move the path refuses counts nothing, as in LandOutbound.
+    if (!path.WouldRepeat(boardedStep, boarded) && !path.WouldRepeat(landedStep, landed)) {
+        status.CountRefusedOffer(landedStep, arrived);
+        CountTrial(status);
     }
+    return true;
 }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <vector>
+
 namespace {
 
 // A different arrangement for every n from 1 to 255 (n written in base 4 over
@@ -156,13 +159,24 @@ TEST(CrossingPathTest, SearchMovesActAsPushOfTheMovedArrangement)
         expectAsPush(
             path, "landing", [](CCrossingPath& p) { return p.PushLanded(); },
             [](CCrossingState& s) { return s.Land(), true; });
+        // Every boat of one or two, and the boats the move refuses: nobody,
+        // and three travellers.
+        std::vector<TravellerSet> boats = {0, TravellerBit(0) | TravellerBit(4) | TravellerBit(7)};
+        for (int i = 0; i < TRAVELLER_COUNT; ++i) {
+            for (int j = i; j < TRAVELLER_COUNT; ++j)
+                boats.push_back(TravellerBit(i) | TravellerBit(j));
+        }
         for (int action : {PLACE_GOING, PLACE_ARRIVED, PLACE_RETURNING}) {
-            for (int i = -1; i <= TRAVELLER_COUNT; ++i) {
-                for (int j = i; j <= TRAVELLER_COUNT; ++j) {
-                    expectAsPush(
-                        path, "boarding", [=](CCrossingPath& p) { return p.PushBoarded(i, j, action); },
-                        [=](CCrossingState& s) { return s.Board(i, action) && (i == j || s.Board(j, action)); });
-                }
+            for (const TravellerSet boat : boats) {
+                expectAsPush(
+                    path, "boarding", [=](CCrossingPath& p) { return p.PushBoarded(boat, action); },
+                    [=](CCrossingState& s) {
+                        const int size = std::popcount(boat);
+                        bool boarded = size == 1 || size == 2;
+                        for (int t = 0; t < TRAVELLER_COUNT && boarded; ++t)
+                            boarded = (boat & TravellerBit(t)) == 0 || s.Board(t, action);
+                        return boarded;
+                    });
             }
         }
     };

@@ -135,7 +135,7 @@ TEST_F(SearchTest, BoardingAtTopNinetyEightUsesTheLastArrangement)
     ASSERT_TRUE(path.Push(MakeArrangement("000202000000")));
     CSolverStatus status;
     CSolverTask task;
-    task.BoardReturn(path, status);
+    task.SearchBelow(path, status);
     EXPECT_EQ(status.m_trials, 3) << "5 alone has no operator; 3 alone and 3 with 5 are cut off at their landing";
     EXPECT_EQ(path.Top(), 98);
 }
