@@ -82,7 +82,7 @@ int CCrossingPicture::TravellerAt(const QPointF& point) const
 // Below this the names would be too small to read.
 QSize CCrossingPicture::minimumSizeHint() const
 {
-    return QSize(480, 250);
+    return QSize(520, 260);
 }
 
 QSize CCrossingPicture::sizeHint() const

@@ -105,8 +105,13 @@ void FadeBetween(CPictureFrame& frame, const std::array<QRectF, TRAVELLER_COUNT>
     for (CFigureSpot& figure : frame.m_figures) {
         if ((who & TravellerBit(figure.m_traveller)) == 0)
             continue;
-        figure.m_opacity = 1 - otherOpacity;
-        there.push_back({figure.m_traveller, other[static_cast<std::size_t>(figure.m_traveller)], otherOpacity});
+        const QRectF otherRect = other[static_cast<std::size_t>(figure.m_traveller)];
+        if (otherOpacity >= 1) {
+            figure.m_rect = otherRect;
+        } else {
+            figure.m_opacity = 1 - otherOpacity;
+            there.push_back({figure.m_traveller, otherRect, otherOpacity});
+        }
     }
     frame.m_figures.insert(frame.m_figures.end(), there.begin(), there.end());
 }
@@ -148,13 +153,12 @@ CSceneLayout LayoutScene(QSizeF area, double nameWidthPerPixel, double boatPosit
         layout.m_farSpots[static_cast<std::size_t>(t)] = Deflated(cell).translated(width - bankWidth, 0);
     }
 
-    // The seats are spots scaled down to fit the river.
+    // The seats are as wide as the spots where the river has room for them,
+    // and of the spots' best shape.
     const double riverRoom = layout.m_river.width() - 2 * margin;
-    const double scale =
-        std::min({1.0, layout.m_river.width() * BOAT_SHARE_OF_RIVER / ((2 + 2 * BOAT_PADDING) * grid.m_cellWidth),
-                  height * 0.5 / std::max(grid.m_cellHeight, 1.0)});
-    const double seatWidth = grid.m_cellWidth * scale;
-    const double seatHeight = grid.m_cellHeight * scale;
+    const double seatWidth =
+        std::min(grid.m_cellWidth, layout.m_river.width() * BOAT_SHARE_OF_RIVER / (2 + 2 * BOAT_PADDING));
+    const double seatHeight = std::min(seatWidth * SPOT_ASPECT, height * 0.5);
     const double padding = seatWidth * BOAT_PADDING;
     const double boatWidth = std::min(2 * seatWidth + 2 * padding, riverRoom);
     const double boatHeight = seatHeight + padding;
@@ -190,7 +194,7 @@ CPictureFrame FrameBetween(QSizeF area, double nameWidthPerPixel, const CStepSce
     const double p = std::clamp(progress, 0.0, 1.0);
     const bool boarding = !from.IsOnRiver() && to.IsOnRiver();
     const bool landing = from.IsOnRiver() && !to.IsOnRiver();
-    if (!boarding && !landing)
+    if ((!boarding && !landing) || p >= 1)
         return FrameAtRest(area, nameWidthPerPixel, to);
 
     // The crossing runs from the bank the boat leaves to the one it reaches,
