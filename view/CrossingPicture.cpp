@@ -30,6 +30,8 @@ void CCrossingPicture::ShowScene(const CStepScene& scene, const QString& descrip
     m_description = description;
     m_progress = 1;
     update();
+    if (described)
+        ++m_announcements;
     AnnouncePictureChange(this, moved, described);
 }
 

@@ -20,6 +20,8 @@ public:
 
     const CStepScene& Scene() const { return m_scene; }
     const QString& Description() const { return m_description; }
+    // How often a new description was announced to screen readers.
+    int Announcements() const { return m_announcements; }
 
     // Where things are in the shown scene at rest, in the widget's
     // coordinates: a traveller's spot or seat, the bank or boat of a place
@@ -47,4 +49,5 @@ private:
     double m_progress = 1;
     QString m_description;
     double m_nameWidthPerPixel = 4;
+    int m_announcements = 0;
 };
