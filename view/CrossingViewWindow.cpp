@@ -74,9 +74,12 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, st
     m_caption = new QLabel(this);
     QFont captionFont = face;
     captionFont.setBold(true);
-    captionFont.setPointSizeF(face.pointSizeF() * 1.2);
+    captionFont.setPointSizeF(face.pointSizeF() * 1.25);
     m_caption->setFont(captionFont);
     m_sentence = new QLabel(this);
+    QFont sentenceFont = face;
+    sentenceFont.setPointSizeF(face.pointSizeF() * 1.1);
+    m_sentence->setFont(sentenceFont);
     m_sentence->setWordWrap(true);
     m_sentence->setMinimumHeight(m_sentence->fontMetrics().lineSpacing() * 2);
     m_sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
