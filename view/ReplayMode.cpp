@@ -30,13 +30,6 @@ QString Text(const char* text)
 CReplayMode::CReplayMode(CCrossingViewWindow& view, CReplayTrack& track, std::function<void(int)> stepChosen)
     : m_view(view), m_track(track), m_stepChosen(std::move(stepChosen)), m_controls(new QWidget)
 {
-    m_slider = new QSlider(Qt::Horizontal, m_controls);
-    m_slider->setAccessibleName(Text(STEP_SLIDER));
-    m_slider->setFocusPolicy(Qt::StrongFocus);
-    // Page Up and Page Down move by a round trip.
-    m_slider->setPageStep(STEPS_PER_ROUND_TRIP);
-    QObject::connect(m_slider, &QSlider::valueChanged, m_controls, [this](int value) { GoTo(value); });
-
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(AddButton(FIRST_BUTTON, FIRST_BUTTON, QStyle::SP_MediaSkipBackward, [this] { GoTo(0); }));
@@ -51,13 +44,19 @@ CReplayMode::CReplayMode(CCrossingViewWindow& view, CReplayTrack& track, std::fu
         AddButton(LAST_BUTTON, LAST_BUTTON, QStyle::SP_MediaSkipForward, [this] { GoTo(m_track.LastStep()); }));
     buttons->addStretch();
 
+    // Made after the buttons, so that Tab reaches it after them: it is
+    // mostly used with the mouse.
+    m_slider = new QSlider(Qt::Horizontal, m_controls);
+    m_slider->setAccessibleName(Text(STEP_SLIDER));
+    m_slider->setFocusPolicy(Qt::StrongFocus);
+    // Page Up and Page Down move by a round trip.
+    m_slider->setPageStep(STEPS_PER_ROUND_TRIP);
+    QObject::connect(m_slider, &QSlider::valueChanged, m_controls, [this](int value) { GoTo(value); });
+
     auto* layout = new QVBoxLayout(m_controls);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_slider);
     layout->addLayout(buttons);
-    // The slider comes after the buttons in the tab order, as it is mostly
-    // used with the mouse.
-    QWidget::setTabOrder(m_controls->findChildren<QPushButton*>().constLast(), m_slider);
 
     // The keys work wherever the focus is in the view, while these controls
     // show.
@@ -76,7 +75,10 @@ CReplayMode::CReplayMode(CCrossingViewWindow& view, CReplayTrack& track, std::fu
     m_playing->setEasingCurve(QEasingCurve::Linear);
     QObject::connect(m_playing, &QVariantAnimation::valueChanged, m_controls,
                      [this](const QVariant& value) { ShowPlayed(value.toDouble()); });
-    QObject::connect(m_playing, &QVariantAnimation::finished, m_controls, [this] { Stop(); });
+    QObject::connect(m_playing, &QVariantAnimation::finished, m_controls, [this] {
+        ShowStep();
+        ShowPlayState();
+    });
 
     ShowStep();
 }
@@ -188,7 +190,6 @@ void CReplayMode::ShowPlayed(double position)
         ShowStep();
         m_stepChosen(m_track.Step());
     }
-    const double progress = position - (m_track.Step() - 1);
-    if (m_track.Step() > 0 && progress < 1)
-        m_view.Picture().ShowWayFrom(m_track.Scene(m_track.Step() - 1), progress);
+    if (m_track.Step() > 0)
+        m_view.Picture().ShowWayFrom(m_track.Scene(m_track.Step() - 1), position - (m_track.Step() - 1));
 }
