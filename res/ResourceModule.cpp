@@ -58,6 +58,7 @@ constexpr CDialogTemplate DIALOGS[] = {
 
 constexpr CStringResource STRINGS[] = {
     {IDS_ABOUTBOX, "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)..."},
+    {IDS_CROSSINGVIEW, "手順を見る(&V)..."},
 };
 
 // ---- Icon ---------------------------------------------------------------

@@ -13,6 +13,7 @@
 // Window-menu commands must leave the low four bits to the window layer and
 // stay below the layer's own commands.
 static_assert((IDM_ABOUTBOX & SYSTEM_COMMAND_MASK) == IDM_ABOUTBOX && IDM_ABOUTBOX < FIRST_SYSTEM_COMMAND);
+static_assert((IDM_CROSSINGVIEW & SYSTEM_COMMAND_MASK) == IDM_CROSSINGVIEW && IDM_CROSSINGVIEW < FIRST_SYSTEM_COMMAND);
 
 namespace {
 
@@ -23,7 +24,8 @@ constexpr int COLUMN_WIDTH = 44;
 
 CPuzzleDlg::CPuzzleDlg(CWnd* parent)
     : CDialog(CPuzzleDlg::IDD, parent), m_arrivedCount(0), m_trialCount(0), m_alternativeCount(0),
-      m_checkAlternatives(FALSE), m_hIcon(AfxLoadIcon(IDR_MAINFRAME)), m_pWorker(nullptr)
+      m_checkAlternatives(FALSE), m_hIcon(AfxLoadIcon(IDR_MAINFRAME)), m_pWorker(nullptr),
+      m_crossingView([this](int step) { SelectStepRow(step); })
 {
 }
 
@@ -61,6 +63,10 @@ BOOL CPuzzleDlg::OnInitDialog()
             windowMenu->AppendMenu(MF_SEPARATOR);
             windowMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutMenu);
         }
+        CString viewMenu;
+        viewMenu.LoadString(IDS_CROSSINGVIEW);
+        if (!viewMenu.IsEmpty())
+            windowMenu->AppendMenu(MF_STRING, IDM_CROSSINGVIEW, viewMenu);
     }
 
     SetIcon(m_hIcon, TRUE);
@@ -81,6 +87,10 @@ void CPuzzleDlg::OnSysCommand(UINT id, LPARAM param)
     if ((id & SYSTEM_COMMAND_MASK) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
+    } else if ((id & SYSTEM_COMMAND_MASK) == IDM_CROSSINGVIEW) {
+        // At the selected row, or where the view was.
+        const int selected = m_list.GetNextItem(-1, LVNI_SELECTED);
+        m_crossingView.Open(m_hWnd, selected >= 0 ? selected : CCrossingViewHost::KEEP_STEP);
     } else {
         CDialog::OnSysCommand(id, param);
     }
@@ -158,6 +168,38 @@ void CPuzzleDlg::OnTimer(UINT_PTR id)
         KillTimer(id);
 }
 
+BOOL CPuzzleDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (wParam != IDC_RESULT_LIST || header == nullptr)
+        return CDialog::OnNotify(wParam, lParam, result);
+    if (header->code == NM_DBLCLK) {
+        const auto* activate = reinterpret_cast<const NMITEMACTIVATE*>(header);
+        if (activate->iItem >= 0)
+            m_crossingView.Open(m_hWnd, activate->iItem);
+        return TRUE;
+    }
+    if (header->code == LVN_ITEMCHANGED) {
+        // A row newly selected; the selection's other changes, and those of a
+        // refill, leave the view where it is.
+        const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
+        if ((change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED) &&
+            !(change->uOldState & LVIS_SELECTED))
+            m_crossingView.ShowStep(change->iItem);
+        return TRUE;
+    }
+    return CDialog::OnNotify(wParam, lParam, result);
+}
+
+// The selection this makes comes back as a change of selection, of the step
+// the view already shows, so it goes no further.
+void CPuzzleDlg::SelectStepRow(int step)
+{
+    m_list.SetItemState(-1, 0, LVIS_SELECTED);
+    m_list.SetItemState(step, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_list.EnsureVisible(step, FALSE);
+}
+
 int CPuzzleDlg::AddCentredColumn(int column, const char* text)
 {
     const int index = m_list.InsertColumn(column, text, LVCFMT_LEFT, -1, -1);
@@ -195,6 +237,7 @@ BOOL CPuzzleDlg::RefreshDisplay()
             for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller)
                 m_list.SetItemText(step, traveller + 1, PlaceText(best.GetPlaceAt(step, traveller)));
         }
+        m_crossingView.ShowPath(best);
     }
 
     m_elapsedText = ElapsedText(m_status.m_startClock, m_status.m_lastClock).c_str();

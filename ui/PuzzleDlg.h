@@ -1,6 +1,7 @@
 // The program's main window: starts the search once, shows its progress and
 // its best path on a 200 ms timer, and stops and waits for the search when
-// it is closed.
+// it is closed. Its window menu and a double-click on a row open the
+// crossing view, which shows the same step as the table.
 #pragma once
 
 #include "engine/SolverStatus.h"
@@ -9,6 +10,7 @@
 #include "platform/window/ListCtrl.h"
 #include "platform/window/ProgressCtrl.h"
 #include "res/resource.h"
+#include "view/CrossingViewHost.h"
 
 class CPuzzleDlg : public CDialog {
 public:
@@ -43,6 +45,8 @@ protected:
     void OnPaint() override;
     HCURSOR OnQueryDragIcon() override;
     void OnTimer(UINT_PTR id) override;
+    // The table's double-clicks and changes of selection.
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     // F1: there is no help, so it shows what the About box says.
     BOOL OnHelpInfo(CHelpInfo* info) override;
     void OnStart();
@@ -52,9 +56,14 @@ protected:
     // Shows the status: progress, counters, elapsed time and, when the best
     // path changed, the table.
     BOOL RefreshDisplay();
+    // Selects the row of the step the crossing view shows, and only it, and
+    // scrolls it into sight.
+    void SelectStepRow(int step);
 
     HICON m_hIcon;
     // Set when the search was started; only ever compared with null.
     CWinThread* m_pWorker;
     CSolverStatus m_status;
+    // The crossing view, given every path the table shows.
+    CCrossingViewHost m_crossingView;
 };

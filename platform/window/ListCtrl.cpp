@@ -70,6 +70,52 @@ int CListCtrl::InsertItem(int nItem, const char* text)
     return list != nullptr ? list->InsertRow(nItem, FromUtf8(text)) : -1;
 }
 
+BOOL CListCtrl::SetItemState(int nItem, UINT state, UINT mask)
+{
+    CListViewWidget* list = ListOf(m_hWnd);
+    if (list == nullptr || nItem < -1 || nItem >= list->RowCount())
+        return FALSE;
+    if (mask & LVIS_SELECTED)
+        list->SetRowSelected(nItem, (state & LVIS_SELECTED) != 0);
+    if ((mask & LVIS_FOCUSED) && (state & LVIS_FOCUSED) && nItem >= 0)
+        list->SetFocusedRow(nItem);
+    return TRUE;
+}
+
+UINT CListCtrl::GetItemState(int nItem, UINT mask) const
+{
+    const CListViewWidget* list = ListOf(m_hWnd);
+    if (list == nullptr)
+        return 0;
+    UINT state = 0;
+    if (list->IsRowSelected(nItem))
+        state |= LVIS_SELECTED;
+    if (nItem >= 0 && list->FocusedRow() == nItem)
+        state |= LVIS_FOCUSED;
+    return state & mask;
+}
+
+int CListCtrl::GetNextItem(int nItem, int flags) const
+{
+    const CListViewWidget* list = ListOf(m_hWnd);
+    if (list == nullptr)
+        return -1;
+    for (int row = std::max(nItem + 1, 0); row < list->RowCount(); ++row) {
+        if ((flags & LVNI_SELECTED) == 0 || list->IsRowSelected(row))
+            return row;
+    }
+    return -1;
+}
+
+BOOL CListCtrl::EnsureVisible(int nItem, BOOL)
+{
+    CListViewWidget* list = ListOf(m_hWnd);
+    if (list == nullptr || nItem < 0 || nItem >= list->RowCount())
+        return FALSE;
+    list->ScrollToRow(nItem);
+    return TRUE;
+}
+
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const char* text)
 {
     CListViewWidget* list = ListOf(m_hWnd);

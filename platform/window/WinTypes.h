@@ -35,6 +35,15 @@ inline constexpr UINT SYSTEM_COMMAND_MASK = 0xFFF0;
 inline constexpr UINT FIRST_SYSTEM_COMMAND = 0xF000;
 inline constexpr UINT SC_CLOSE = 0xF060;
 
+// Notifications from controls to their dialog, WM_NOTIFY's: the header
+// that every notification starts with, and the codes that all controls share.
+struct NMHDR {
+    HWND hwndFrom;   // the control
+    UINT_PTR idFrom; // its id
+    UINT code;       // what happened
+};
+inline constexpr UINT NM_DBLCLK = static_cast<UINT>(-3);
+
 // The framework's help command.
 inline constexpr UINT ID_HELP = 0xE146;
 

@@ -231,6 +231,11 @@ void CWnd::OnSysCommand(UINT id, LPARAM)
         SendMessage(WM_CLOSE);
 }
 
+BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
+}
+
 void CWnd::OnTimer(UINT_PTR) {}
 
 // The toolkit has painted the background and the controls paint themselves.

@@ -64,6 +64,10 @@ protected:
     virtual BOOL OnCommand(UINT id, UINT notifyCode);
     // A window-menu command. The default closes the window on SC_CLOSE.
     virtual void OnSysCommand(UINT id, LPARAM param);
+    // A notification from a control (WM_NOTIFY): wParam is the control's id
+    // and lParam points to an NMHDR, or to a larger record that starts with
+    // one. TRUE when it was handled, with *result the answer.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual void OnTimer(UINT_PTR id);
     // The default lets the toolkit paint the window.
     virtual void OnPaint();

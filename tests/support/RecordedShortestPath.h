@@ -2,6 +2,11 @@
 // the straightforward search: twelve place digits (traveller 0 first) per step.
 #pragma once
 
+#include "Arrangement.h"
+#include "engine/CrossingPath.h"
+
+#include <iterator>
+
 inline const char* const RECORDED_SHORTEST_PATH[] = {
     "000000000000", "100000000010", "200000000020", "300000000020", "000000000020", "100100000020", "200200000020",
     "200300000020", "200000000020", "201000100020", "202000200020", "302000200020", "002000200020", "102100200020",
@@ -11,3 +16,14 @@ inline const char* const RECORDED_SHORTEST_PATH[] = {
     "232202202022", "202202202022", "202212212022", "202222222022", "202322222022", "202022222022", "212122222022",
     "222222222022", "232222222022", "202222222022", "212222222122", "222222222222",
 };
+
+inline constexpr int RECORDED_SHORTEST_TOP = static_cast<int>(std::size(RECORDED_SHORTEST_PATH)) - 1;
+
+// The recorded path up to and including step top, as the search keeps it.
+inline CCrossingPath RecordedPathUpTo(int top = RECORDED_SHORTEST_TOP)
+{
+    CCrossingPath path;
+    for (int step = 1; step <= top; ++step)
+        path.Push(MakeArrangement(RECORDED_SHORTEST_PATH[step]));
+    return path;
+}

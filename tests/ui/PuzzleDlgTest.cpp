@@ -399,7 +399,7 @@ TEST(PuzzleDialog, OpensTheAboutBoxFromTheWindowMenuAndFromF1)
             EXPECT_FALSE(menu->Done());
         } else {
             EXPECT_TRUE(menu->Done()) << index;
-            EXPECT_EQ(items, (QStringList{"-", aboutItem})) << index;
+            EXPECT_EQ(items, (QStringList{"-", aboutItem, "手順を見る(&V)..."})) << index;
         }
         EXPECT_EQ(about.m_title, QStringLiteral("TorvalyPuzzleのﾊﾞｰｼﾞｮﾝ情報")) << index;
         EXPECT_TRUE(about.m_labels.contains(QStringLiteral("TorvalyPuzzle Version 1.0"))) << index;

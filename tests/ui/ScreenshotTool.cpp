@@ -1,6 +1,8 @@
 // Renders the real main dialog offscreen after a complete search and writes
-// it as a PNG picture:
-//   torvaly-ui-screenshot <file.png>
+// it as a PNG picture; with a second file, also the crossing view opened
+// from the window menu at a step of the table (the trip of step 22 by
+// default, counted from 1):
+//   torvaly-ui-screenshot <dialog.png> [<view.png> [step]]
 // Exits non-zero when the search does not end with the complete table.
 #include "platform/window/WinApp.h"
 #include "platform/window/qt/TestAccess.h"
@@ -13,11 +15,12 @@
 #include <QPushButton>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fputs("usage: torvaly-ui-screenshot <file.png>\n", stderr);
+    if (argc < 2 || argc > 4) {
+        std::fputs("usage: torvaly-ui-screenshot <dialog.png> [<view.png> [step]]\n", stderr);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -44,10 +47,24 @@ int main(int argc, char* argv[])
     }
 
     const QPixmap picture = AfxGetWidget(dlg)->grab();
-    const bool saved = picture.save(QString::fromLocal8Bit(argv[1]), "PNG");
+    bool saved = picture.save(QString::fromLocal8Bit(argv[1]), "PNG");
+    if (saved && argc >= 3) {
+        // The row is selected as a click selects it; the menu opens the view
+        // there.
+        const int step = argc == 4 ? std::atoi(argv[3]) - 1 : 21;
+        dlg.m_list.SetItemState(step, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        dlg.SendMessage(WM_SYSCOMMAND, IDM_CROSSINGVIEW);
+        QWidget* view = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->parentWidget() == AfxGetWidget(dlg))
+                view = window;
+        }
+        QCoreApplication::processEvents();
+        saved = view != nullptr && view->grab().save(QString::fromLocal8Bit(argv[2]), "PNG");
+    }
     dlg.SendMessage(WM_CLOSE);
     if (!saved) {
-        std::fprintf(stderr, "torvaly-ui-screenshot: cannot write %s\n", argv[1]);
+        std::fprintf(stderr, "torvaly-ui-screenshot: cannot write %s\n", argc >= 3 ? argv[2] : argv[1]);
         return 1;
     }
     std::printf("screenshot written: %s\n", argv[1]);

@@ -13,10 +13,12 @@
 
 class CTestPuzzleDlg : public CPuzzleDlg {
 public:
+    using CPuzzleDlg::m_crossingView;
     using CPuzzleDlg::m_hIcon;
     using CPuzzleDlg::m_pWorker;
     using CPuzzleDlg::m_status;
     using CPuzzleDlg::OnQueryDragIcon;
+    using CPuzzleDlg::RefreshDisplay;
 
     QWidget* Window() const { return AfxGetWidget(*this); }
     QWidget* Control(int id) const { return AfxGetDlgItemWidget(*this, id); }

@@ -182,16 +182,18 @@ TEST(WindowLayer, TheAboutBoxEndsWithOkOrEsc)
     EXPECT_EQ(about.GetSafeHwnd(), nullptr);
 }
 
-TEST(WindowLayer, TheMainDialogsWindowMenuHoldsASeparatorAndTheAboutItem)
+TEST(WindowLayer, TheMainDialogsWindowMenuHoldsASeparatorTheAboutItemAndTheViewItem)
 {
     CTestPuzzleDlg dlg;
     ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
     CMenu* menu = dlg.GetSystemMenu(FALSE);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(MenuItemCount(*menu), 2);
+    ASSERT_EQ(MenuItemCount(*menu), 3);
     EXPECT_EQ(MenuItemId(*menu, 0), 0u);
     EXPECT_EQ(MenuItemId(*menu, 1), 16u);
     EXPECT_EQ(MenuItemText(*menu, 16), "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    EXPECT_EQ(MenuItemId(*menu, 2), 32u);
+    EXPECT_EQ(MenuItemText(*menu, 32), "手順を見る(&V)...");
     EXPECT_EQ(dlg.GetSystemMenu(TRUE), nullptr);
     EXPECT_EQ(MenuItemCount(*menu), 0);
 }

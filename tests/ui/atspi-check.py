@@ -2,7 +2,10 @@
 """torvaly-puzzle read through the accessibility bus, as a screen reader
 reads it: each figure field by its caption (labelled-by), the progress bar
 named and without actions, the table named; after a search started through
-the bus, the round trips read 11.5 and the table holds 47 rows.
+the bus, the round trips read 11.5 and the table holds 47 rows. Then a
+double-click on a row opens the crossing view, whose lists 日本, 米国 and 舟
+name the travellers that the row's cells place there; its 次へ button,
+pressed through the bus, announces the next step and selects its row.
 Usage: atspi-check.py <torvaly-puzzle>; runs inside a session bus and an X
 server (atspi-check.sh sets them up)."""
 import subprocess
@@ -10,6 +13,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 CAPTIONS = ["経過時間", "試行回数", "往復回数", "到着人数", "別解個数"]
 DEADLINE_S = 20
@@ -35,6 +39,9 @@ def find_app(pid):
 def wait_for(what, condition):
     end = time.monotonic() + DEADLINE_S
     while time.monotonic() < end:
+        # Events from the bus reach their listeners here.
+        while GLib.MainContext.default().iteration(False):
+            pass
         value = condition()
         if value:
             return value
@@ -42,7 +49,48 @@ def wait_for(what, condition):
     raise SystemExit(f"FAIL: {what} within {DEADLINE_S} s")
 
 
+def check_crossing_view(app, table, failures):
+    """Opens the view on the table's second row and reads it."""
+    row = 1
+    cells = table.queryTable()
+    names = [cells.getColumnHeader(c).name for c in range(1, cells.nColumns)]
+    places = [cells.getAccessibleAt(row, c).name for c in range(1, cells.nColumns)]
+    expected = {"日本": [n for n, p in zip(names, places) if p == "日本"],
+                "米国": [n for n, p in zip(names, places) if p == "米国"],
+                "舟": [n for n, p in zip(names, places) if p in ("行き", "帰り")]}
+    box = cells.getAccessibleAt(row, 1).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, pyatspi.MOUSE_B1D)
+
+    def lists():
+        found = {n.name: n for n in walk(app) if n.getRole() == pyatspi.ROLE_LIST}
+        return found if {"日本", "米国", "舟"} <= set(found) else None
+    found = wait_for("the crossing view's lists", lists)
+    def same(traveller, header):
+        # A header too wide for its column ends in an ellipsis.
+        return traveller == header or (header.endswith("…") and traveller.startswith(header[:-1]))
+    for name, members in expected.items():
+        listed = [found[name].getChildAtIndex(i).name for i in range(found[name].childCount)]
+        if len(listed) != len(members) or not all(map(same, listed, members)):
+            failures.append(f"the list {name} holds {listed}, the row says {members}")
+
+    buttons = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "次へ"]
+    if len(buttons) != 1:
+        failures.append(f"{len(buttons)} buttons named 次へ")
+        return
+    buttons[0].queryAction().doAction(0)
+    wait_for("the next step announced", lambda: any(d.startswith("手順 3 / 47") for d in ANNOUNCED))
+    wait_for("the next step's row selected", lambda: cells.isRowSelected(row + 1))
+
+
+# The descriptions that changed, as a screen reader hears them.
+ANNOUNCED = []
+
+
 def main():
+    # Listening before the program starts, so that it knows of the listener
+    # from its first moment.
+    pyatspi.Registry.registerEventListener(lambda event: ANNOUNCED.append(event.source.description),
+                                           "object:property-change:accessible-description")
     program = subprocess.Popen([sys.argv[1]])
     failures = []
     try:
@@ -92,6 +140,8 @@ def main():
             rows = tables[0].queryTable().nRows if tables else 0
             if rows != 47:
                 failures.append(f"the table has {rows} rows")
+            else:
+                check_crossing_view(app, tables[0], failures)
     finally:
         program.terminate()
         program.wait(timeout=10)

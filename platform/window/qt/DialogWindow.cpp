@@ -3,6 +3,7 @@
 #include "ControlAccessibility.h"
 #include "ControlFactory.h"
 #include "DialogFont.h"
+#include "ListViewWidget.h"
 #include "WindowPlacement.h"
 #include "WindowRouter.h"
 #include "platform/window/Menu.h"
@@ -77,6 +78,10 @@ bool CDialogWindow::Build(const CDialogTemplate& dialogTemplate)
         if (widget == nullptr)
             return false;
         widgets.push_back(widget);
+        if (auto* list = dynamic_cast<CListViewWidget*>(widget)) {
+            const int id = item.m_id;
+            list->SetNotifyHandler([this, id](NMHDR& header) { Notify(id, header); });
+        }
         auto handle = std::make_unique<CWindowHandle>();
         handle->m_widget = widget;
         handle->m_ctrlId = item.m_id;
@@ -90,6 +95,14 @@ bool CDialogWindow::Build(const CDialogTemplate& dialogTemplate)
     }
     DescribeControlsForAccessibility(dialogTemplate.m_items, widgets);
     return true;
+}
+
+void CDialogWindow::Notify(int id, NMHDR& header)
+{
+    header.hwndFrom = FindControl(id);
+    header.idFrom = static_cast<UINT_PTR>(id);
+    if (m_owner != nullptr)
+        CWindowRouter::Notify(*m_owner, header);
 }
 
 HWND CDialogWindow::FindControl(int id) const

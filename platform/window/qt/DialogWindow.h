@@ -58,6 +58,8 @@ protected:
 
 private:
     void Command(int id, UINT notifyCode);
+    // A control's notification, to the owner's OnNotify.
+    void Notify(int id, NMHDR& header);
     bool HasDefaultButton() const;
     int FocusedControlId() const;
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 
 CListViewWidget::CListViewWidget(QWidget* parent) : QTreeWidget(parent)
 {
@@ -27,6 +28,13 @@ CListViewWidget::CListViewWidget(QWidget* parent) : QTreeWidget(parent)
     header()->setMinimumSectionSize(0);
     // Right clicks on the table open nothing, not even the dialog's menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
+
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected, const QItemSelection& deselected) {
+                NotifySelectionChanged(selected, deselected);
+            });
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item, int column) { NotifyDoubleClick(item, column); });
 }
 
 int CListViewWidget::InsertColumn(int index, const QString& heading, int format, int width)
@@ -97,6 +105,71 @@ bool CListViewWidget::SetCell(int row, int column, const QString& text)
     item->setText(column, text);
     AnnounceChangeLater();
     return true;
+}
+
+bool CListViewWidget::IsRowSelected(int row) const
+{
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item != nullptr && item->isSelected();
+}
+
+void CListViewWidget::SetRowSelected(int row, bool selected)
+{
+    if (row < 0) {
+        if (selected)
+            selectAll();
+        else
+            clearSelection();
+        return;
+    }
+    if (QTreeWidgetItem* item = topLevelItem(row))
+        item->setSelected(selected);
+}
+
+int CListViewWidget::FocusedRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CListViewWidget::SetFocusedRow(int row)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row))
+        setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+}
+
+void CListViewWidget::ScrollToRow(int row)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row))
+        scrollToItem(item, QAbstractItemView::EnsureVisible);
+}
+
+void CListViewWidget::NotifySelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    if (!m_notify)
+        return;
+    const auto rowsOf = [](const QItemSelection& selection) {
+        std::set<int> rows;
+        for (const QModelIndex& index : selection.indexes())
+            rows.insert(index.row());
+        return rows;
+    };
+    const auto notify = [this](int row, UINT oldState, UINT newState) {
+        NMLISTVIEW change{{nullptr, 0, LVN_ITEMCHANGED}, row, 0, newState, oldState, LVIF_STATE};
+        m_notify(change.hdr);
+    };
+    for (int row : rowsOf(deselected))
+        notify(row, LVIS_SELECTED, 0);
+    for (int row : rowsOf(selected))
+        notify(row, 0, LVIS_SELECTED);
+}
+
+void CListViewWidget::NotifyDoubleClick(QTreeWidgetItem* item, int column)
+{
+    if (!m_notify)
+        return;
+    NMITEMACTIVATE activate{{nullptr, 0, NM_DBLCLK}, indexOfTopLevelItem(item), column};
+    m_notify(activate.hdr);
 }
 
 QString CListViewWidget::Cell(int row, int column) const

@@ -3,9 +3,12 @@
 // to the window layer; CListCtrl is its interface.
 #pragma once
 
+#include "platform/window/WinTypes.h"
+
 #include <QString>
 #include <QTreeWidget>
 
+#include <functional>
 #include <vector>
 
 class CListViewWidget : public QTreeWidget {
@@ -31,6 +34,20 @@ public:
     QString Cell(int row, int column) const;
     void DeleteAllRows();
 
+    // The selection and the keyboard focus of the rows.
+    bool IsRowSelected(int row) const;
+    // Row -1: every row.
+    void SetRowSelected(int row, bool selected);
+    int FocusedRow() const;
+    void SetFocusedRow(int row);
+    void ScrollToRow(int row);
+
+    // Where the table's notifications go: NM_DBLCLK in an NMITEMACTIVATE,
+    // and LVN_ITEMCHANGED in an NMLISTVIEW for each row whose selection
+    // changed, those deselected first. The handler fills in the sender.
+    using NotifyHandler = std::function<void(NMHDR& header)>;
+    void SetNotifyHandler(NotifyHandler handler) { m_notify = std::move(handler); }
+
     // The whole table as tab-separated text: the header row, then every row,
     // each ending with a line feed. Ctrl+C puts it on the clipboard.
     QString AsText() const;
@@ -51,9 +68,12 @@ private:
     // Tells screen readers, once the program is done changing rows, that
     // the table holds a new result.
     void AnnounceChangeLater();
+    void NotifySelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void NotifyDoubleClick(QTreeWidgetItem* item, int column);
 
     std::vector<int> m_formats;
     std::vector<QString> m_headings;
     bool m_announcePending = false;
     int m_announcements = 0;
+    NotifyHandler m_notify;
 };

@@ -9,6 +9,11 @@ public:
     static BOOL Command(CWnd& wnd, UINT id, UINT notifyCode) { return wnd.OnCommand(id, notifyCode); }
     static void SysCommand(CWnd& wnd, UINT id, LPARAM param) { wnd.OnSysCommand(id, param); }
     static void Timer(CWnd& wnd, UINT_PTR id) { wnd.OnTimer(id); }
+    static BOOL Notify(CWnd& wnd, NMHDR& header)
+    {
+        LRESULT result = 0;
+        return wnd.OnNotify(header.idFrom, reinterpret_cast<LPARAM>(&header), &result);
+    }
     static void Paint(CWnd& wnd) { wnd.OnPaint(); }
     static BOOL HelpInfo(CWnd& wnd, CHelpInfo* info) { return wnd.OnHelpInfo(info); }
 

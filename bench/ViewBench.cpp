@@ -1,0 +1,116 @@
+// Benchmarks of the crossing view on Qt's offscreen platform: opening it
+// from the dialog's window menu until its picture is painted, and drawing
+// one step of the picture at scale 2. Not part of the tests; see
+// bench/README.md.
+
+#include "RecordedShortestPath.h"
+#include "platform/window/WinApp.h"
+#include "platform/window/qt/TestAccess.h"
+#include "res/ResourceModule.h"
+#include "ui/PuzzleDlg.h"
+#include "view/CrossingPicture.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The dialog with its table filled with the recorded path, as after a search.
+class CFilledDlg : public CPuzzleDlg {
+public:
+    bool Fill()
+    {
+        m_status.OfferPath(RecordedPathUpTo());
+        RefreshDisplay();
+        return ListItemCount(m_list) == RECORDED_SHORTEST_TOP + 1;
+    }
+};
+
+// Counts the paints of crossing pictures.
+class CPaintCounter : public QObject {
+public:
+    int m_paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && dynamic_cast<CCrossingPicture*>(watched) != nullptr)
+            ++m_paints;
+        return false;
+    }
+};
+
+// From the window-menu command until the view's picture has been painted.
+void OpenView(benchmark::State& state)
+{
+    CPaintCounter counter;
+    qApp->installEventFilter(&counter);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto dlg = std::make_unique<CFilledDlg>();
+        if (!dlg->Create(CPuzzleDlg::IDD) || !dlg->Fill()) {
+            state.SkipWithError("the dialog could not be made");
+            break;
+        }
+        QCoreApplication::processEvents();
+        counter.m_paints = 0;
+        state.ResumeTiming();
+
+        dlg->SendMessage(WM_SYSCOMMAND, IDM_CROSSINGVIEW);
+        const QDeadlineTimer deadline(5000);
+        while (counter.m_paints == 0 && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+
+        state.PauseTiming();
+        if (counter.m_paints == 0)
+            state.SkipWithError("the view was not painted");
+        dlg.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    qApp->removeEventFilter(&counter);
+}
+BENCHMARK(OpenView)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One step of the recorded path drawn into a picture of the view's usual
+// size at scale 2, at rest or halfway through its trip, as playing draws it.
+void DrawStep(benchmark::State& state)
+{
+    const bool atRest = state.range(0) != 0;
+    const CCrossingPath path = RecordedPathUpTo();
+    CCrossingPicture picture(nullptr);
+    picture.resize(picture.sizeHint());
+    QImage image(picture.size() * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    int step = 1;
+    for (auto _ : state) {
+        picture.ShowScene(SceneOfStep(path, step), QString());
+        if (!atRest)
+            picture.ShowWayFrom(SceneOfStep(path, step - 1), 0.5);
+        picture.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+        step = step % RECORDED_SHORTEST_TOP + 1;
+    }
+}
+BENCHMARK(DrawStep)->ArgName("at_rest")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    AfxSetResourceModule(&TorvalyPuzzleResources());
+    AfxWinInit();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

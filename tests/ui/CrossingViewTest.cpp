@@ -1,0 +1,351 @@
+// The crossing view beside the real dialog: opening it, the table and the
+// view following each other, a refill of the table, playing, the picture,
+// and what screen readers find in it.
+#include "TestPuzzleDlg.h"
+#include "UiTestSupport.h"
+
+#include "RecordedShortestPath.h"
+#include "view/CrossingPicture.h"
+#include "view/CrossingViewHostImpl.h"
+#include "view/ReplayMode.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const QString VIEW_ITEM = QStringLiteral("手順を見る(&V)...");
+
+CCrossingViewWindow* ViewOf(const CTestPuzzleDlg& dlg)
+{
+    return CrossingViewHostImpl(dlg.m_crossingView).m_window;
+}
+
+// Offers a path to the dialog's status, as the search does, and refreshes.
+void ShowPath(CTestPuzzleDlg& dlg, const CCrossingPath& path)
+{
+    ASSERT_TRUE(dlg.m_status.OfferPath(path));
+    dlg.RefreshDisplay();
+    ASSERT_EQ(ListItemCount(dlg.m_list), path.Top() + 1);
+}
+
+QTreeWidget* Table(const CTestPuzzleDlg& dlg)
+{
+    return static_cast<QTreeWidget*>(dlg.Control(IDC_RESULT_LIST));
+}
+
+// Clicks a point of a widget through the window system, as the mouse does:
+// a modal window blocks the click, and two make a double-click.
+void ClickAt(QWidget* widget, QPoint position, bool twice = false)
+{
+    QWindow* window = widget->window()->windowHandle();
+    const QPoint at = widget->mapTo(widget->window(), position);
+    if (twice)
+        QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+    else
+        QTest::mouseClick(window, Qt::LeftButton, {}, at);
+}
+
+void ClickRow(const CTestPuzzleDlg& dlg, int row, bool twice = false)
+{
+    QTreeWidget* table = Table(dlg);
+    table->scrollToItem(table->topLevelItem(row));
+    ClickAt(table->viewport(), table->visualItemRect(table->topLevelItem(row)).center(), twice);
+}
+
+// The selected rows, which the view's step must be alone in, focused and
+// showing.
+void ExpectRowSelectedAlone(const CTestPuzzleDlg& dlg, int row)
+{
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), row);
+    EXPECT_EQ(dlg.m_list.GetNextItem(row, LVNI_SELECTED), -1);
+    EXPECT_EQ(dlg.m_list.GetItemState(row, LVIS_FOCUSED), LVIS_FOCUSED);
+    QTreeWidget* table = Table(dlg);
+    EXPECT_TRUE(table->viewport()->rect().intersects(table->visualItemRect(table->topLevelItem(row)))) << row;
+}
+
+QWidget* Named(QWidget* view, const char* name)
+{
+    for (QWidget* widget : view->findChildren<QWidget*>()) {
+        if (widget->accessibleName() == QString::fromUtf8(name))
+            return widget;
+    }
+    return nullptr;
+}
+
+QString Caption(QWidget* view)
+{
+    for (const QLabel* label : view->findChildren<QLabel*>()) {
+        if (label->text().startsWith(QStringLiteral("手順 ")))
+            return label->text();
+    }
+    return QString();
+}
+
+void Key(QWidget* view, Qt::Key key)
+{
+    PressKey(view, key);
+}
+
+// The names listed by each accessible list under root, by list name.
+std::map<QString, QStringList> ListsUnder(QAccessibleInterface* root)
+{
+    std::map<QString, QStringList> lists;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (node->role() == QAccessible::List) {
+            QStringList& names = lists[node->text(QAccessible::Name)];
+            for (int i = 0; i < node->childCount(); ++i)
+                names << node->child(i)->text(QAccessible::Name);
+        }
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(root);
+    return lists;
+}
+
+// The names of the travellers whose place digit in a recorded row is one of
+// digits.
+QStringList NamesWithDigit(const std::string& row, const char* digits)
+{
+    QStringList names;
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        if (std::string(digits).find(row[t]) != std::string::npos)
+            names << QString::fromUtf8(TravellerName(t));
+    }
+    return names;
+}
+
+} // namespace
+
+TEST(CrossingView, TheTableAndTheViewShowTheSameStepBothWays)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    ShowPath(dlg, RecordedPathUpTo());
+
+    // A row clicked before the view opens is where the window menu opens it.
+    ClickRow(dlg, 5);
+    EXPECT_EQ(ViewOf(dlg), nullptr);
+    QStringList items;
+    auto menu = ChooseMenuItem(VIEW_ITEM, &items);
+    RightClick(dlg.Window(), QPoint(4, 4));
+    ASSERT_TRUE(menu->Done());
+    CCrossingViewWindow* view = ViewOf(dlg);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("Torvalyパズル - 手順"));
+    EXPECT_FALSE(view->windowIcon().isNull());
+    EXPECT_TRUE(view->screen()->availableGeometry().contains(view->frameGeometry()));
+    EXPECT_EQ(Caption(view), QStringLiteral("手順 6 / 47"));
+    ExpectRowSelectedAlone(dlg, 5);
+
+    // Moving the view selects its row in the table.
+    struct CMove {
+        const char* m_what;
+        std::function<void()> m_act;
+        int m_step;
+    };
+    const auto click = [view](const char* name) { return [view, name] { ClickWidget(Named(view, name)); }; };
+    const auto key = [view](Qt::Key k) { return [view, k] { Key(view, k); }; };
+    const CMove moves[] = {
+        {"Right", key(Qt::Key_Right), 6},
+        {"次へ", click("次へ"), 7},
+        {"Left", key(Qt::Key_Left), 6},
+        {"前へ", click("前へ"), 5},
+        {"End", key(Qt::Key_End), 46},
+        {"Right at the end", key(Qt::Key_Right), 46},
+        {"Home", key(Qt::Key_Home), 0},
+        {"最後", click("最後"), 46},
+        {"最初", click("最初"), 0},
+        {"slider", [view] { static_cast<QSlider*>(Named(view, "手順"))->setValue(20); }, 20},
+    };
+    for (const CMove& move : moves) {
+        move.m_act();
+        SCOPED_TRACE(move.m_what);
+        EXPECT_EQ(dlg.m_crossingView.Step(), move.m_step);
+        EXPECT_EQ(Caption(view), QStringLiteral("手順 %1 / 47").arg(move.m_step + 1));
+        ExpectRowSelectedAlone(dlg, move.m_step);
+    }
+
+    // The table moves the view; a double-click raises the same window.
+    ClickRow(dlg, 12);
+    EXPECT_EQ(Caption(view), QStringLiteral("手順 13 / 47"));
+    ClickRow(dlg, 30, true);
+    EXPECT_EQ(Caption(view), QStringLiteral("手順 31 / 47"));
+    EXPECT_EQ(ViewOf(dlg), view);
+    int views = 0;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        views += window->isVisible() && window->windowTitle() == view->windowTitle() ? 1 : 0;
+    EXPECT_EQ(views, 1);
+
+    // Esc closes the view alone.
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+    Key(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_TRUE(dlg.Window()->isVisible());
+}
+
+TEST(CrossingView, WorksBesideTheModalDialogAndClosesWithIt)
+{
+    CTestPuzzleDlg dlg;
+    CWorkerCleanup cleanup;
+    QPointer<CCrossingViewWindow> view;
+    int stepAfterClick = -1;
+    const std::intptr_t result = RunModal(dlg, [&](QWidget* window) {
+        // Before any search the view shows the one starting row.
+        ClickRow(dlg, 0, true);
+        view = ViewOf(dlg);
+        ASSERT_TRUE(view != nullptr && view->isVisible());
+        EXPECT_EQ(Caption(view), QStringLiteral("手順 1 / 1"));
+        // A real search: the view follows the table's refills.
+        ClickWidget(dlg.Control(IDC_START));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, WAIT_FOR_SEARCH_MS));
+        EXPECT_EQ(Caption(view), QStringLiteral("手順 1 / 47"));
+        // The modal dialog does not block the view.
+        QWidget* next = Named(view, "次へ");
+        ClickAt(next, next->rect().center());
+        stepAfterClick = dlg.m_crossingView.Step();
+        // The dialog's close box: the search has ended, so it closes at once.
+        window->close();
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(stepAfterClick, 1);
+    EXPECT_TRUE(view == nullptr || !view->isVisible());
+}
+
+TEST(CrossingView, ARefillKeepsTheStepWhereItStillExistsElseGoesToTheLast)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    dlg.m_crossingView.Open(dlg.GetSafeHwnd());
+    CCrossingViewWindow* view = ViewOf(dlg);
+    ASSERT_NE(view, nullptr);
+
+    // Each better path in turn, with the view moved to a step first.
+    struct CRefill {
+        int m_top;
+        int m_viewAt;
+        int m_expected;
+    };
+    const CRefill refills[] = {{8, 0, 0}, {2, 7, 2}, {RECORDED_SHORTEST_TOP, 1, 1}};
+    for (const CRefill& refill : refills) {
+        ClickRow(dlg, refill.m_viewAt);
+        ASSERT_EQ(dlg.m_crossingView.Step(), refill.m_viewAt);
+        ShowPath(dlg, RecordedPathUpTo(refill.m_top));
+        SCOPED_TRACE(refill.m_top);
+        EXPECT_EQ(dlg.m_crossingView.Step(), refill.m_expected);
+        EXPECT_EQ(Caption(view), QStringLiteral("手順 %1 / %2").arg(refill.m_expected + 1).arg(refill.m_top + 1));
+        ExpectRowSelectedAlone(dlg, refill.m_expected);
+    }
+}
+
+TEST(CrossingView, PlayingRunsToTheLastStepAndStops)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    ShowPath(dlg, RecordedPathUpTo());
+    ClickRow(dlg, 43, true);
+    CCrossingViewWindow* view = ViewOf(dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+    auto* play = static_cast<QPushButton*>(Named(view, "再生/停止"));
+
+    ClickWidget(play);
+    EXPECT_TRUE(view->Replay().IsPlaying());
+    EXPECT_EQ(play->text(), QStringLiteral("停止"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->Replay().IsPlaying(); }, WAIT_FOR_UI_MS));
+    EXPECT_EQ(dlg.m_crossingView.Step(), 46);
+    EXPECT_EQ(play->text(), QStringLiteral("再生"));
+    EXPECT_FALSE(play->isChecked());
+    ExpectRowSelectedAlone(dlg, 46);
+
+    // From the last step, Space plays from the first; Space stops where it is.
+    Key(view, Qt::Key_Space);
+    EXPECT_TRUE(view->Replay().IsPlaying());
+    EXPECT_EQ(dlg.m_crossingView.Step(), 0);
+    Key(view, Qt::Key_Space);
+    EXPECT_FALSE(view->Replay().IsPlaying());
+    EXPECT_LT(dlg.m_crossingView.Step(), 46);
+    ExpectRowSelectedAlone(dlg, dlg.m_crossingView.Step());
+}
+
+TEST(CrossingView, TheBoatIsOnTheRiverOnlyWhileTravellersAreAboard)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    ShowPath(dlg, RecordedPathUpTo());
+    dlg.m_crossingView.Open(dlg.GetSafeHwnd());
+    const CCrossingPicture& picture = ViewOf(dlg)->Picture();
+
+    // The middle of the river, as drawn at a step of the recorded path.
+    const auto riverMiddle = [&](int step) {
+        dlg.m_crossingView.ShowStep(step);
+        const QImage image = const_cast<CCrossingPicture&>(picture).grab().toImage();
+        return image.copy(image.width() / 2 - image.width() / 20, 0, image.width() / 10, image.height());
+    };
+    // Steps 0 and 4 have everybody ashore and the boat at 日本 (the trip
+    // before step 4 was a return), step 1 travellers aboard.
+    ASSERT_EQ(std::string(RECORDED_SHORTEST_PATH[0]).find_first_of("13"), std::string::npos);
+    ASSERT_EQ(std::string(RECORDED_SHORTEST_PATH[4]).find_first_of("13"), std::string::npos);
+    ASSERT_NE(std::string(RECORDED_SHORTEST_PATH[3]).find('3'), std::string::npos);
+    ASSERT_NE(std::string(RECORDED_SHORTEST_PATH[1]).find_first_of("13"), std::string::npos);
+    const QImage ashore = riverMiddle(0);
+    EXPECT_EQ(riverMiddle(4), ashore);
+    EXPECT_NE(riverMiddle(1), ashore);
+}
+
+TEST(CrossingView, ScreenReadersFindWhoIsWhereAtEveryStepAndHearEachStep)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    ShowPath(dlg, RecordedPathUpTo());
+    dlg.m_crossingView.Open(dlg.GetSafeHwnd(), 0);
+    CCrossingViewWindow* view = ViewOf(dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(view);
+    ASSERT_NE(root, nullptr);
+    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(&view->Picture());
+
+    for (int step = 0; step <= RECORDED_SHORTEST_TOP; ++step) {
+        const int announced = view->Picture().Announcements();
+        if (step > 0)
+            Key(view, Qt::Key_Right);
+        const std::string row = RECORDED_SHORTEST_PATH[step];
+        SCOPED_TRACE("step " + std::to_string(step) + ": " + row);
+        const std::map<QString, QStringList> lists = ListsUnder(root);
+        EXPECT_EQ(lists.size(), 3u);
+        EXPECT_EQ(lists.at(QStringLiteral("日本")), NamesWithDigit(row, "0"));
+        EXPECT_EQ(lists.at(QStringLiteral("米国")), NamesWithDigit(row, "2"));
+        EXPECT_EQ(lists.at(QStringLiteral("舟")), NamesWithDigit(row, "13"));
+        // The caption can be read, and the new step was announced.
+        const QString caption = QStringLiteral("手順 %1 / 47").arg(step + 1);
+        EXPECT_TRUE(picture->text(QAccessible::Description).startsWith(caption));
+        if (step > 0) {
+            EXPECT_EQ(view->Picture().Announcements(), announced + 1);
+        }
+        bool captionRead = false;
+        for (QLabel* label : view->findChildren<QLabel*>())
+            captionRead |= QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name) == caption;
+        EXPECT_TRUE(captionRead);
+    }
+
+    // The controls are named for screen readers, and Tab reaches them all.
+    QStringList reached;
+    QWidget* widget = &view->Picture();
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            reached << QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        widget = widget->nextInFocusChain();
+    } while (widget != &view->Picture());
+    for (const char* name : {"渡しの様子", "最初", "前へ", "再生/停止", "次へ", "最後", "手順"})
+        EXPECT_TRUE(reached.contains(QString::fromUtf8(name))) << name << " " << reached.join(' ').toStdString();
+}

@@ -1,0 +1,65 @@
+#include "CrossingViewHost.h"
+
+#include "CrossingViewHostImpl.h"
+#include "ReplayMode.h"
+#include "platform/window/qt/WindowWidget.h"
+
+CCrossingViewHost::CImpl& CrossingViewHostImpl(const CCrossingViewHost& host)
+{
+    return *host.m_impl;
+}
+
+CCrossingViewHost::CCrossingViewHost(StepShown stepShown) : m_impl(std::make_unique<CImpl>())
+{
+    m_impl->m_stepShown = std::move(stepShown);
+}
+
+CCrossingViewHost::~CCrossingViewHost()
+{
+    delete m_impl->m_window.data();
+}
+
+void CCrossingViewHost::ShowPath(const CCrossingPath& path)
+{
+    m_impl->m_track.SetPath(path);
+    if (m_impl->m_window != nullptr)
+        m_impl->m_window->Replay().FollowTrack(true);
+    // The table lost its selection with its rows.
+    if (IsOpen())
+        m_impl->m_stepShown(m_impl->m_track.Step());
+}
+
+void CCrossingViewHost::ShowStep(int step)
+{
+    if (m_impl->m_track.SetStep(step) && m_impl->m_window != nullptr)
+        m_impl->m_window->Replay().FollowTrack(false);
+}
+
+void CCrossingViewHost::Open(HWND owner, int step)
+{
+    QWidget* ownerWidget = AfxGetWindowWidget(owner);
+    if (ownerWidget == nullptr)
+        return;
+    ownerWidget = ownerWidget->window();
+    if (m_impl->m_window != nullptr && m_impl->m_window->parentWidget() != ownerWidget)
+        delete m_impl->m_window.data();
+    if (m_impl->m_window == nullptr) {
+        m_impl->m_window =
+            new CCrossingViewWindow(ownerWidget, m_impl->m_track, [this](int shown) { m_impl->m_stepShown(shown); });
+    }
+    if (step != KEEP_STEP)
+        m_impl->m_track.SetStep(step);
+    m_impl->m_window->Replay().FollowTrack(false);
+    m_impl->m_window->Open();
+    m_impl->m_stepShown(m_impl->m_track.Step());
+}
+
+BOOL CCrossingViewHost::IsOpen() const
+{
+    return m_impl->m_window != nullptr && m_impl->m_window->isVisible() ? TRUE : FALSE;
+}
+
+int CCrossingViewHost::Step() const
+{
+    return m_impl->m_track.Step();
+}

@@ -1,0 +1,46 @@
+// How the main dialog reaches the crossing view, without the window toolkit:
+// it hands over every new best path and the step selected in its table, and
+// opens the view; the view tells it which step it moved to, so that the
+// table selects that row. The host keeps the path and the step while the
+// view is closed, and opening shows them.
+#pragma once
+
+#include "platform/window/WinTypes.h"
+
+#include <functional>
+#include <memory>
+
+class CCrossingPath;
+
+class CCrossingViewHost {
+public:
+    // Steps are rows of the path, from 0.
+    using StepShown = std::function<void(int step)>;
+    static constexpr int KEEP_STEP = -1;
+
+    // stepShown is called when the open view moved to a step by itself: its
+    // controls, playing, being opened, or a new path.
+    explicit CCrossingViewHost(StepShown stepShown);
+    ~CCrossingViewHost();
+    CCrossingViewHost(const CCrossingViewHost&) = delete;
+    CCrossingViewHost& operator=(const CCrossingViewHost&) = delete;
+
+    // The path the table now shows. The step stays where it still exists,
+    // otherwise it becomes the last one.
+    void ShowPath(const CCrossingPath& path);
+    // The step selected in the table; stepShown is not called back.
+    void ShowStep(int step);
+    // Opens the view beside owner at step, or at the step it had, or raises
+    // it when it is open already.
+    void Open(HWND owner, int step = KEEP_STEP);
+
+    BOOL IsOpen() const;
+    int Step() const;
+
+    struct CImpl;
+
+private:
+    std::unique_ptr<CImpl> m_impl;
+
+    friend CImpl& CrossingViewHostImpl(const CCrossingViewHost& host);
+};

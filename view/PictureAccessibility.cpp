@@ -1,0 +1,267 @@
+#include "PictureAccessibility.h"
+
+#include "CrossingPicture.h"
+#include "ViewTexts.h"
+#include "display/DisplayText.h"
+#include "display/StepText.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+
+#include <array>
+#include <bit>
+
+namespace {
+
+// The places the picture lists, in the order of its children.
+constexpr std::array<int, 3> LISTED_PLACES = {PLACE_START, PLACE_ARRIVED, PLACE_GOING};
+
+TravellerSet TravellersAt(const CStepScene& scene, int place)
+{
+    switch (place) {
+    case PLACE_START:
+        return scene.m_atStart;
+    case PLACE_ARRIVED:
+        return scene.m_atFar;
+    default:
+        return scene.m_aboard;
+    }
+}
+
+QRect OnScreen(const CCrossingPicture* picture, const QRectF& rect)
+{
+    return QRect(picture->mapToGlobal(rect.toAlignedRect().topLeft()), rect.toAlignedRect().size());
+}
+
+class CPlaceList;
+
+// One traveller in one of the lists.
+class CTravellerItem : public QAccessibleInterface {
+public:
+    CTravellerItem(CPlaceList* list, int traveller) : m_list(list), m_traveller(traveller) {}
+
+    bool IsListed() const;
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QString::fromUtf8(TravellerName(m_traveller));
+        if (t == QAccessible::Description && (OPERATORS & TravellerBit(m_traveller)) != 0)
+            return QString::fromUtf8(OPERATOR_LEGEND);
+        return QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.readOnly = true;
+        s.invisible = !IsListed();
+        return s;
+    }
+
+private:
+    CPlaceList* m_list;
+    int m_traveller;
+};
+
+// The travellers at one place of the shown step: a bank or the boat.
+class CPlaceList : public QAccessibleInterface {
+public:
+    CPlaceList(CCrossingPicture* picture, QAccessibleInterface* parent, int place)
+        : m_picture(picture), m_parent(parent), m_place(place)
+    {
+        for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+            auto* item = new CTravellerItem(this, t);
+            m_items[static_cast<std::size_t>(t)] = QAccessible::registerAccessibleInterface(item);
+        }
+    }
+    ~CPlaceList() override
+    {
+        for (QAccessible::Id id : m_items)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    CCrossingPicture* Picture() const { return m_picture; }
+    TravellerSet Travellers() const { return m_picture != nullptr ? TravellersAt(m_picture->Scene(), m_place) : 0; }
+
+    bool isValid() const override { return m_picture != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = 0; i < childCount(); ++i) {
+            QAccessibleInterface* item = child(i);
+            if (item->rect().contains(x, y))
+                return item;
+        }
+        return nullptr;
+    }
+    QAccessibleInterface* parent() const override { return m_parent; }
+    // The travellers there, in traveller order.
+    QAccessibleInterface* child(int index) const override
+    {
+        TravellerSet left = Travellers();
+        for (int i = 0; left != 0; ++i, left &= left - 1) {
+            if (i == index)
+                return QAccessible::accessibleInterface(m_items[static_cast<std::size_t>(std::countr_zero(left))]);
+        }
+        return nullptr;
+    }
+    int childCount() const override { return std::popcount(Travellers()); }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < childCount(); ++i) {
+            if (this->child(i) == child)
+                return i;
+        }
+        return -1;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QString();
+        return QString::fromUtf8(m_place == PLACE_GOING ? BoatText() : PlaceText(m_place));
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        return m_picture != nullptr ? OnScreen(m_picture, m_picture->PlaceRect(m_place)) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::List; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+
+    QRect ItemRect(int traveller) const
+    {
+        return m_picture != nullptr ? OnScreen(m_picture, m_picture->TravellerRect(traveller)) : QRect();
+    }
+
+private:
+    QPointer<CCrossingPicture> m_picture;
+    QAccessibleInterface* m_parent;
+    int m_place;
+    std::array<QAccessible::Id, TRAVELLER_COUNT> m_items{};
+};
+
+bool CTravellerItem::IsListed() const
+{
+    return (m_list->Travellers() & TravellerBit(m_traveller)) != 0;
+}
+
+bool CTravellerItem::isValid() const
+{
+    return m_list->isValid();
+}
+
+QAccessibleInterface* CTravellerItem::parent() const
+{
+    return m_list;
+}
+
+QRect CTravellerItem::rect() const
+{
+    return IsListed() ? m_list->ItemRect(m_traveller) : QRect();
+}
+
+// The picture: named, described by the shown step, holding the three lists.
+class CPictureAccessible : public QAccessibleWidget {
+public:
+    explicit CPictureAccessible(CCrossingPicture* picture) : QAccessibleWidget(picture, QAccessible::Pane)
+    {
+        for (std::size_t i = 0; i < LISTED_PLACES.size(); ++i)
+            m_lists[i] = QAccessible::registerAccessibleInterface(new CPlaceList(picture, this, LISTED_PLACES[i]));
+    }
+    ~CPictureAccessible() override
+    {
+        for (QAccessible::Id id : m_lists)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    CCrossingPicture* Picture() const { return static_cast<CCrossingPicture*>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QString::fromUtf8(PICTURE_NAME);
+        if (t == QAccessible::Description)
+            return Picture()->Description();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return static_cast<int>(m_lists.size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < childCount()
+                   ? QAccessible::accessibleInterface(m_lists[static_cast<std::size_t>(index)])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < childCount(); ++i) {
+            if (this->child(i) == child)
+                return i;
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = childCount() - 1; i >= 0; --i) {
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        }
+        return nullptr;
+    }
+
+private:
+    std::array<QAccessible::Id, LISTED_PLACES.size()> m_lists{};
+};
+
+QAccessibleInterface* CreatePictureAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QWidget")) {
+        if (auto* picture = dynamic_cast<CCrossingPicture*>(object))
+            return new CPictureAccessible(picture);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void InstallPictureAccessibility()
+{
+    static const bool s_installed = [] {
+        QAccessible::installFactory(&CreatePictureAccessible);
+        return true;
+    }();
+    (void)s_installed;
+}
+
+void AnnouncePictureChange(CCrossingPicture* picture, bool moved, bool described)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(picture);
+    if (pane == nullptr)
+        return;
+    if (moved) {
+        for (int i = 0; i < pane->childCount(); ++i) {
+            QAccessibleEvent reorder(pane->child(i), QAccessible::ObjectReorder);
+            QAccessible::updateAccessibility(&reorder);
+        }
+    }
+    if (described) {
+        QAccessibleEvent change(picture, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&change);
+    }
+}

@@ -1,0 +1,195 @@
+#include "ReplayMode.h"
+
+#include "CrossingPicture.h"
+#include "CrossingViewWindow.h"
+#include "ViewTexts.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStyle>
+#include <QVariantAnimation>
+
+#include <cmath>
+
+namespace {
+
+// Playing takes this long for each step: a trip is two steps, boarding and
+// landing.
+constexpr int STEP_MS = 500;
+
+QString Text(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+CReplayMode::CReplayMode(CCrossingViewWindow& view, CReplayTrack& track, std::function<void(int)> stepChosen)
+    : m_view(view), m_track(track), m_stepChosen(std::move(stepChosen)), m_controls(new QWidget)
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(AddButton(FIRST_BUTTON, FIRST_BUTTON, QStyle::SP_MediaSkipBackward, [this] { GoTo(0); }));
+    buttons->addWidget(AddButton(PREVIOUS_BUTTON, PREVIOUS_BUTTON, QStyle::SP_MediaSeekBackward,
+                                 [this] { GoTo(m_track.Step() - 1); }));
+    m_play = AddButton(PLAY_BUTTON, PLAY_TEXT, QStyle::SP_MediaPlay, [this] { TogglePlay(); });
+    m_play->setCheckable(true);
+    buttons->addWidget(m_play);
+    buttons->addWidget(
+        AddButton(NEXT_BUTTON, NEXT_BUTTON, QStyle::SP_MediaSeekForward, [this] { GoTo(m_track.Step() + 1); }));
+    buttons->addWidget(
+        AddButton(LAST_BUTTON, LAST_BUTTON, QStyle::SP_MediaSkipForward, [this] { GoTo(m_track.LastStep()); }));
+    buttons->addStretch();
+
+    // Made after the buttons, so that Tab reaches it after them: it is
+    // mostly used with the mouse.
+    m_slider = new QSlider(Qt::Horizontal, m_controls);
+    m_slider->setAccessibleName(Text(STEP_SLIDER));
+    m_slider->setFocusPolicy(Qt::StrongFocus);
+    // Page Up and Page Down move by a round trip.
+    m_slider->setPageStep(STEPS_PER_ROUND_TRIP);
+    QObject::connect(m_slider, &QSlider::valueChanged, m_controls, [this](int value) { GoTo(value); });
+
+    auto* layout = new QVBoxLayout(m_controls);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_slider);
+    layout->addLayout(buttons);
+
+    // The keys work wherever the focus is in the view, while these controls
+    // show.
+    const auto addKey = [this](Qt::Key key, std::function<void()> act) {
+        auto* shortcut = new QShortcut(QKeySequence(key), m_controls);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, m_controls, std::move(act));
+    };
+    addKey(Qt::Key_Home, [this] { GoTo(0); });
+    addKey(Qt::Key_Left, [this] { GoTo(m_track.Step() - 1); });
+    addKey(Qt::Key_Right, [this] { GoTo(m_track.Step() + 1); });
+    addKey(Qt::Key_End, [this] { GoTo(m_track.LastStep()); });
+    addKey(Qt::Key_Space, [this] { TogglePlay(); });
+
+    m_playing = new QVariantAnimation(m_controls);
+    m_playing->setEasingCurve(QEasingCurve::Linear);
+    QObject::connect(m_playing, &QVariantAnimation::valueChanged, m_controls,
+                     [this](const QVariant& value) { ShowPlayed(value.toDouble()); });
+    QObject::connect(m_playing, &QVariantAnimation::finished, m_controls, [this] {
+        ShowStep();
+        ShowPlayState();
+    });
+
+    ShowStep();
+}
+
+CReplayMode::~CReplayMode()
+{
+    m_playing->stop();
+}
+
+QPushButton* CReplayMode::AddButton(const char* name, const char* text, int icon, std::function<void()> act)
+{
+    auto* button = new QPushButton(Text(text), m_controls);
+    button->setAccessibleName(Text(name));
+    button->setIcon(m_controls->style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)));
+    button->setFocusPolicy(Qt::StrongFocus);
+    // Space plays and stops anywhere in the view; Enter presses the button
+    // that has the focus.
+    button->setAutoDefault(true);
+    QObject::connect(button, &QPushButton::clicked, m_controls, std::move(act));
+    return button;
+}
+
+void CReplayMode::FollowTrack(bool newPath)
+{
+    const bool playing = IsPlaying();
+    m_playing->stop();
+    ShowStep();
+    if (newPath && playing && m_track.Step() < m_track.LastStep())
+        Play();
+    ShowPlayState();
+}
+
+void CReplayMode::GoTo(int step)
+{
+    Stop();
+    if (m_track.SetStep(step)) {
+        ShowStep();
+        m_stepChosen(m_track.Step());
+    } else {
+        // The slider may have been moved to where the step already is.
+        ShowStep();
+    }
+}
+
+void CReplayMode::TogglePlay()
+{
+    if (IsPlaying())
+        Stop();
+    else
+        Play();
+}
+
+bool CReplayMode::IsPlaying() const
+{
+    return m_playing->state() == QAbstractAnimation::Running;
+}
+
+void CReplayMode::Play()
+{
+    if (m_track.Step() == m_track.LastStep() && m_track.SetStep(0)) {
+        ShowStep();
+        m_stepChosen(0);
+    }
+    const int from = m_track.Step();
+    const int to = m_track.LastStep();
+    if (from < to) {
+        // One animation over every step left, so that there is no pause
+        // between steps.
+        m_playing->setStartValue(static_cast<double>(from));
+        m_playing->setEndValue(static_cast<double>(to));
+        m_playing->setDuration((to - from) * STEP_MS);
+        m_playing->start();
+    }
+    ShowPlayState();
+}
+
+void CReplayMode::Stop()
+{
+    if (IsPlaying()) {
+        m_playing->stop();
+        ShowStep();
+    }
+    ShowPlayState();
+}
+
+void CReplayMode::ShowPlayState()
+{
+    const bool playing = IsPlaying();
+    m_play->setChecked(playing);
+    m_play->setText(Text(playing ? STOP_TEXT : PLAY_TEXT));
+    m_play->setIcon(m_controls->style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+}
+
+void CReplayMode::ShowStep()
+{
+    m_view.ShowStep(QString::fromStdString(m_track.Caption()), QString::fromStdString(m_track.Sentence()),
+                    m_track.CurrentScene());
+    const QSignalBlocker quiet(m_slider);
+    m_slider->setRange(0, m_track.LastStep());
+    m_slider->setValue(m_track.Step());
+}
+
+// The step being reached is the one shown, its caption and sentence
+// included; the picture is on its way there from the step before.
+void CReplayMode::ShowPlayed(double position)
+{
+    const int reaching = static_cast<int>(std::ceil(position - 1e-9));
+    if (m_track.SetStep(reaching)) {
+        ShowStep();
+        m_stepChosen(m_track.Step());
+    }
+    if (m_track.Step() > 0)
+        m_view.Picture().ShowWayFrom(m_track.Scene(m_track.Step() - 1), position - (m_track.Step() - 1));
+}

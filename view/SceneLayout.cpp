@@ -1,0 +1,222 @@
+#include "SceneLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Each bank takes this share of the width; the river the rest.
+constexpr double BANK_SHARE = 0.3;
+// Spots are best this much taller than wide.
+constexpr double SPOT_ASPECT = 1.3;
+// The boat is at most this share of the river wide, so that it visibly
+// crosses.
+constexpr double BOAT_SHARE_OF_RIVER = 0.5;
+// Around the seats, in seat widths.
+constexpr double BOAT_PADDING = 0.15;
+// Of a step's time: stepping into the boat at the start of a boarding, and
+// out of it at the end of a landing.
+constexpr double STEPPING_SHARE = 0.35;
+
+// The grid of twelve spots that makes them largest in a region.
+struct CGrid {
+    int m_columns = 1;
+    double m_cellWidth = 0;
+    double m_cellHeight = 0;
+};
+
+CGrid BestGrid(QSizeF region)
+{
+    CGrid best;
+    double bestSide = -1;
+    for (int columns : {1, 2, 3, 4, 6, 12}) {
+        const int rows = (TRAVELLER_COUNT + columns - 1) / columns;
+        const double width = region.width() / columns;
+        const double height = region.height() / rows;
+        const double side = std::min(width, height / SPOT_ASPECT);
+        if (side > bestSide) {
+            bestSide = side;
+            best = {columns, width, height};
+        }
+    }
+    return best;
+}
+
+// Spots stay this far apart, so that what is drawn in them never touches.
+double GapOf(double width, double height)
+{
+    return std::min(width, height) * 0.04;
+}
+
+// The largest name font a spot or seat of this size holds.
+double NameFontFor(double width, double height, double nameWidthPerPixel)
+{
+    const double gap = GapOf(width, height);
+    const double byHeight = (height - 2 * gap) * NAME_SHARE * 0.85;
+    const double byWidth = (width - 2 * gap) * 0.95 / std::max(nameWidthPerPixel, 0.1);
+    return std::max(0.0, std::min(byHeight, byWidth));
+}
+
+QRectF Deflated(const QRectF& rect)
+{
+    const double gap = GapOf(rect.width(), rect.height());
+    return rect.adjusted(gap, gap, -gap, -gap);
+}
+
+double Lerp(double from, double to, double t)
+{
+    return from + (to - from) * t;
+}
+
+// Where each traveller of a scene stands in a layout: its bank's spot, or a
+// seat in traveller order.
+std::array<QRectF, TRAVELLER_COUNT> PlacesIn(const CSceneLayout& layout, const CStepScene& scene)
+{
+    std::array<QRectF, TRAVELLER_COUNT> places;
+    std::size_t seat = 0;
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        const auto index = static_cast<std::size_t>(t);
+        if (scene.m_aboard & TravellerBit(t))
+            places[index] = layout.m_seats[std::min<std::size_t>(seat++, 1)];
+        else if (scene.m_atFar & TravellerBit(t))
+            places[index] = layout.m_farSpots[index];
+        else
+            places[index] = layout.m_startSpots[index];
+    }
+    return places;
+}
+
+CPictureFrame FrameOf(const CSceneLayout& layout, int boat, const CStepScene& scene)
+{
+    CPictureFrame frame{layout, boat, {}};
+    const std::array<QRectF, TRAVELLER_COUNT> places = PlacesIn(layout, scene);
+    for (int t = 0; t < TRAVELLER_COUNT; ++t)
+        frame.m_figures.push_back({t, places[static_cast<std::size_t>(t)], 1.0});
+    return frame;
+}
+
+// Travellers stepping into or out of the boat fade from one place to the
+// other: those of who show at their places in other as well.
+void FadeBetween(CPictureFrame& frame, const std::array<QRectF, TRAVELLER_COUNT>& other, TravellerSet who,
+                 double otherOpacity)
+{
+    std::vector<CFigureSpot> there;
+    for (CFigureSpot& figure : frame.m_figures) {
+        if ((who & TravellerBit(figure.m_traveller)) == 0)
+            continue;
+        const QRectF otherRect = other[static_cast<std::size_t>(figure.m_traveller)];
+        if (otherOpacity >= 1) {
+            figure.m_rect = otherRect;
+        } else {
+            figure.m_opacity = 1 - otherOpacity;
+            there.push_back({figure.m_traveller, otherRect, otherOpacity});
+        }
+    }
+    frame.m_figures.insert(frame.m_figures.end(), there.begin(), there.end());
+}
+
+// The share of the river crossed, eased in at the start bank and out at the
+// far one, for t from 0 to 1 over the whole crossing.
+double Crossed(double t)
+{
+    return 0.5 * (1 - std::cos(std::numbers::pi * std::clamp(t, 0.0, 1.0)));
+}
+
+} // namespace
+
+CSceneLayout LayoutScene(QSizeF area, double nameWidthPerPixel, double boatPosition)
+{
+    const double width = std::max(area.width(), 0.0);
+    const double height = std::max(area.height(), 0.0);
+    const double margin = std::clamp(std::min(width, height) * 0.02, 1.0, 10.0);
+    const double bankWidth = width * BANK_SHARE;
+
+    CSceneLayout layout;
+    layout.m_startBank = QRectF(0, 0, bankWidth, height);
+    layout.m_farBank = QRectF(width - bankWidth, 0, bankWidth, height);
+    layout.m_river = QRectF(bankWidth, 0, width - 2 * bankWidth, height);
+
+    const double titleHeight = std::min(std::clamp(height * 0.08, 14.0, 30.0), height * 0.2);
+    layout.m_titleFontPixels = titleHeight * 0.75;
+    layout.m_startTitle = QRectF(margin, margin, bankWidth - 2 * margin, titleHeight);
+    layout.m_farTitle = layout.m_startTitle.translated(width - bankWidth, 0);
+
+    const QRectF region(margin, 2 * margin + titleHeight, bankWidth - 2 * margin, height - 3 * margin - titleHeight);
+    const CGrid grid = BestGrid(region.size());
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        const int column = t % grid.m_columns;
+        const int row = t / grid.m_columns;
+        const QRectF cell(region.x() + column * grid.m_cellWidth, region.y() + row * grid.m_cellHeight,
+                          grid.m_cellWidth, grid.m_cellHeight);
+        layout.m_startSpots[static_cast<std::size_t>(t)] = Deflated(cell);
+        layout.m_farSpots[static_cast<std::size_t>(t)] = Deflated(cell).translated(width - bankWidth, 0);
+    }
+
+    // The seats are as wide as the spots where the river has room for them,
+    // and of the spots' best shape.
+    const double riverRoom = layout.m_river.width() - 2 * margin;
+    const double seatWidth =
+        std::min(grid.m_cellWidth, layout.m_river.width() * BOAT_SHARE_OF_RIVER / (2 + 2 * BOAT_PADDING));
+    const double seatHeight = std::min(seatWidth * SPOT_ASPECT, height * 0.5);
+    const double padding = seatWidth * BOAT_PADDING;
+    const double boatWidth = std::min(2 * seatWidth + 2 * padding, riverRoom);
+    const double boatHeight = seatHeight + padding;
+    const double left = layout.m_river.left() + margin;
+    const double right = std::max(left, layout.m_river.right() - margin - boatWidth);
+    const double x = Lerp(left, right, std::clamp(boatPosition, 0.0, 1.0));
+    const double y = (height - boatHeight) / 2;
+    layout.m_boat = QRectF(x, y, boatWidth, boatHeight);
+    for (std::size_t seat = 0; seat < 2; ++seat)
+        layout.m_seats[seat] =
+            Deflated(QRectF(x + padding + static_cast<double>(seat) * seatWidth, y, seatWidth, seatHeight));
+
+    layout.m_nameFontPixels = std::min(NameFontFor(grid.m_cellWidth, grid.m_cellHeight, nameWidthPerPixel),
+                                       NameFontFor(seatWidth, seatHeight, nameWidthPerPixel));
+    return layout;
+}
+
+double BoatPositionOf(const CStepScene& scene)
+{
+    if (scene.IsOnRiver())
+        return 0.5;
+    return scene.m_boat == PLACE_ARRIVED ? 1.0 : 0.0;
+}
+
+CPictureFrame FrameAtRest(QSizeF area, double nameWidthPerPixel, const CStepScene& scene)
+{
+    return FrameOf(LayoutScene(area, nameWidthPerPixel, BoatPositionOf(scene)), scene.m_boat, scene);
+}
+
+CPictureFrame FrameBetween(QSizeF area, double nameWidthPerPixel, const CStepScene& from, const CStepScene& to,
+                           double progress)
+{
+    const double p = std::clamp(progress, 0.0, 1.0);
+    const bool boarding = !from.IsOnRiver() && to.IsOnRiver();
+    const bool landing = from.IsOnRiver() && !to.IsOnRiver();
+    if ((!boarding && !landing) || p >= 1)
+        return FrameAtRest(area, nameWidthPerPixel, to);
+
+    // The crossing runs from the bank the boat leaves to the one it reaches,
+    // half of it in each step.
+    const double departure = boarding ? BoatPositionOf(from) : 1 - BoatPositionOf(to);
+    const double arrival = 1 - departure;
+    const CStepScene& onRiver = boarding ? to : from;
+    const CStepScene& ashore = boarding ? from : to;
+    double crossed = 0;
+    double stepping = 0; // how far out of the boat, for both directions
+    if (boarding) {
+        crossed = p < STEPPING_SHARE ? 0 : Crossed((p - STEPPING_SHARE) / (1 - STEPPING_SHARE) / 2);
+        stepping = p < STEPPING_SHARE ? 1 - p / STEPPING_SHARE : 0;
+    } else {
+        const double moving = 1 - STEPPING_SHARE;
+        crossed = Crossed(0.5 + std::min(p / moving, 1.0) / 2);
+        stepping = p < moving ? 0 : (p - moving) / STEPPING_SHARE;
+    }
+    const double boatPosition = Lerp(departure, arrival, crossed);
+    const CSceneLayout layout = LayoutScene(area, nameWidthPerPixel, boatPosition);
+    CPictureFrame frame = FrameOf(layout, onRiver.m_boat, onRiver);
+    if (stepping > 0)
+        FadeBetween(frame, PlacesIn(layout, ashore), onRiver.m_aboard, stepping);
+    return frame;
+}

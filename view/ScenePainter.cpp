@@ -1,0 +1,173 @@
+#include "ScenePainter.h"
+
+#include "display/DisplayText.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+
+#include <algorithm>
+
+namespace {
+
+QColor Mix(const QColor& from, const QColor& to, double share)
+{
+    const auto channel = [share](int a, int b) { return static_cast<int>(a + (b - a) * share + 0.5); };
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
+}
+
+bool IsOperator(int traveller)
+{
+    return (OPERATORS & TravellerBit(traveller)) != 0;
+}
+
+QRectF FigurePart(const QRectF& spot)
+{
+    return spot.adjusted(0, 0, 0, -spot.height() * NAME_SHARE);
+}
+
+QRectF NamePart(const QRectF& spot)
+{
+    return spot.adjusted(0, spot.height() * (1 - NAME_SHARE), 0, 0);
+}
+
+void PaintRiver(QPainter& painter, const CSceneLayout& layout, const CSceneColours& colours)
+{
+    painter.fillRect(layout.m_startBank, colours.m_land);
+    painter.fillRect(layout.m_farBank, colours.m_land);
+    painter.fillRect(layout.m_river, colours.m_water);
+    // A few ripples, so that the river reads as water in any palette.
+    const QRectF& river = layout.m_river;
+    painter.setPen(QPen(colours.m_wave, std::max(1.0, river.height() / 200), Qt::SolidLine, Qt::RoundCap));
+    const double step = river.width() / 8;
+    for (int row = 1; row <= 5; ++row) {
+        const double y = river.top() + river.height() * row / 6.0;
+        const double shift = (row % 2) * step / 2;
+        QPainterPath ripple;
+        for (double x = river.left() + step / 2 + shift; x + step / 2 < river.right(); x += step) {
+            ripple.moveTo(x, y);
+            ripple.quadTo(x + step / 8, y - step / 10, x + step / 4, y);
+        }
+        painter.drawPath(ripple);
+    }
+}
+
+void PaintTitles(QPainter& painter, const CSceneLayout& layout, const CSceneColours& colours, QFont font)
+{
+    font.setPixelSize(std::max(1, static_cast<int>(layout.m_titleFontPixels)));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(colours.m_text);
+    painter.drawText(layout.m_startTitle, Qt::AlignCenter, QString::fromUtf8(PlaceText(PLACE_START)));
+    painter.drawText(layout.m_farTitle, Qt::AlignCenter, QString::fromUtf8(PlaceText(PLACE_ARRIVED)));
+}
+
+// The hull, in front of the passengers' legs, under their names.
+void PaintHull(QPainter& painter, const CSceneLayout& layout, const CSceneColours& colours)
+{
+    const QRectF& boat = layout.m_boat;
+    const double seatHeight = layout.m_seats[0].height();
+    const double top = layout.m_seats[0].bottom() - seatHeight * (NAME_SHARE + 0.12);
+    const double slant = boat.width() * 0.1;
+    QPainterPath hull;
+    hull.moveTo(boat.left(), top);
+    hull.lineTo(boat.right(), top);
+    hull.lineTo(boat.right() - slant, boat.bottom());
+    hull.lineTo(boat.left() + slant, boat.bottom());
+    hull.closeSubpath();
+    painter.setPen(QPen(colours.m_wood, std::max(1.0, seatHeight * 0.04)));
+    painter.setBrush(colours.m_hull);
+    painter.drawPath(hull);
+}
+
+// An arrow above the boat on the river, the way it goes.
+void PaintDirection(QPainter& painter, const CPictureFrame& frame, const CSceneColours& colours)
+{
+    if (frame.m_boat != PLACE_GOING && frame.m_boat != PLACE_RETURNING)
+        return;
+    const QRectF& boat = frame.m_layout.m_boat;
+    const double head = boat.height() * 0.12;
+    const double y = boat.top() - head * 1.5;
+    const double from = boat.center().x() - boat.width() * 0.3;
+    const double to = boat.center().x() + boat.width() * 0.3;
+    const double sign = frame.m_boat == PLACE_GOING ? 1 : -1;
+    const double tip = sign > 0 ? to : from;
+    painter.setPen(QPen(colours.m_text, std::max(1.0, head / 3), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(QPointF(from, y), QPointF(to, y));
+    painter.drawLine(QPointF(tip, y), QPointF(tip - sign * head, y - head * 0.7));
+    painter.drawLine(QPointF(tip, y), QPointF(tip - sign * head, y + head * 0.7));
+}
+
+} // namespace
+
+CSceneColours SceneColoursOf(const QPalette& palette)
+{
+    const QColor window = palette.color(QPalette::Window);
+    const QColor text = palette.color(QPalette::WindowText);
+    const bool dark = window.lightness() < 128;
+    CSceneColours colours;
+    colours.m_land = Mix(window, QColor(110, 160, 80), dark ? 0.3 : 0.35);
+    colours.m_water = Mix(palette.color(QPalette::Base), QColor(60, 130, 210), dark ? 0.4 : 0.35);
+    colours.m_wave = Mix(colours.m_water, text, 0.25);
+    colours.m_text = text;
+    colours.m_operatorFill = palette.color(QPalette::Highlight);
+    colours.m_travellerFill = palette.color(QPalette::Base);
+    colours.m_hull = dark ? QColor(110, 78, 48) : QColor(214, 178, 128);
+    colours.m_wood = dark ? QColor(200, 160, 110) : QColor(120, 80, 40);
+    return colours;
+}
+
+void PaintFigure(QPainter& painter, const QRectF& rect, bool isOperator, const CSceneColours& colours)
+{
+    const double height = rect.height();
+    const double width = std::min(rect.width(), height * 0.75);
+    const double centre = rect.center().x() - (isOperator ? width * 0.08 : 0);
+    const double line = std::max(1.0, height * 0.035);
+
+    if (isOperator) {
+        // The oar, held upright beside the body.
+        const double x = centre + width * 0.42;
+        painter.setPen(QPen(colours.m_wood, line * 1.2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(x, rect.top() + height * 0.12), QPointF(x, rect.bottom() - height * 0.25));
+        painter.setBrush(colours.m_wood);
+        painter.drawEllipse(QRectF(x - width * 0.09, rect.bottom() - height * 0.36, width * 0.18, height * 0.34));
+    }
+
+    painter.setPen(QPen(colours.m_text, line));
+    painter.setBrush(isOperator ? colours.m_operatorFill : colours.m_travellerFill);
+    const double radius = std::min(height * 0.17, width * 0.3);
+    painter.drawEllipse(QPointF(centre, rect.top() + line + radius), radius, radius);
+    const double bodyTop = rect.top() + 2 * radius + line * 2.5;
+    const QRectF body(centre - width * 0.3, bodyTop, width * 0.6, rect.bottom() - line / 2 - bodyTop);
+    painter.drawRoundedRect(body, width * 0.22, width * 0.22);
+}
+
+void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CSceneColours& colours, const QFont& font)
+{
+    const CSceneLayout& layout = frame.m_layout;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    PaintRiver(painter, layout, colours);
+    PaintTitles(painter, layout, colours, font);
+    PaintDirection(painter, frame, colours);
+
+    for (const CFigureSpot& figure : frame.m_figures) {
+        painter.setOpacity(figure.m_opacity);
+        PaintFigure(painter, FigurePart(figure.m_rect), IsOperator(figure.m_traveller), colours);
+    }
+    painter.setOpacity(1);
+    PaintHull(painter, layout, colours);
+
+    QFont nameFont = font;
+    nameFont.setPixelSize(std::max(1, static_cast<int>(layout.m_nameFontPixels)));
+    painter.setFont(nameFont);
+    painter.setPen(colours.m_text);
+    for (const CFigureSpot& figure : frame.m_figures) {
+        painter.setOpacity(figure.m_opacity);
+        painter.drawText(NamePart(figure.m_rect), Qt::AlignHCenter | Qt::AlignTop,
+                         QString::fromUtf8(TravellerName(figure.m_traveller)));
+    }
+    painter.restore();
+}
