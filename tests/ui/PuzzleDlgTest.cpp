@@ -476,6 +476,37 @@ TEST(PuzzleDialog, TheLastTickShowsTheFinalFiguresOfASearchThatEndsBetweenTicks)
     EXPECT_EQ(dlg.FieldText(IDC_TRIALS), QStringLiteral("4321"));
 }
 
+namespace {
+
+// A dialog whose refresh ticks are held back, and counted, until let go.
+class CHeldTicksDlg : public CTestPuzzleDlg {
+public:
+    bool m_holdTicks = true;
+    int m_heldTicks = 0;
+
+protected:
+    void OnTimer(UINT_PTR id) override { m_holdTicks ? void(++m_heldTicks) : CTestPuzzleDlg::OnTimer(id); }
+};
+
+} // namespace
+
+TEST(PuzzleDialog, ShowsTheFinalFiguresAsSoonAsTheSearchEndsNotAtTheNextTick)
+{
+    CHeldTicksDlg dlg;
+    CWorkerCleanup cleanup;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    ClickWidget(dlg.Control(IDC_START));
+    // No tick reaches the dialog, however many come: only the worker's word
+    // that the search is over can bring the final figures.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ListItemCount(dlg.m_list) == 47; }, WAIT_FOR_SEARCH_MS))
+        << dlg.m_heldTicks << " ticks held";
+    ExpectCompleteBestPath(dlg);
+    EXPECT_EQ(dlg.FieldText(IDC_TRIALS), QString::number(static_cast<int>(dlg.m_status.m_trials)));
+    // The timer still stops on the first tick that sees the end.
+    dlg.m_holdTicks = false;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, WAIT_FOR_SEARCH_MS));
+}
+
 TEST(PuzzleDialog, PaintsTheIconCentredWhenMinimised)
 {
     CTestPuzzleDlg dlg;

@@ -13,8 +13,12 @@
 #include <QCursor>
 #include <QLineEdit>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
 
 TEST(WindowLayer, StringsFormatAndLoadFromTheStringTable)
 {
@@ -126,6 +130,44 @@ TEST(WindowLayer, TimersReachOnTimerByIdUntilKilled)
     const int ticksAtKill = dlg.m_ticks[1];
     EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[2] >= ticksAtKill + 3; }, WAIT_FOR_UI_MS));
     EXPECT_EQ(dlg.m_ticks[1], ticksAtKill);
+}
+
+namespace {
+
+// Records the program's own messages that reach it, on the windows' thread.
+class CMessageDlg : public CAboutDlg {
+public:
+    std::vector<LPARAM> m_messages;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_APP || QThread::currentThread() != QCoreApplication::instance()->thread())
+            return CAboutDlg::WindowProc(message, wParam, lParam);
+        m_messages.push_back(lParam);
+        return 0;
+    }
+};
+
+} // namespace
+
+TEST(WindowLayer, MessagesPostedFromAnyThreadReachTheDialogOnItsOwnAndNoneAGoneOne)
+{
+    CMessageDlg dlg;
+    ASSERT_TRUE(dlg.Create(CAboutDlg::IDD));
+    const HWND hwnd = dlg.GetSafeHwnd();
+    BOOL posted = FALSE;
+    std::thread([&] { posted = PostMessage(hwnd, WM_APP, 0, 7); }).join();
+    EXPECT_TRUE(posted);
+    EXPECT_TRUE(dlg.m_messages.empty()) << "queued, not sent";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_messages == std::vector<LPARAM>{7}; }, WAIT_FOR_UI_MS));
+
+    // A message still queued goes with its window; none can follow it.
+    EXPECT_TRUE(PostMessage(hwnd, WM_APP, 0, 8));
+    dlg.DestroyWindow();
+    EXPECT_FALSE(PostMessage(hwnd, WM_APP, 0, 9));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(dlg.m_messages, std::vector<LPARAM>{7});
 }
 
 TEST(WindowLayer, MessageBoxesSayOkAndCancelAndAnswerWithTheButtonClicked)
