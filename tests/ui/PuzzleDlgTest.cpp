@@ -353,6 +353,20 @@ TEST(PuzzleDialog, CloseWhileRunningAsksCancelGoesOnOkStopsAndWaits)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST(PuzzleDialog, TheWindowMenuHoldsASeparatorAndTheAboutItem)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    CMenu* menu = dlg.GetSystemMenu(FALSE);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(MenuItemCount(*menu), 2);
+    EXPECT_EQ(MenuItemId(*menu, 0), 0u);
+    EXPECT_EQ(MenuItemId(*menu, 1), 16u);
+    EXPECT_EQ(MenuItemText(*menu, 16), "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    EXPECT_EQ(dlg.GetSystemMenu(TRUE), nullptr);
+    EXPECT_EQ(MenuItemCount(*menu), 0);
+}
+
 TEST(PuzzleDialog, OpensTheAboutBoxFromTheWindowMenuAndFromF1)
 {
     // As in the program, the dialog is the application's main window, which

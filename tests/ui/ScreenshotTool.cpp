@@ -2,8 +2,8 @@
 // it as a PNG picture:
 //   torvaly-ui-screenshot <file.png>
 // Exits non-zero when the search does not end with the complete table.
+#include "TestAccess.h"
 #include "platform/window/WinApp.h"
-#include "platform/window/qt/TestAccess.h"
 #include "res/ResourceModule.h"
 #include "ui/PuzzleDlg.h"
 

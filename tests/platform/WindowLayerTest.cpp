@@ -1,13 +1,14 @@
 // The window layer on its own: strings, controls, timers, data exchange,
-// the message box, the wait cursor and modal runs.
-#include "TestPuzzleDlg.h"
-#include "UiTestSupport.h"
+// the message box, the wait cursor, posted messages and modal runs. Its
+// dialogs are built from the program's templates, with plain dialog classes.
+#include "TestAccess.h"
+#include "WindowTestSupport.h"
 
 #include "platform/WaitCursor.h"
-#include "platform/window/Menu.h"
+#include "platform/window/DataExchange.h"
 #include "platform/window/MessageBox.h"
 #include "platform/window/WinApp.h"
-#include "ui/AboutDlg.h"
+#include "res/resource.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -19,6 +20,48 @@
 
 #include <thread>
 #include <vector>
+
+namespace {
+
+// The main dialog's template: a table of 13 columns, a progress bar, and a
+// number field and a check box exchanged with members.
+class CLayerDlg : public CDialog {
+public:
+    CLayerDlg() : CDialog(IDD_PUZZLE_DIALOG) {}
+
+    CListCtrl m_list;
+    CProgressCtrl m_progress;
+    int m_trialCount = 0;
+    BOOL m_checkAlternatives = FALSE;
+
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        for (int column = 0; column < 13; ++column)
+            m_list.InsertColumn(column, "c");
+        return TRUE;
+    }
+
+    QWidget* Window() const { return AfxGetWidget(*this); }
+    QWidget* Control(int id) const { return AfxGetDlgItemWidget(*this, id); }
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override
+    {
+        DDX_Control(exchange, IDC_RESULT_LIST, m_list);
+        DDX_Control(exchange, IDC_PROGRESS, m_progress);
+        DDX_Text(exchange, IDC_TRIALS, m_trialCount);
+        DDX_Check(exchange, IDC_COUNT_ALTERNATIVES, m_checkAlternatives);
+    }
+};
+
+// The About box's template: a dialog with an OK button.
+class CAboutBoxDlg : public CDialog {
+public:
+    CAboutBoxDlg() : CDialog(IDD_ABOUTBOX) {}
+};
+
+} // namespace
 
 TEST(WindowLayer, StringsFormatAndLoadFromTheStringTable)
 {
@@ -36,8 +79,8 @@ TEST(WindowLayer, StringsFormatAndLoadFromTheStringTable)
 
 TEST(WindowLayer, ListAndProgressKeepWhatTheyShowReadable)
 {
-    CTestPuzzleDlg dlg;
-    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    CLayerDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_PUZZLE_DIALOG));
     CListCtrl& list = dlg.m_list;
 
     // A column asked for past the end lands at the end.
@@ -77,8 +120,8 @@ TEST(WindowLayer, ListAndProgressKeepWhatTheyShowReadable)
 
 TEST(WindowLayer, DataExchangeFailsOnAFieldThatIsNoNumber)
 {
-    CTestPuzzleDlg dlg;
-    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    CLayerDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_PUZZLE_DIALOG));
     dlg.SetDlgItemText(IDC_TRIALS, " 17 ");
     dlg.CheckDlgButton(IDC_COUNT_ALTERNATIVES, 1);
     ASSERT_TRUE(dlg.UpdateData(TRUE));
@@ -97,7 +140,7 @@ TEST(WindowLayer, DataExchangeFailsOnAFieldThatIsNoNumber)
 
 namespace {
 
-class CTimerDlg : public CAboutDlg {
+class CTimerDlg : public CAboutBoxDlg {
 public:
     int m_ticks[3] = {0, 0, 0};
 
@@ -114,7 +157,7 @@ protected:
 TEST(WindowLayer, TimersReachOnTimerByIdUntilKilled)
 {
     CTimerDlg dlg;
-    ASSERT_TRUE(dlg.Create(CAboutDlg::IDD));
+    ASSERT_TRUE(dlg.Create(IDD_ABOUTBOX));
     EXPECT_EQ(dlg.SetTimer(1, 20), 1u);
     EXPECT_EQ(dlg.SetTimer(2, 30), 2u);
     EXPECT_EQ(dlg.SetTimer(1, 25), 1u); // restarts timer 1 with the new period
@@ -135,7 +178,7 @@ TEST(WindowLayer, TimersReachOnTimerByIdUntilKilled)
 namespace {
 
 // Records the program's own messages that reach it, on the windows' thread.
-class CMessageDlg : public CAboutDlg {
+class CMessageDlg : public CAboutBoxDlg {
 public:
     std::vector<LPARAM> m_messages;
 
@@ -143,7 +186,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message != WM_APP || QThread::currentThread() != QCoreApplication::instance()->thread())
-            return CAboutDlg::WindowProc(message, wParam, lParam);
+            return CAboutBoxDlg::WindowProc(message, wParam, lParam);
         m_messages.push_back(lParam);
         return 0;
     }
@@ -154,7 +197,7 @@ protected:
 TEST(WindowLayer, MessagesPostedFromAnyThreadReachTheDialogOnItsOwnAndNoneAGoneOne)
 {
     CMessageDlg dlg;
-    ASSERT_TRUE(dlg.Create(CAboutDlg::IDD));
+    ASSERT_TRUE(dlg.Create(IDD_ABOUTBOX));
     const HWND hwnd = dlg.GetSafeHwnd();
     BOOL posted = FALSE;
     std::thread([&] { posted = PostMessage(hwnd, WM_APP, 0, 7); }).join();
@@ -213,7 +256,7 @@ TEST(WindowLayer, TheApplicationCarriesTheVersionRecord)
 
 TEST(WindowLayer, TheAboutBoxEndsWithOkOrEsc)
 {
-    CAboutDlg about;
+    CAboutBoxDlg about;
     EXPECT_EQ(RunModal(about,
                        [](QWidget* window) {
                            EXPECT_EQ(window->windowTitle(), QStringLiteral("TorvalyPuzzleのﾊﾞｰｼﾞｮﾝ情報"));
@@ -222,18 +265,4 @@ TEST(WindowLayer, TheAboutBoxEndsWithOkOrEsc)
               IDOK);
     EXPECT_EQ(RunModal(about, [](QWidget* window) { PressKey(window, Qt::Key_Escape); }), IDCANCEL);
     EXPECT_EQ(about.GetSafeHwnd(), nullptr);
-}
-
-TEST(WindowLayer, TheMainDialogsWindowMenuHoldsASeparatorAndTheAboutItem)
-{
-    CTestPuzzleDlg dlg;
-    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
-    CMenu* menu = dlg.GetSystemMenu(FALSE);
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(MenuItemCount(*menu), 2);
-    EXPECT_EQ(MenuItemId(*menu, 0), 0u);
-    EXPECT_EQ(MenuItemId(*menu, 1), 16u);
-    EXPECT_EQ(MenuItemText(*menu, 16), "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
-    EXPECT_EQ(dlg.GetSystemMenu(TRUE), nullptr);
-    EXPECT_EQ(MenuItemCount(*menu), 0);
 }
