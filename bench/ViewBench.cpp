@@ -5,7 +5,6 @@
 
 #include "RecordedShortestPath.h"
 #include "platform/window/WinApp.h"
-#include "platform/window/qt/TestAccess.h"
 #include "res/ResourceModule.h"
 #include "ui/PuzzleDlg.h"
 #include "view/CrossingPicture.h"
@@ -25,7 +24,8 @@ public:
     {
         m_status.OfferPath(RecordedPathUpTo());
         RefreshDisplay();
-        return ListItemCount(m_list) == RECORDED_SHORTEST_TOP + 1;
+        // The refresh took the whole path: every traveller across.
+        return m_arrivedCount == TRAVELLER_COUNT;
     }
 };
 

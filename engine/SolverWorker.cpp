@@ -2,12 +2,25 @@
 
 #include "SolverTask.h"
 
+#include <memory>
+#include <new>
+
 namespace {
 
-// Runs the task, then gives up the count taken for the thread at its start.
+// What a worker thread is started with.
+struct CWorkerStart {
+    CSolverStatus* m_status;
+    CFinishedNotification m_finished;
+};
+
+// Runs the task, makes the finished notification, then gives up the count
+// taken for the thread at its start.
 UINT CountedWorkerThreadProc(void* param)
 {
-    const UINT exitCode = WorkerThreadProc(param);
+    const std::unique_ptr<CWorkerStart> start(static_cast<CWorkerStart*>(param));
+    const UINT exitCode = WorkerThreadProc(start->m_status);
+    if (start->m_status != nullptr && start->m_finished.m_notify != nullptr)
+        start->m_finished.m_notify(start->m_finished.m_context);
     RemoveRunningWorker();
     return exitCode;
 }
@@ -20,11 +33,16 @@ UINT WorkerThreadProc(void* param)
     return task.Run(param);
 }
 
-CWinThread* StartSolverWorker(CSolverStatus* status)
+CWinThread* StartSolverWorker(CSolverStatus* status, CFinishedNotification finished)
 {
+    auto* start = new (std::nothrow) CWorkerStart{status, finished};
+    if (start == nullptr)
+        return nullptr;
     AddRunningWorker();
-    CWinThread* thread = AfxBeginThread(CountedWorkerThreadProc, status);
-    if (thread == nullptr)
+    CWinThread* thread = AfxBeginThread(CountedWorkerThreadProc, start);
+    if (thread == nullptr) {
         RemoveRunningWorker();
+        delete start;
+    }
     return thread;
 }

@@ -20,6 +20,13 @@ namespace {
 // Every column, the step numbers' too, is this many pixels wide.
 constexpr int COLUMN_WIDTH = 44;
 
+// The worker's notification that the search has finished, on its thread:
+// it touches nothing but the window's handle.
+void PostSearchFinished(void* window)
+{
+    PostMessage(static_cast<HWND>(window), CPuzzleDlg::WM_SEARCH_FINISHED);
+}
+
 } // namespace
 
 CPuzzleDlg::CPuzzleDlg(CWnd* parent)
@@ -153,7 +160,7 @@ void CPuzzleDlg::OnStart()
     m_status.m_countAlternatives = m_checkAlternatives;
     // Null when the thread could not be started: the timer runs all the same
     // and the button can be pressed again.
-    m_pWorker = StartSolverWorker(&m_status);
+    m_pWorker = StartSolverWorker(&m_status, {&PostSearchFinished, GetSafeHwnd()});
     SetTimer(REFRESH_TIMER, REFRESH_PERIOD_MS, nullptr);
 }
 
@@ -198,6 +205,17 @@ void CPuzzleDlg::SelectStepRow(int step)
     m_list.SetItemState(-1, 0, LVIS_SELECTED);
     m_list.SetItemState(step, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     m_list.EnsureVisible(step, FALSE);
+}
+
+LRESULT CPuzzleDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The final figures; the timer goes on until its next tick sees the
+    // search finished, as it would without this.
+    if (message == WM_SEARCH_FINISHED) {
+        RefreshDisplay();
+        return 0;
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
 }
 
 int CPuzzleDlg::AddCentredColumn(int column, const char* text)

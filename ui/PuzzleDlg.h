@@ -1,7 +1,8 @@
 // The program's main window: starts the search once, shows its progress and
-// its best path on a 200 ms timer, and stops and waits for the search when
-// it is closed. Its window menu and a double-click on a row open the
-// crossing view, which shows the same step as the table.
+// its best path on a 200 ms timer and its final figures as soon as it ends,
+// and stops and waits for the search when it is closed. Its window menu and
+// a double-click on a row open the crossing view, which shows the same step
+// as the table.
 #pragma once
 
 #include "engine/SolverStatus.h"
@@ -21,6 +22,9 @@ public:
     // The window timer that refreshes the display while a search runs.
     static constexpr UINT_PTR REFRESH_TIMER = 1;
     static constexpr UINT REFRESH_PERIOD_MS = 200;
+    // Posted by the worker when the search has finished, so that the final
+    // figures show at once rather than at the next tick.
+    static constexpr UINT WM_SEARCH_FINISHED = WM_APP;
 
     // Dialog data.
     CListCtrl m_list;
@@ -47,6 +51,7 @@ protected:
     void OnTimer(UINT_PTR id) override;
     // The table's double-clicks and changes of selection.
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // F1: there is no help, so it shows what the About box says.
     BOOL OnHelpInfo(CHelpInfo* info) override;
     void OnStart();

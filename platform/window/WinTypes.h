@@ -51,6 +51,8 @@ inline constexpr UINT ID_HELP = 0xE146;
 inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
+// The first of the program's own messages.
+inline constexpr UINT WM_APP = 0x8000;
 
 // Window-menu item flags.
 inline constexpr UINT MF_STRING = 0x0000;

@@ -184,6 +184,16 @@ HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    return WindowProc(message, wParam, lParam);
+}
+
+BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CDialogWindow::Post(hwnd, message, wParam, lParam) ? TRUE : FALSE;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
     switch (message) {
     case WM_SYSCOMMAND:
         OnSysCommand(static_cast<UINT>(wParam), lParam);

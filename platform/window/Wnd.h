@@ -52,8 +52,7 @@ public:
 
     HICON SetIcon(HICON icon, BOOL bigIcon);
 
-    // The few messages a window sends itself: WM_SYSCOMMAND, WM_CLOSE and
-    // WM_ICONERASEBKGND (wParam: the HDC to erase on).
+    // Hands a message to WindowProc at once.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     BOOL DestroyWindow();
@@ -79,6 +78,11 @@ protected:
     virtual BOOL OnHelpInfo(CHelpInfo* info);
     // WM_CLOSE; the default destroys the window.
     virtual void OnClose();
+    // Every message sent or posted to the window. The default handles the
+    // few that a window sends itself: WM_SYSCOMMAND, WM_CLOSE and
+    // WM_ICONERASEBKGND (wParam: the HDC to erase on); a window that takes
+    // messages of its own (WM_APP and up) overrides it and passes the rest on.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_hWnd = nullptr;
 
@@ -88,3 +92,9 @@ private:
 
     friend class CWindowRouter;
 };
+
+// Queues a message for a dialog's WindowProc, which gets it on the thread
+// that runs the windows; callable from any thread, with the handle alone.
+// FALSE when hwnd is no dialog that exists; a message whose dialog goes
+// before it is delivered is dropped with it.
+BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -110,6 +110,33 @@ TEST_F(WorkerTest, FailedStartCountsNoWorker)
     EXPECT_TRUE(status.m_finished);
 }
 
+// What the finished notification saw.
+struct CNotificationSeen {
+    const CSolverStatus* m_status;
+    int m_calls = 0;
+    bool m_finishedAndCounted = false;
+
+    static void Record(void* context)
+    {
+        auto* seen = static_cast<CNotificationSeen*>(context);
+        ++seen->m_calls;
+        seen->m_finishedAndCounted = seen->m_status->m_finished && !g_idleEvent.Lock(0);
+    }
+};
+
+TEST_F(WorkerTest, TellsOfTheEndAfterTheStatusIsFinishedAndBeforeTheWaitEnds)
+{
+    CSolverStatus status;
+    CNotificationSeen seen{&status};
+    SetThreadStartFailureForTesting(TRUE);
+    EXPECT_EQ(StartSolverWorker(&status, {&CNotificationSeen::Record, &seen}), nullptr);
+    SetThreadStartFailureForTesting(FALSE);
+    ASSERT_NE(StartSolverWorker(&status, {&CNotificationSeen::Record, &seen}), nullptr);
+    ASSERT_TRUE(g_idleEvent.Lock(HANG_BOUND_MS));
+    EXPECT_EQ(seen.m_calls, 1) << "once, and not for the start that failed";
+    EXPECT_TRUE(seen.m_finishedAndCounted);
+}
+
 TEST_F(WorkerTest, IdleOnlyWhenTheLastTaskObjectIsGone)
 {
     {

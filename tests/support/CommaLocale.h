@@ -13,9 +13,10 @@ struct CCommaLocale {
     std::vector<std::string> Environment() const;
 };
 
-// de_DE.UTF-8: the system's own when it is installed, otherwise compiled once
-// per test process with localedef (Debian package locales) into a temporary
-// LOCPATH folder that is removed at exit.
+// de_DE.UTF-8: the system's own when it is installed, otherwise the one that
+// the test comma_locale compiled into the build folder (a CTest fixture, set
+// up once per build folder by make-comma-locale.sh). m_error says so when
+// there is neither.
 const CCommaLocale& CommaLocale();
 
 // Makes the comma locale the C library's locale for every category, as the

@@ -2,7 +2,7 @@
 // with it.
 #include "UiTestSupport.h"
 
-#include "platform/window/qt/TestAccess.h"
+#include "TestAccess.h"
 #include "ui/PuzzleApp.h"
 
 #include <QApplication>

@@ -353,6 +353,22 @@ TEST(PuzzleDialog, CloseWhileRunningAsksCancelGoesOnOkStopsAndWaits)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST(PuzzleDialog, TheWindowMenuHoldsASeparatorTheAboutItemAndTheViewItem)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    CMenu* menu = dlg.GetSystemMenu(FALSE);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(MenuItemCount(*menu), 3);
+    EXPECT_EQ(MenuItemId(*menu, 0), 0u);
+    EXPECT_EQ(MenuItemId(*menu, 1), 16u);
+    EXPECT_EQ(MenuItemText(*menu, 16), "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    EXPECT_EQ(MenuItemId(*menu, 2), 32u);
+    EXPECT_EQ(MenuItemText(*menu, 32), "手順を見る(&V)...");
+    EXPECT_EQ(dlg.GetSystemMenu(TRUE), nullptr);
+    EXPECT_EQ(MenuItemCount(*menu), 0);
+}
+
 TEST(PuzzleDialog, OpensTheAboutBoxFromTheWindowMenuAndFromF1)
 {
     // As in the program, the dialog is the application's main window, which
@@ -474,6 +490,37 @@ TEST(PuzzleDialog, TheLastTickShowsTheFinalFiguresOfASearchThatEndsBetweenTicks)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, WAIT_FOR_UI_MS));
     EXPECT_FALSE(dlg.m_finishAfterNextRefresh);
     EXPECT_EQ(dlg.FieldText(IDC_TRIALS), QStringLiteral("4321"));
+}
+
+namespace {
+
+// A dialog whose refresh ticks are held back, and counted, until let go.
+class CHeldTicksDlg : public CTestPuzzleDlg {
+public:
+    bool m_holdTicks = true;
+    int m_heldTicks = 0;
+
+protected:
+    void OnTimer(UINT_PTR id) override { m_holdTicks ? void(++m_heldTicks) : CTestPuzzleDlg::OnTimer(id); }
+};
+
+} // namespace
+
+TEST(PuzzleDialog, ShowsTheFinalFiguresAsSoonAsTheSearchEndsNotAtTheNextTick)
+{
+    CHeldTicksDlg dlg;
+    CWorkerCleanup cleanup;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    ClickWidget(dlg.Control(IDC_START));
+    // No tick reaches the dialog, however many come: only the worker's word
+    // that the search is over can bring the final figures.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ListItemCount(dlg.m_list) == 47; }, WAIT_FOR_SEARCH_MS))
+        << dlg.m_heldTicks << " ticks held";
+    ExpectCompleteBestPath(dlg);
+    EXPECT_EQ(dlg.FieldText(IDC_TRIALS), QString::number(static_cast<int>(dlg.m_status.m_trials)));
+    // The timer still stops on the first tick that sees the end.
+    dlg.m_holdTicks = false;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, WAIT_FOR_SEARCH_MS));
 }
 
 TEST(PuzzleDialog, PaintsTheIconCentredWhenMinimised)

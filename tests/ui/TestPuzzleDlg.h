@@ -2,8 +2,8 @@
 // its controls.
 #pragma once
 
+#include "TestAccess.h"
 #include "display/DisplayText.h"
-#include "platform/window/qt/TestAccess.h"
 #include "ui/PuzzleDlg.h"
 
 #include <QString>

@@ -10,6 +10,7 @@
 #include "platform/window/WindowStyles.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
@@ -17,8 +18,43 @@
 #include <QShowEvent>
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
+
+// The dialog windows that exist, by handle, for messages posted from other
+// threads: a window enters when it is made and leaves as it starts to go.
+// (A handle that a later window happens to reuse reaches that window, as a
+// reused window handle does on Windows.)
+struct CLiveDialogs {
+    std::mutex m_mutex;
+    std::vector<std::pair<HWND, CDialogWindow*>> m_windows;
+};
+
+CLiveDialogs& LiveDialogs()
+{
+    static CLiveDialogs s_dialogs;
+    return s_dialogs;
+}
+
+// A posted message, on its way to the window's own thread.
+class CPostedMessage : public QEvent {
+public:
+    static QEvent::Type Kind()
+    {
+        static const auto s_kind = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return s_kind;
+    }
+
+    CPostedMessage(UINT message, WPARAM wParam, LPARAM lParam)
+        : QEvent(Kind()), m_message(message), m_wParam(wParam), m_lParam(lParam)
+    {
+    }
+
+    const UINT m_message;
+    const WPARAM m_wParam;
+    const LPARAM m_lParam;
+};
 
 bool Has(DWORD style, DWORD bits)
 {
@@ -52,11 +88,33 @@ CDialogWindow::CDialogWindow(CWnd& owner, QWidget* parent) : QDialog(parent), m_
     self->m_dialog = this;
     m_handles.push_back(std::move(self));
     new CCentredPlacement(this);
+    CLiveDialogs& live = LiveDialogs();
+    const std::lock_guard<std::mutex> guard(live.m_mutex);
+    live.m_windows.emplace_back(Handle(), this);
 }
 
 CDialogWindow::~CDialogWindow()
 {
+    {
+        // Messages already posted go with the window (the toolkit drops the
+        // events of an object that is deleted); none can follow them.
+        CLiveDialogs& live = LiveDialogs();
+        const std::lock_guard<std::mutex> guard(live.m_mutex);
+        std::erase_if(live.m_windows, [this](const auto& entry) { return entry.second == this; });
+    }
     m_windowMenu.reset();
+}
+
+bool CDialogWindow::Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CLiveDialogs& live = LiveDialogs();
+    const std::lock_guard<std::mutex> guard(live.m_mutex);
+    const auto it = std::find_if(live.m_windows.begin(), live.m_windows.end(),
+                                 [hwnd](const auto& entry) { return entry.first == hwnd; });
+    if (it == live.m_windows.end())
+        return false;
+    QCoreApplication::postEvent(it->second, new CPostedMessage(message, wParam, lParam));
+    return true;
 }
 
 bool CDialogWindow::Build(const CDialogTemplate& dialogTemplate)
@@ -271,6 +329,17 @@ void CDialogWindow::showEvent(QShowEvent* event)
 {
     setAttribute(Qt::WA_KeyboardFocusChange);
     QDialog::showEvent(event);
+}
+
+void CDialogWindow::customEvent(QEvent* event)
+{
+    if (event->type() != CPostedMessage::Kind()) {
+        QDialog::customEvent(event);
+        return;
+    }
+    const auto* posted = static_cast<const CPostedMessage*>(event);
+    if (m_owner != nullptr)
+        CWindowRouter::Message(*m_owner, posted->m_message, posted->m_wParam, posted->m_lParam);
 }
 
 void CDialogWindow::timerEvent(QTimerEvent* event)

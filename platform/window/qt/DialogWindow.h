@@ -40,6 +40,11 @@ public:
     HICON SetIcon(HICON icon, bool bigIcon);
     HICON Icon(bool bigIcon) const { return bigIcon ? m_bigIcon : m_smallIcon; }
 
+    // Queues a message for the owner of the dialog window whose handle is
+    // hwnd, from any thread; false when there is no such window. Only the
+    // handle's value is looked at: the window may be going on its own thread.
+    static bool Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
     // Closes the dialog with result, without a word to its owner.
     void End(int result);
     // The owner is going away: no more events reach it.
@@ -55,6 +60,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void customEvent(QEvent* event) override;
 
 private:
     void Command(int id, UINT notifyCode);

@@ -16,6 +16,10 @@ public:
     }
     static void Paint(CWnd& wnd) { wnd.OnPaint(); }
     static BOOL HelpInfo(CWnd& wnd, CHelpInfo* info) { return wnd.OnHelpInfo(info); }
+    static LRESULT Message(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        return wnd.WindowProc(message, wParam, lParam);
+    }
 
     // Attaching and detaching wrappers.
     static void SetHandle(CWnd& wnd, HWND hwnd) { wnd.m_hWnd = hwnd; }

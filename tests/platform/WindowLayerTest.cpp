@@ -1,20 +1,67 @@
 // The window layer on its own: strings, controls, timers, data exchange,
-// the message box, the wait cursor and modal runs.
-#include "TestPuzzleDlg.h"
-#include "UiTestSupport.h"
+// the message box, the wait cursor, posted messages and modal runs. Its
+// dialogs are built from the program's templates, with plain dialog classes.
+#include "TestAccess.h"
+#include "WindowTestSupport.h"
 
 #include "platform/WaitCursor.h"
-#include "platform/window/Menu.h"
+#include "platform/window/DataExchange.h"
 #include "platform/window/MessageBox.h"
 #include "platform/window/WinApp.h"
-#include "ui/AboutDlg.h"
+#include "res/resource.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QLineEdit>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+namespace {
+
+// The main dialog's template: a table of 13 columns, a progress bar, and a
+// number field and a check box exchanged with members.
+class CLayerDlg : public CDialog {
+public:
+    CLayerDlg() : CDialog(IDD_PUZZLE_DIALOG) {}
+
+    CListCtrl m_list;
+    CProgressCtrl m_progress;
+    int m_trialCount = 0;
+    BOOL m_checkAlternatives = FALSE;
+
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        for (int column = 0; column < 13; ++column)
+            m_list.InsertColumn(column, "c");
+        return TRUE;
+    }
+
+    QWidget* Window() const { return AfxGetWidget(*this); }
+    QWidget* Control(int id) const { return AfxGetDlgItemWidget(*this, id); }
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override
+    {
+        DDX_Control(exchange, IDC_RESULT_LIST, m_list);
+        DDX_Control(exchange, IDC_PROGRESS, m_progress);
+        DDX_Text(exchange, IDC_TRIALS, m_trialCount);
+        DDX_Check(exchange, IDC_COUNT_ALTERNATIVES, m_checkAlternatives);
+    }
+};
+
+// The About box's template: a dialog with an OK button.
+class CAboutBoxDlg : public CDialog {
+public:
+    CAboutBoxDlg() : CDialog(IDD_ABOUTBOX) {}
+};
+
+} // namespace
 
 TEST(WindowLayer, StringsFormatAndLoadFromTheStringTable)
 {
@@ -32,8 +79,8 @@ TEST(WindowLayer, StringsFormatAndLoadFromTheStringTable)
 
 TEST(WindowLayer, ListAndProgressKeepWhatTheyShowReadable)
 {
-    CTestPuzzleDlg dlg;
-    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    CLayerDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_PUZZLE_DIALOG));
     CListCtrl& list = dlg.m_list;
 
     // A column asked for past the end lands at the end.
@@ -73,8 +120,8 @@ TEST(WindowLayer, ListAndProgressKeepWhatTheyShowReadable)
 
 TEST(WindowLayer, DataExchangeFailsOnAFieldThatIsNoNumber)
 {
-    CTestPuzzleDlg dlg;
-    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    CLayerDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_PUZZLE_DIALOG));
     dlg.SetDlgItemText(IDC_TRIALS, " 17 ");
     dlg.CheckDlgButton(IDC_COUNT_ALTERNATIVES, 1);
     ASSERT_TRUE(dlg.UpdateData(TRUE));
@@ -93,7 +140,7 @@ TEST(WindowLayer, DataExchangeFailsOnAFieldThatIsNoNumber)
 
 namespace {
 
-class CTimerDlg : public CAboutDlg {
+class CTimerDlg : public CAboutBoxDlg {
 public:
     int m_ticks[3] = {0, 0, 0};
 
@@ -110,7 +157,7 @@ protected:
 TEST(WindowLayer, TimersReachOnTimerByIdUntilKilled)
 {
     CTimerDlg dlg;
-    ASSERT_TRUE(dlg.Create(CAboutDlg::IDD));
+    ASSERT_TRUE(dlg.Create(IDD_ABOUTBOX));
     EXPECT_EQ(dlg.SetTimer(1, 20), 1u);
     EXPECT_EQ(dlg.SetTimer(2, 30), 2u);
     EXPECT_EQ(dlg.SetTimer(1, 25), 1u); // restarts timer 1 with the new period
@@ -126,6 +173,44 @@ TEST(WindowLayer, TimersReachOnTimerByIdUntilKilled)
     const int ticksAtKill = dlg.m_ticks[1];
     EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_ticks[2] >= ticksAtKill + 3; }, WAIT_FOR_UI_MS));
     EXPECT_EQ(dlg.m_ticks[1], ticksAtKill);
+}
+
+namespace {
+
+// Records the program's own messages that reach it, on the windows' thread.
+class CMessageDlg : public CAboutBoxDlg {
+public:
+    std::vector<LPARAM> m_messages;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_APP || QThread::currentThread() != QCoreApplication::instance()->thread())
+            return CAboutBoxDlg::WindowProc(message, wParam, lParam);
+        m_messages.push_back(lParam);
+        return 0;
+    }
+};
+
+} // namespace
+
+TEST(WindowLayer, MessagesPostedFromAnyThreadReachTheDialogOnItsOwnAndNoneAGoneOne)
+{
+    CMessageDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_ABOUTBOX));
+    const HWND hwnd = dlg.GetSafeHwnd();
+    BOOL posted = FALSE;
+    std::thread([&] { posted = PostMessage(hwnd, WM_APP, 0, 7); }).join();
+    EXPECT_TRUE(posted);
+    EXPECT_TRUE(dlg.m_messages.empty()) << "queued, not sent";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.m_messages == std::vector<LPARAM>{7}; }, WAIT_FOR_UI_MS));
+
+    // A message still queued goes with its window; none can follow it.
+    EXPECT_TRUE(PostMessage(hwnd, WM_APP, 0, 8));
+    dlg.DestroyWindow();
+    EXPECT_FALSE(PostMessage(hwnd, WM_APP, 0, 9));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(dlg.m_messages, std::vector<LPARAM>{7});
 }
 
 TEST(WindowLayer, MessageBoxesSayOkAndCancelAndAnswerWithTheButtonClicked)
@@ -171,7 +256,7 @@ TEST(WindowLayer, TheApplicationCarriesTheVersionRecord)
 
 TEST(WindowLayer, TheAboutBoxEndsWithOkOrEsc)
 {
-    CAboutDlg about;
+    CAboutBoxDlg about;
     EXPECT_EQ(RunModal(about,
                        [](QWidget* window) {
                            EXPECT_EQ(window->windowTitle(), QStringLiteral("TorvalyPuzzleのﾊﾞｰｼﾞｮﾝ情報"));
@@ -180,20 +265,4 @@ TEST(WindowLayer, TheAboutBoxEndsWithOkOrEsc)
               IDOK);
     EXPECT_EQ(RunModal(about, [](QWidget* window) { PressKey(window, Qt::Key_Escape); }), IDCANCEL);
     EXPECT_EQ(about.GetSafeHwnd(), nullptr);
-}
-
-TEST(WindowLayer, TheMainDialogsWindowMenuHoldsASeparatorTheAboutItemAndTheViewItem)
-{
-    CTestPuzzleDlg dlg;
-    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
-    CMenu* menu = dlg.GetSystemMenu(FALSE);
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(MenuItemCount(*menu), 3);
-    EXPECT_EQ(MenuItemId(*menu, 0), 0u);
-    EXPECT_EQ(MenuItemId(*menu, 1), 16u);
-    EXPECT_EQ(MenuItemText(*menu, 16), "TorvalyPuzzle のﾊﾞｰｼﾞｮﾝ情報(&A)...");
-    EXPECT_EQ(MenuItemId(*menu, 2), 32u);
-    EXPECT_EQ(MenuItemText(*menu, 32), "手順を見る(&V)...");
-    EXPECT_EQ(dlg.GetSystemMenu(TRUE), nullptr);
-    EXPECT_EQ(MenuItemCount(*menu), 0);
 }

@@ -1,7 +1,8 @@
 // Test access to the window layer: the toolkit widgets behind its windows,
 // and read-back of what its controls, timers, icons and menus hold. For
-// tests and test tools only; the program keeps what it shows in its own
-// members and never reads it back, so nothing under ui/ includes this.
+// tests and test tools only, in a library of their own that the program
+// never links: the program keeps what it shows in its own members and
+// never reads it back.
 #pragma once
 
 #include "platform/window/Dialog.h"

@@ -1,8 +1,8 @@
 #include "TestAccess.h"
 
-#include "DialogWindow.h"
-#include "ListViewWidget.h"
-#include "WindowHandle.h"
+#include "platform/window/qt/DialogWindow.h"
+#include "platform/window/qt/ListViewWidget.h"
+#include "platform/window/qt/WindowHandle.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-// The UI tests run real dialogs on Qt's offscreen platform: one application
+// The window and UI tests run real dialogs on Qt's offscreen platform: one application
 // object for the whole run, set up as the program sets itself up.
 #include "platform/window/WinApp.h"
 #include "res/ResourceModule.h"
