@@ -2,6 +2,7 @@
 
 #include "Arrangement.h"
 #include "PathChecker.h"
+#include "SearchRun.h"
 #include "display/DisplayText.h"
 
 #include <nlohmann/json.hpp>
@@ -60,6 +61,37 @@ bool IsElapsedText(const std::string& text)
     const std::string minutes = text.substr(colon + 1, 2);
     const std::string seconds = text.substr(colon + 4, 2);
     return IsDigits(hours) && IsDigits(minutes) && IsDigits(seconds) && minutes[0] < '6' && seconds[0] < '6';
+}
+
+// The five fields from lines[firstField] on, for a report whose rows or trips
+// were read into report.m_path.
+std::string ReadFigures(const std::vector<std::string>& lines, std::size_t firstField, CSolveReport& report)
+{
+    std::string values[FIGURE_COUNT];
+    for (int field = 0; field < FIGURE_COUNT; ++field) {
+        const std::string& line = lines[firstField + field];
+        const std::vector<std::string> words = Cells(line);
+        if (words.size() != 2 || words[0] != FigureLabel(field))
+            return "expected the field " + std::string(FigureLabel(field)) + ", got '" + line + "'";
+        values[field] = words[1];
+    }
+
+    report.m_elapsed = values[0];
+    if (!IsElapsedText(report.m_elapsed))
+        return "elapsed time '" + report.m_elapsed + "'";
+    if (!IsCount(values[1]) || !IsCount(values[3]) || !IsCount(values[4]))
+        return "a count field is not a count: " + values[1] + " " + values[3] + " " + values[4];
+    report.m_trials = std::stoll(values[1]);
+    report.m_roundTrips = values[2];
+    report.m_arrived = std::stoi(values[3]);
+    report.m_alternatives = std::stoll(values[4]);
+
+    if (report.m_roundTrips != RoundTripsText(report.m_path.Top()))
+        return "round trips " + report.m_roundTrips + " for a table of " + std::to_string(report.m_rows) + " rows";
+    if (report.m_arrived != report.m_path.ArrivedCount())
+        return "arrived " + std::to_string(report.m_arrived) + " but the last row has " +
+               std::to_string(report.m_path.ArrivedCount());
+    return {};
 }
 
 } // namespace
@@ -124,31 +156,62 @@ std::string ParseSolveReport(const std::string& text, CSolveReport& report)
         return fault;
     report.m_rows = static_cast<int>(rows.size());
 
-    std::string values[FIGURE_COUNT];
-    for (int field = 0; field < FIGURE_COUNT; ++field) {
-        const std::string& line = lines[firstField + field];
-        const std::vector<std::string> words = Cells(line);
-        if (words.size() != 2 || words[0] != FigureLabel(field))
-            return "expected the field " + std::string(FigureLabel(field)) + ", got '" + line + "'";
-        values[field] = words[1];
+    return ReadFigures(lines, firstField, report);
+}
+
+std::string ReadTripRows(const std::vector<std::vector<std::string>>& trips, CCrossingPath& path)
+{
+    // The places as digits, turned into the table's rows: the start, then
+    // for each trip those aboard, then landed.
+    std::string places(TRAVELLER_COUNT, '0' + PLACE_START);
+    std::vector<std::vector<std::string>> rows;
+    const auto addRow = [&] {
+        rows.push_back({StepNumberText(static_cast<int>(rows.size()))});
+        for (const char place : places)
+            rows.back().push_back(PlaceText(place - '0'));
+    };
+    addRow();
+    for (std::size_t index = 0; index < trips.size(); ++index) {
+        const std::vector<std::string>& cells = trips[index];
+        const std::string trip = "trip " + std::to_string(index + 1);
+        const int aboard = index % 2 == 0 ? PLACE_GOING : PLACE_RETURNING;
+        if (cells.size() < 3 || cells.size() > 4)
+            return trip + " has " + std::to_string(cells.size()) + " cells: '" + Joined(cells) + "'";
+        if (cells[0] != std::to_string(index + 1) || cells[1] != PlaceText(aboard))
+            return trip + " is numbered '" + cells[0] + "' and goes '" + cells[1] + "'";
+        for (std::size_t name = 2; name < cells.size(); ++name) {
+            int traveller = 0;
+            while (traveller < TRAVELLER_COUNT && cells[name] != TravellerName(traveller))
+                ++traveller;
+            if (traveller == TRAVELLER_COUNT)
+                return trip + " names '" + cells[name] + "'";
+            places[static_cast<std::size_t>(traveller)] = static_cast<char>('0' + aboard);
+        }
+        addRow();
+        for (char& place : places)
+            place = place == '0' + aboard ? static_cast<char>('0' + (aboard + 1) % PLACE_COUNT) : place;
+        addRow();
     }
+    return ReadTableRows(rows, path);
+}
 
-    report.m_elapsed = values[0];
-    if (!IsElapsedText(report.m_elapsed))
-        return "elapsed time '" + report.m_elapsed + "'";
-    if (!IsCount(values[1]) || !IsCount(values[3]) || !IsCount(values[4]))
-        return "a count field is not a count: " + values[1] + " " + values[3] + " " + values[4];
-    report.m_trials = std::stoll(values[1]);
-    report.m_roundTrips = values[2];
-    report.m_arrived = std::stoi(values[3]);
-    report.m_alternatives = std::stoll(values[4]);
-
-    if (report.m_roundTrips != RoundTripsText(report.m_path.Top()))
-        return "round trips " + report.m_roundTrips + " for a table of " + std::to_string(report.m_rows) + " rows";
-    if (report.m_arrived != report.m_path.ArrivedCount())
-        return "arrived " + std::to_string(report.m_arrived) + " but the last row has " +
-               std::to_string(report.m_path.ArrivedCount());
-    return {};
+std::string ParseSolveTrips(const std::string& text, CSolveReport& report)
+{
+    report = CSolveReport{};
+    if (text.empty() || text.back() != '\n')
+        return "the report does not end with a complete line";
+    const std::vector<std::string> lines = SplitLines(text);
+    if (lines.size() < FIGURE_COUNT)
+        return "the report has only " + std::to_string(lines.size()) + " lines";
+    const std::size_t firstField = lines.size() - FIGURE_COUNT;
+    std::vector<std::vector<std::string>> trips;
+    for (std::size_t index = 0; index < firstField; ++index)
+        trips.push_back(Cells(lines[index]));
+    const std::string fault = ReadTripRows(trips, report.m_path);
+    if (!fault.empty())
+        return fault;
+    report.m_rows = report.m_path.Top() + 1;
+    return ReadFigures(lines, firstField, report);
 }
 
 std::vector<std::string> SplitLines(const std::string& text)
@@ -209,7 +272,53 @@ std::string ParseSolveJson(const std::string& text, CSolveJson& result)
         std::string report;
         for (const std::string& line : lines)
             report += line + "\n";
-        return ParseSolveReport(report, result.m_report);
+        const std::string fault = ParseSolveReport(report, result.m_report);
+        if (!fault.empty())
+            return fault;
+
+        std::vector<std::vector<std::string>> trips;
+        for (const Json& trip : object.at("trips")) {
+            if (trip.size() != 3)
+                return "a trip has " + std::to_string(trip.size()) + " members: " + trip.dump();
+            trips.push_back({std::to_string(trip.at("trip").get<unsigned>()), trip.at("direction").get<std::string>()});
+            for (const Json& name : trip.at("travellers"))
+                trips.back().push_back(name.get<std::string>());
+        }
+        CCrossingPath tripsPath;
+        const std::string tripsFault = ReadTripRows(trips, tripsPath);
+        if (!tripsFault.empty())
+            return "trips: " + tripsFault;
+        if (Rows(tripsPath) != Rows(result.m_report.m_path))
+            return "the trips do not make the path";
+        return {};
+    } catch (const Json::exception& error) {
+        return std::string("JSON: ") + error.what() + ": " + text;
+    }
+}
+
+std::string ParseCheckJson(const std::string& text, CCheckJson& result)
+{
+    using Json = nlohmann::ordered_json;
+    result = CCheckJson{};
+    if (text.empty() || text.find('\n') != text.size() - 1)
+        return "the JSON is not one line";
+    try {
+        const Json object = Json::parse(text);
+        for (const auto& field : object.items())
+            result.m_fields.push_back(field.key());
+        result.m_across = object.at("across").get<bool>();
+        result.m_accepted = object.at("accepted").get<int>();
+        result.m_shortest = object.at("shortest").get<int>();
+        result.m_remaining = object.at("remaining").is_null() ? -1 : object.at("remaining").get<int>();
+        result.m_message = object.at("message").get<std::string>();
+        const Json& refused = object.at("refused");
+        if (!refused.is_null()) {
+            result.m_refusedTrip = refused.at("trip").get<int>();
+            result.m_refusedLine = refused.at("line").get<int>();
+            result.m_rule = refused.at("rule").is_null() ? 0 : refused.at("rule").get<int>();
+            result.m_sentence = refused.at("sentence").get<std::string>();
+        }
+        return {};
     } catch (const Json::exception& error) {
         return std::string("JSON: ") + error.what() + ": " + text;
     }

@@ -1,7 +1,7 @@
 // Reads back the result table that the dialog shows and torvaly-solve prints,
 // through the display library's texts, so that tests can check it as a whole:
-// the rows turned back into a path, and torvaly-solve's five fields, as text
-// or as JSON.
+// the rows, or the trips, turned back into a path, and torvaly-solve's five
+// fields, as text or as JSON; and the result of torvaly-solve --check --json.
 #pragma once
 
 #include "engine/CrossingPath.h"
@@ -15,6 +15,13 @@
 // and the rows together a legal path for CheckPath. Returns "" when they
 // are; otherwise describes the first fault.
 std::string ReadTableRows(const std::vector<std::vector<std::string>>& rows, CCrossingPath& path);
+
+// Reads trips into path as the rows they make, each trip a boarding and a
+// landing, and checks those rows as ReadTableRows does. Each trip holds its
+// number from 1, its direction (the place text of those aboard: outbound for
+// the odd trips) and the names of the travellers who cross. Returns "" or the
+// first fault.
+std::string ReadTripRows(const std::vector<std::vector<std::string>>& trips, CCrossingPath& path);
 
 struct CSolveReport {
     CCrossingPath m_path; // the table's rows, as ReadTableRows reads them
@@ -33,6 +40,11 @@ struct CSolveReport {
 // and arrivals match the last row); otherwise describes the first fault.
 std::string ParseSolveReport(const std::string& text, CSolveReport& report);
 
+// Parses a complete report of torvaly-solve --trips: one line per trip, its
+// cells separated by single spaces, read by ReadTripRows, then the five
+// fields as ParseSolveReport reads them.
+std::string ParseSolveTrips(const std::string& text, CSolveReport& report);
+
 // What torvaly-solve --json says besides the report.
 struct CSolveJson {
     CSolveReport m_report;
@@ -45,10 +57,30 @@ struct CSolveJson {
 // Parses the output of torvaly-solve --json: one JSON object on one line,
 // every field of its type, each row of the path an object with the table's
 // column headers as names. The rows and figures are then read and checked as
-// ParseSolveReport reads the text report, and the elapsed text must agree
-// with the elapsed seconds. Returns "" and fills result when all holds;
-// otherwise the first fault.
+// ParseSolveReport reads the text report, the elapsed text must agree with the
+// elapsed seconds, and the trips, each an object of "trip", "direction" and
+// "travellers", read by ReadTripRows, must make the same path. Returns "" and
+// fills result when all holds; otherwise the first fault.
 std::string ParseSolveJson(const std::string& text, CSolveJson& result);
+
+// What torvaly-solve --check --json says.
+struct CCheckJson {
+    bool m_across = false;
+    int m_accepted = -1;
+    int m_shortest = -1;
+    int m_remaining = -2; // -1 for null: no way through
+    // The trip refused: 0 for none, and the rule 0 when none was broken.
+    int m_refusedTrip = 0;
+    int m_refusedLine = 0;
+    int m_rule = 0;
+    std::string m_sentence;
+    std::string m_message;
+    std::vector<std::string> m_fields; // the object's field names, in order
+};
+
+// Parses the output of torvaly-solve --check --json: one object on one line,
+// every field of its type. Returns "" or the first fault.
+std::string ParseCheckJson(const std::string& text, CCheckJson& result);
 
 // The lines of a text, without their line feeds.
 std::vector<std::string> SplitLines(const std::string& text);
