@@ -63,37 +63,6 @@ bool IsElapsedText(const std::string& text)
     return IsDigits(hours) && IsDigits(minutes) && IsDigits(seconds) && minutes[0] < '6' && seconds[0] < '6';
 }
 
-// The five fields from lines[firstField] on, for a report whose rows or trips
-// were read into report.m_path.
-std::string ReadFigures(const std::vector<std::string>& lines, std::size_t firstField, CSolveReport& report)
-{
-    std::string values[FIGURE_COUNT];
-    for (int field = 0; field < FIGURE_COUNT; ++field) {
-        const std::string& line = lines[firstField + field];
-        const std::vector<std::string> words = Cells(line);
-        if (words.size() != 2 || words[0] != FigureLabel(field))
-            return "expected the field " + std::string(FigureLabel(field)) + ", got '" + line + "'";
-        values[field] = words[1];
-    }
-
-    report.m_elapsed = values[0];
-    if (!IsElapsedText(report.m_elapsed))
-        return "elapsed time '" + report.m_elapsed + "'";
-    if (!IsCount(values[1]) || !IsCount(values[3]) || !IsCount(values[4]))
-        return "a count field is not a count: " + values[1] + " " + values[3] + " " + values[4];
-    report.m_trials = std::stoll(values[1]);
-    report.m_roundTrips = values[2];
-    report.m_arrived = std::stoi(values[3]);
-    report.m_alternatives = std::stoll(values[4]);
-
-    if (report.m_roundTrips != RoundTripsText(report.m_path.Top()))
-        return "round trips " + report.m_roundTrips + " for a table of " + std::to_string(report.m_rows) + " rows";
-    if (report.m_arrived != report.m_path.ArrivedCount())
-        return "arrived " + std::to_string(report.m_arrived) + " but the last row has " +
-               std::to_string(report.m_path.ArrivedCount());
-    return {};
-}
-
 } // namespace
 
 std::string ReadTableRows(const std::vector<std::vector<std::string>>& rows, CCrossingPath& path)
@@ -138,25 +107,49 @@ std::string ParseSolveReport(const std::string& text, CSolveReport& report)
         return "the report does not end with a complete line";
 
     const std::vector<std::string> lines = SplitLines(text);
-    if (lines.size() < 1 + 1 + FIGURE_COUNT)
+    if (lines.size() < 1 + FIGURE_COUNT)
         return "the report has only " + std::to_string(lines.size()) + " lines";
 
+    // The table starts with its header line; the trips have none.
     std::vector<std::string> headers;
     for (int column = 0; column < RESULT_COLUMN_COUNT; ++column)
         headers.push_back(ColumnHeader(column));
-    if (Cells(lines[0]) != headers)
-        return "unexpected header line '" + lines[0] + "'";
+    const bool table = Cells(lines[0]) == headers;
 
     const std::size_t firstField = lines.size() - FIGURE_COUNT;
     std::vector<std::vector<std::string>> rows;
-    for (std::size_t index = 1; index < firstField; ++index)
+    for (std::size_t index = table ? 1 : 0; index < firstField; ++index)
         rows.push_back(Cells(lines[index]));
-    const std::string fault = ReadTableRows(rows, report.m_path);
+    const std::string fault = table ? ReadTableRows(rows, report.m_path) : ReadTripRows(rows, report.m_path);
     if (!fault.empty())
         return fault;
-    report.m_rows = static_cast<int>(rows.size());
+    report.m_rows = report.m_path.Top() + 1;
 
-    return ReadFigures(lines, firstField, report);
+    std::string values[FIGURE_COUNT];
+    for (int field = 0; field < FIGURE_COUNT; ++field) {
+        const std::string& line = lines[firstField + field];
+        const std::vector<std::string> words = Cells(line);
+        if (words.size() != 2 || words[0] != FigureLabel(field))
+            return "expected the field " + std::string(FigureLabel(field)) + ", got '" + line + "'";
+        values[field] = words[1];
+    }
+
+    report.m_elapsed = values[0];
+    if (!IsElapsedText(report.m_elapsed))
+        return "elapsed time '" + report.m_elapsed + "'";
+    if (!IsCount(values[1]) || !IsCount(values[3]) || !IsCount(values[4]))
+        return "a count field is not a count: " + values[1] + " " + values[3] + " " + values[4];
+    report.m_trials = std::stoll(values[1]);
+    report.m_roundTrips = values[2];
+    report.m_arrived = std::stoi(values[3]);
+    report.m_alternatives = std::stoll(values[4]);
+
+    if (report.m_roundTrips != RoundTripsText(report.m_path.Top()))
+        return "round trips " + report.m_roundTrips + " for a table of " + std::to_string(report.m_rows) + " rows";
+    if (report.m_arrived != report.m_path.ArrivedCount())
+        return "arrived " + std::to_string(report.m_arrived) + " but the last row has " +
+               std::to_string(report.m_path.ArrivedCount());
+    return {};
 }
 
 std::string ReadTripRows(const std::vector<std::vector<std::string>>& trips, CCrossingPath& path)
@@ -173,18 +166,16 @@ std::string ReadTripRows(const std::vector<std::vector<std::string>>& trips, CCr
     addRow();
     for (std::size_t index = 0; index < trips.size(); ++index) {
         const std::vector<std::string>& cells = trips[index];
-        const std::string trip = "trip " + std::to_string(index + 1);
         const int aboard = index % 2 == 0 ? PLACE_GOING : PLACE_RETURNING;
-        if (cells.size() < 3 || cells.size() > 4)
-            return trip + " has " + std::to_string(cells.size()) + " cells: '" + Joined(cells) + "'";
-        if (cells[0] != std::to_string(index + 1) || cells[1] != PlaceText(aboard))
-            return trip + " is numbered '" + cells[0] + "' and goes '" + cells[1] + "'";
+        if (cells.size() < 3 || cells.size() > 4 || cells[0] != std::to_string(index + 1) ||
+            cells[1] != PlaceText(aboard))
+            return "trip " + std::to_string(index + 1) + " reads '" + Joined(cells) + "'";
         for (std::size_t name = 2; name < cells.size(); ++name) {
             int traveller = 0;
             while (traveller < TRAVELLER_COUNT && cells[name] != TravellerName(traveller))
                 ++traveller;
             if (traveller == TRAVELLER_COUNT)
-                return trip + " names '" + cells[name] + "'";
+                return "trip " + std::to_string(index + 1) + " names '" + cells[name] + "'";
             places[static_cast<std::size_t>(traveller)] = static_cast<char>('0' + aboard);
         }
         addRow();
@@ -193,25 +184,6 @@ std::string ReadTripRows(const std::vector<std::vector<std::string>>& trips, CCr
         addRow();
     }
     return ReadTableRows(rows, path);
-}
-
-std::string ParseSolveTrips(const std::string& text, CSolveReport& report)
-{
-    report = CSolveReport{};
-    if (text.empty() || text.back() != '\n')
-        return "the report does not end with a complete line";
-    const std::vector<std::string> lines = SplitLines(text);
-    if (lines.size() < FIGURE_COUNT)
-        return "the report has only " + std::to_string(lines.size()) + " lines";
-    const std::size_t firstField = lines.size() - FIGURE_COUNT;
-    std::vector<std::vector<std::string>> trips;
-    for (std::size_t index = 0; index < firstField; ++index)
-        trips.push_back(Cells(lines[index]));
-    const std::string fault = ReadTripRows(trips, report.m_path);
-    if (!fault.empty())
-        return fault;
-    report.m_rows = report.m_path.Top() + 1;
-    return ReadFigures(lines, firstField, report);
 }
 
 std::vector<std::string> SplitLines(const std::string& text)
@@ -276,6 +248,7 @@ std::string ParseSolveJson(const std::string& text, CSolveJson& result)
         if (!fault.empty())
             return fault;
 
+        // The trips must make the same path.
         std::vector<std::vector<std::string>> trips;
         for (const Json& trip : object.at("trips")) {
             if (trip.size() != 3)
@@ -286,10 +259,8 @@ std::string ParseSolveJson(const std::string& text, CSolveJson& result)
         }
         CCrossingPath tripsPath;
         const std::string tripsFault = ReadTripRows(trips, tripsPath);
-        if (!tripsFault.empty())
-            return "trips: " + tripsFault;
-        if (Rows(tripsPath) != Rows(result.m_report.m_path))
-            return "the trips do not make the path";
+        if (!tripsFault.empty() || Rows(tripsPath) != Rows(result.m_report.m_path))
+            return "the trips do not make the path: " + tripsFault;
         return {};
     } catch (const Json::exception& error) {
         return std::string("JSON: ") + error.what() + ": " + text;
@@ -300,8 +271,6 @@ std::string ParseCheckJson(const std::string& text, CCheckJson& result)
 {
     using Json = nlohmann::ordered_json;
     result = CCheckJson{};
-    if (text.empty() || text.find('\n') != text.size() - 1)
-        return "the JSON is not one line";
     try {
         const Json object = Json::parse(text);
         for (const auto& field : object.items())
@@ -310,14 +279,8 @@ std::string ParseCheckJson(const std::string& text, CCheckJson& result)
         result.m_accepted = object.at("accepted").get<int>();
         result.m_shortest = object.at("shortest").get<int>();
         result.m_remaining = object.at("remaining").is_null() ? -1 : object.at("remaining").get<int>();
-        result.m_message = object.at("message").get<std::string>();
         const Json& refused = object.at("refused");
-        if (!refused.is_null()) {
-            result.m_refusedTrip = refused.at("trip").get<int>();
-            result.m_refusedLine = refused.at("line").get<int>();
-            result.m_rule = refused.at("rule").is_null() ? 0 : refused.at("rule").get<int>();
-            result.m_sentence = refused.at("sentence").get<std::string>();
-        }
+        result.m_rule = refused.is_null() ? -1 : refused.at("rule").is_null() ? 0 : refused.at("rule").get<int>();
         return {};
     } catch (const Json::exception& error) {
         return std::string("JSON: ") + error.what() + ": " + text;

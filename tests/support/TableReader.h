@@ -1,7 +1,7 @@
 // Reads back the result table that the dialog shows and torvaly-solve prints,
 // through the display library's texts, so that tests can check it as a whole:
 // the rows, or the trips, turned back into a path, and torvaly-solve's five
-// fields, as text or as JSON; and the result of torvaly-solve --check --json.
+// fields, as text or as JSON; and what torvaly-solve --check --json says.
 #pragma once
 
 #include "engine/CrossingPath.h"
@@ -16,11 +16,10 @@
 // are; otherwise describes the first fault.
 std::string ReadTableRows(const std::vector<std::vector<std::string>>& rows, CCrossingPath& path);
 
-// Reads trips into path as the rows they make, each trip a boarding and a
-// landing, and checks those rows as ReadTableRows does. Each trip holds its
-// number from 1, its direction (the place text of those aboard: outbound for
-// the odd trips) and the names of the travellers who cross. Returns "" or the
-// first fault.
+// Reads trips into path as the rows they make, a boarding and a landing each,
+// checked as ReadTableRows checks rows. Each trip holds its number from 1, its
+// direction (the place text of those aboard, outbound for the odd trips) and
+// the names of those who cross. Returns "" or the first fault.
 std::string ReadTripRows(const std::vector<std::vector<std::string>>& trips, CCrossingPath& path);
 
 struct CSolveReport {
@@ -33,17 +32,13 @@ struct CSolveReport {
     long long m_alternatives = -1;
 };
 
-// Parses a complete report of torvaly-solve: the header line, the table's
-// rows, then exactly the five labelled fields in their order, and nothing
-// else, every line's cells separated by single spaces. Returns "" and fills
+// Parses a complete report of torvaly-solve: the header line and the table's
+// rows, or (--trips) one line per trip for ReadTripRows, then exactly the five
+// labelled fields in their order, and nothing else, every line's cells
+// separated by single spaces. Returns "" and fills
 // report when the text is such a report and agrees with itself (round trips
 // and arrivals match the last row); otherwise describes the first fault.
 std::string ParseSolveReport(const std::string& text, CSolveReport& report);
-
-// Parses a complete report of torvaly-solve --trips: one line per trip, its
-// cells separated by single spaces, read by ReadTripRows, then the five
-// fields as ParseSolveReport reads them.
-std::string ParseSolveTrips(const std::string& text, CSolveReport& report);
 
 // What torvaly-solve --json says besides the report.
 struct CSolveJson {
@@ -57,29 +52,22 @@ struct CSolveJson {
 // Parses the output of torvaly-solve --json: one JSON object on one line,
 // every field of its type, each row of the path an object with the table's
 // column headers as names. The rows and figures are then read and checked as
-// ParseSolveReport reads the text report, the elapsed text must agree with the
-// elapsed seconds, and the trips, each an object of "trip", "direction" and
-// "travellers", read by ReadTripRows, must make the same path. Returns "" and
-// fills result when all holds; otherwise the first fault.
+// ParseSolveReport reads the text report, and the elapsed text must agree
+// with the elapsed seconds, and the trips (objects of "trip", "direction" and
+// "travellers") must make the same path. Returns "" and fills result when all
+// holds; otherwise the first fault.
 std::string ParseSolveJson(const std::string& text, CSolveJson& result);
 
-// What torvaly-solve --check --json says.
+// What torvaly-solve --check --json says; -1 stands for null.
 struct CCheckJson {
     bool m_across = false;
-    int m_accepted = -1;
-    int m_shortest = -1;
-    int m_remaining = -2; // -1 for null: no way through
-    // The trip refused: 0 for none, and the rule 0 when none was broken.
-    int m_refusedTrip = 0;
-    int m_refusedLine = 0;
-    int m_rule = 0;
-    std::string m_sentence;
-    std::string m_message;
-    std::vector<std::string> m_fields; // the object's field names, in order
+    int m_accepted = -2;
+    int m_shortest = -2;
+    int m_remaining = -2;
+    int m_rule = -2; // of the trip refused: -1 for none refused, 0 for no rule
+    std::vector<std::string> m_fields;
 };
 
-// Parses the output of torvaly-solve --check --json: one object on one line,
-// every field of its type. Returns "" or the first fault.
 std::string ParseCheckJson(const std::string& text, CCheckJson& result);
 
 // The lines of a text, without their line feeds.
