@@ -64,6 +64,15 @@ std::string StepNumberText(int step)
     return std::to_string(step + 1);
 }
 
+std::array<std::string, RESULT_COLUMN_COUNT> PathRowTexts(const CCrossingPath& path, int step)
+{
+    std::array<std::string, RESULT_COLUMN_COUNT> cells;
+    cells[0] = StepNumberText(step);
+    for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller)
+        cells[traveller + 1] = PlaceText(path.GetPlaceAt(step, traveller));
+    return cells;
+}
+
 std::string RoundTripsText(int top)
 {
     // Not snprintf: its decimal separator follows the C library's numeric

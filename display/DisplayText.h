@@ -2,8 +2,10 @@
 // column headers, cell texts, round trips and elapsed time.
 #pragma once
 
+#include "engine/CrossingPath.h"
 #include "engine/CrossingState.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -39,6 +41,10 @@ const char* PlaceText(int place);
 
 // "%d" of the step number shown in column 0: step + 1.
 std::string StepNumberText(int step);
+
+// The cells of the table's row for a step of path, in the columns' order: the
+// step number text, then each traveller's place text.
+std::array<std::string, RESULT_COLUMN_COUNT> PathRowTexts(const CCrossingPath& path, int step);
 
 // A path's top as round trips: top / STEPS_PER_ROUND_TRIP with one decimal,
 // rounded as "%.1f" rounds, and a decimal point whatever the locale.

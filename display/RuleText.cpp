@@ -91,3 +91,9 @@ std::string RemainingTripsSentence(int trips)
         return "全員が渡りきりました";
     return "あと " + std::to_string(trips) + " 回で渡りきれます";
 }
+
+std::string AcrossSentence(int trips, int shortest)
+{
+    return std::to_string(trips) + " 回で全員が渡りきりました。" + (trips == shortest ? "最短の " : "最短は ") +
+           std::to_string(shortest) + " 回です";
+}

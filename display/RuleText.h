@@ -22,3 +22,8 @@ std::string VerdictSentence(const CTripVerdict& verdict);
 // "全員が渡りきりました" for none, "ここからは渡りきれません" for
 // NO_CONTINUATION.
 std::string RemainingTripsSentence(int trips);
+
+// The end of a crossing that brought everybody across in trips, compared with
+// the shortest: "23 回で全員が渡りきりました。最短の 23 回です", or
+// "25 回で全員が渡りきりました。最短は 23 回です".
+std::string AcrossSentence(int trips, int shortest);

@@ -70,3 +70,14 @@ std::string EchoedArgument(std::string_view argument)
     }
     return echo;
 }
+
+bool IsUtf8(std::string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t length = Utf8Length(text);
+        if (length == 0)
+            return false;
+        text.remove_prefix(length);
+    }
+    return true;
+}

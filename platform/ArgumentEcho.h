@@ -1,6 +1,6 @@
-// A command-line argument echoed back in an error line, made safe for a
-// terminal: a stray argument must not move the cursor, change colours or
-// fill the screen.
+// A command-line argument, or a line of input, echoed back in an error line,
+// made safe for a terminal: a stray argument must not move the cursor, change
+// colours or fill the screen.
 #pragma once
 
 #include <string>
@@ -10,3 +10,8 @@
 // are not UTF-8 written as \xHH, a backslash doubled, and at most 40
 // characters, then "…".
 std::string EchoedArgument(std::string_view argument);
+
+// Whether text is valid UTF-8 throughout, by the rules the echo applies: no
+// stray or missing continuation bytes, overlong forms, surrogates, or code
+// points beyond U+10FFFF.
+bool IsUtf8(std::string_view text);

@@ -3,9 +3,15 @@
 
 #include <string>
 
+// The name in the program's messages and its version line.
+inline constexpr const char* SOLVE_PROGRAM_NAME = "torvaly-solve";
+
 struct CSolveOptions {
     bool m_countAlternatives = false;
     bool m_json = false;
+    bool m_trips = false;    // the best path as numbered trips
+    bool m_check = false;    // check the list of trips in m_checkFile instead of searching
+    std::string m_checkFile; // "-" for standard input
     bool m_showHelp = false;
     bool m_showVersion = false;
     std::string m_error; // set when the command line cannot be used

@@ -2,6 +2,7 @@
 
 #include "StopSignal.h"
 #include "display/DisplayText.h"
+#include "engine/PathTrips.h"
 
 #include <nlohmann/json.hpp>
 
@@ -13,11 +14,27 @@ void WriteResultJson(std::ostream& out, const CCrossingPath& path, const CSolver
 
     Json rows = Json::array();
     for (int step = 0; step <= path.Top(); ++step) {
+        const std::array<std::string, RESULT_COLUMN_COUNT> cells = PathRowTexts(path, step);
         Json row;
+        // The step number as a number; the places as the table's texts.
         row[ColumnHeader(0)] = step + 1;
-        for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller)
-            row[ColumnHeader(traveller + 1)] = PlaceText(path.GetPlaceAt(step, traveller));
+        for (int column = 1; column < RESULT_COLUMN_COUNT; ++column)
+            row[ColumnHeader(column)] = cells[column];
         rows.push_back(std::move(row));
+    }
+
+    Json trips = Json::array();
+    for (const CPathTrip& trip : TripsOf(path)) {
+        Json travellers = Json::array();
+        for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller) {
+            if ((trip.m_travellers & TravellerBit(traveller)) != 0)
+                travellers.push_back(TravellerName(traveller));
+        }
+        Json entry;
+        entry["trip"] = trips.size() + 1;
+        entry["direction"] = PlaceText(trip.m_direction);
+        entry["travellers"] = std::move(travellers);
+        trips.push_back(std::move(entry));
     }
 
     Json result;
@@ -31,5 +48,6 @@ void WriteResultJson(std::ostream& out, const CCrossingPath& path, const CSolver
     result["arrived"] = path.ArrivedCount();
     result["alternatives"] = static_cast<int>(status.m_alternatives);
     result["path"] = std::move(rows);
+    result["trips"] = std::move(trips);
     out << result.dump() << '\n';
 }

@@ -1,6 +1,20 @@
 #include "ResultReport.h"
 
 #include "display/DisplayText.h"
+#include "engine/PathTrips.h"
+
+namespace {
+
+void WriteFigures(std::ostream& out, const CCrossingPath& path, const CSolverStatus& status)
+{
+    out << FigureLabel(FIGURE_ELAPSED) << ' ' << ElapsedText(status.m_startClock, status.m_lastClock) << '\n'
+        << FigureLabel(FIGURE_TRIALS) << ' ' << static_cast<int>(status.m_trials) << '\n'
+        << FigureLabel(FIGURE_ROUND_TRIPS) << ' ' << RoundTripsText(path.Top()) << '\n'
+        << FigureLabel(FIGURE_ARRIVED) << ' ' << path.ArrivedCount() << '\n'
+        << FigureLabel(FIGURE_ALTERNATIVES) << ' ' << static_cast<int>(status.m_alternatives) << '\n';
+}
+
+} // namespace
 
 void WriteResultReport(std::ostream& out, const CCrossingPath& path, const CSolverStatus& status)
 {
@@ -9,15 +23,18 @@ void WriteResultReport(std::ostream& out, const CCrossingPath& path, const CSolv
     out << '\n';
 
     for (int step = 0; step <= path.Top(); ++step) {
-        out << StepNumberText(step);
-        for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller)
-            out << ' ' << PlaceText(path.GetPlaceAt(step, traveller));
+        const std::array<std::string, RESULT_COLUMN_COUNT> cells = PathRowTexts(path, step);
+        for (int column = 0; column < RESULT_COLUMN_COUNT; ++column)
+            out << (column ? " " : "") << cells[column];
         out << '\n';
     }
+    WriteFigures(out, path, status);
+}
 
-    out << FigureLabel(FIGURE_ELAPSED) << ' ' << ElapsedText(status.m_startClock, status.m_lastClock) << '\n'
-        << FigureLabel(FIGURE_TRIALS) << ' ' << static_cast<int>(status.m_trials) << '\n'
-        << FigureLabel(FIGURE_ROUND_TRIPS) << ' ' << RoundTripsText(path.Top()) << '\n'
-        << FigureLabel(FIGURE_ARRIVED) << ' ' << path.ArrivedCount() << '\n'
-        << FigureLabel(FIGURE_ALTERNATIVES) << ' ' << static_cast<int>(status.m_alternatives) << '\n';
+void WriteTripsReport(std::ostream& out, const CCrossingPath& path, const CSolverStatus& status)
+{
+    int number = 0;
+    for (const CPathTrip& trip : TripsOf(path))
+        out << ++number << ' ' << PlaceText(trip.m_direction) << ' ' << TravellerNames(trip.m_travellers, " ") << '\n';
+    WriteFigures(out, path, status);
 }

@@ -6,9 +6,9 @@
 #include "StopSignal.h"
 #include "engine/SolverWorker.h"
 #include "engine/WorkerTask.h"
+#include "platform/FlushOutput.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -16,19 +16,6 @@ namespace {
 constexpr DWORD POLL_MILLISECONDS = 200;
 
 } // namespace
-
-bool FlushOutput(std::ostream& out, std::FILE* errOut)
-{
-    out.flush();
-    if (out.good())
-        return true;
-    // errno still holds the failed write's reason: once a stream has failed,
-    // later output to it is skipped without a system call.
-    const int error = errno;
-    std::fprintf(errOut, "torvaly-solve: error writing standard output%s%s\n", error != 0 ? ": " : "",
-                 error != 0 ? std::strerror(error) : "");
-    return false;
-}
 
 int RunSolveSession(const CSolveOptions& options, std::ostream& out, std::FILE* errOut)
 {
@@ -67,9 +54,11 @@ int RunSolveSession(const CSolveOptions& options, std::ostream& out, std::FILE* 
     errno = 0;
     if (options.m_json)
         WriteResultJson(out, shown, status, end);
+    else if (options.m_trips)
+        WriteTripsReport(out, shown, status);
     else
         WriteResultReport(out, shown, status);
-    if (!FlushOutput(out, errOut))
+    if (!FlushOutput(out, SOLVE_PROGRAM_NAME, errOut))
         return EXIT_WRITE_FAILED;
 
     if (!end.m_completed)

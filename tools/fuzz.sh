@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# Builds the engine's libFuzzer target with clang (address and undefined
-# behaviour sanitizers) and fuzzes it for a bounded time, starting from the
-# checked-in corpus. Exits nonzero when the build fails or the fuzzer finds a
+# Builds the libFuzzer targets with clang (address and undefined behaviour
+# sanitizers) and fuzzes each for its share of a bounded time, starting from
+# its checked-in corpus: the engine's public operations
+# (tests/engine/fuzz) and torvaly-solve --check's reader of a list of trips
+# (tests/solve/fuzz). Exits nonzero when the build fails or a fuzzer finds a
 # crash or an invariant violation; the input that broke it is left in the
-# build folder's artifacts/ and can be replayed with any build's
-# tests/engine/fuzz/torvaly_engine_fuzz_replay.
+# build folder's artifacts/, named after its target, and can be replayed with
+# any build's tests/engine/fuzz/torvaly_engine_fuzz_replay or
+# tests/solve/fuzz/torvaly_check_fuzz_replay.
 #
 # Usage: tools/fuzz.sh [SECONDS] [extra libFuzzer options...]
-#   SECONDS            fuzzing time, default 60
+#   SECONDS            fuzzing time in all, split between the targets (at
+#                      least one second each), default 60
 #   TORVALY_FUZZ_BUILD build folder, default build/fuzz in the source tree
 #   TORVALY_FUZZ_CXX   compiler, default clang++-14
 #
-# New inputs found while fuzzing go to the build folder's corpus/, not to the
-# source tree; copy the few worth keeping (small ones) into
-# tests/engine/fuzz/corpus/.
+# New inputs found while fuzzing go to the build folder's corpus/TARGET/, not
+# to the source tree; copy the few worth keeping (small ones) into the
+# target's corpus/ folder.
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -45,28 +49,41 @@ if ! cmake -S "$source_dir" -B "$build_dir" -G Ninja \
     cat "$configure_log" >&2
     exit 1
 fi
-cmake --build "$build_dir" --target torvaly_engine_fuzzer torvaly_engine_fuzz_replay
+cmake --build "$build_dir" --target torvaly_engine_fuzzer torvaly_engine_fuzz_replay \
+    torvaly_check_fuzzer torvaly_check_fuzz_replay
 
-work_corpus=$build_dir/corpus
-artifacts=$build_dir/artifacts
-mkdir -p "$work_corpus" "$artifacts"
+# fuzz_target NAME FOLDER SECONDS MAX_LEN [extra options...]: the checked-in
+# corpus in FOLDER must pass as it is before new inputs are looked for.
+fuzz_target() {
+    local name=$1 folder=$2 target_seconds=$3 max_len=$4
+    shift 4
+    local work_corpus=$build_dir/corpus/$name
+    local artifacts=$build_dir/artifacts
+    mkdir -p "$work_corpus" "$artifacts"
 
-# The checked-in corpus must pass as it is before new inputs are looked for.
-replay_log=$build_dir/fuzz-replay.log
-if ! "$build_dir/tests/engine/fuzz/torvaly_engine_fuzz_replay" "$source_dir/tests/engine/fuzz/corpus" > "$replay_log" 2>&1; then
-    cat "$replay_log" >&2
-    echo "fuzz.sh: the checked-in corpus fails" >&2
-    exit 1
-fi
+    local replay_log=$build_dir/fuzz-replay-$name.log
+    if ! "$build_dir/$folder/torvaly_${name}_fuzz_replay" "$source_dir/$folder/corpus" > "$replay_log" 2>&1; then
+        cat "$replay_log" >&2
+        echo "fuzz.sh: the checked-in $name corpus fails" >&2
+        exit 1
+    fi
 
-echo "fuzz.sh: fuzzing for $seconds s"
-# libFuzzer writes what it finds to the first folder and only reads the second.
-"$build_dir/tests/engine/fuzz/torvaly_engine_fuzzer" \
-    -max_total_time="$seconds" \
-    -max_len=256 \
-    -timeout=10 \
-    -rss_limit_mb=2048 \
-    -print_final_stats=1 \
-    -artifact_prefix="$artifacts/" \
-    "$@" \
-    "$work_corpus" "$source_dir/tests/engine/fuzz/corpus"
+    echo "fuzz.sh: fuzzing the $name target for $target_seconds s"
+    # libFuzzer writes what it finds to the first folder and only reads the second.
+    "$build_dir/$folder/torvaly_${name}_fuzzer" \
+        -max_total_time="$target_seconds" \
+        -max_len="$max_len" \
+        -timeout=10 \
+        -rss_limit_mb=2048 \
+        -print_final_stats=1 \
+        -artifact_prefix="$artifacts/$name-" \
+        "$@" \
+        "$work_corpus" "$source_dir/$folder/corpus"
+}
+
+# The time is split so that the whole run takes as long as one target did.
+check_seconds=$((seconds / 2 > 0 ? seconds / 2 : 1))
+engine_seconds=$((seconds - seconds / 2))
+fuzz_target engine tests/engine/fuzz "$engine_seconds" 256 "$@"
+# Room for a line past the reader's limit of 1024 bytes.
+fuzz_target check tests/solve/fuzz "$check_seconds" 2048 "$@"

@@ -251,9 +251,10 @@ BOOL CPuzzleDlg::RefreshDisplay()
         m_roundTripsText = RoundTripsText(best.Top()).c_str();
         m_list.DeleteAllItems();
         for (int step = 0; step <= best.Top(); ++step) {
-            m_list.InsertItem(step, StepNumberText(step).c_str());
-            for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller)
-                m_list.SetItemText(step, traveller + 1, PlaceText(best.GetPlaceAt(step, traveller)));
+            const std::array<std::string, RESULT_COLUMN_COUNT> cells = PathRowTexts(best, step);
+            m_list.InsertItem(step, cells[0].c_str());
+            for (int column = 1; column < RESULT_COLUMN_COUNT; ++column)
+                m_list.SetItemText(step, column, cells[column].c_str());
         }
         m_crossingView.ShowPath(best);
     }

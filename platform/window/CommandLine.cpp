@@ -1,10 +1,10 @@
 #include "CommandLine.h"
 
 #include "platform/ArgumentEcho.h"
+#include "platform/FlushOutput.h"
+#include "platform/VersionText.h"
 #include "platform/window/Resources.h"
 
-#include <cerrno>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -56,22 +56,11 @@ std::string VersionText()
     return module != nullptr && module->m_version != nullptr ? FileVersionText(*module->m_version) : "unknown";
 }
 
-// The status of an answer written to out: 1, with one line on err, when it
-// could not all be written (a full disk, a closed pipe), so that a script
-// does not take a lost answer for a given one.
+// The status of an answer written to out: 0, or 1 when it could not all be
+// written.
 int FinishAnswer(const std::string& program, std::FILE* out, std::FILE* err)
 {
-    // A write that already failed left its reason in errno; otherwise the
-    // flush is the first write to the file.
-    if (std::ferror(out) == 0) {
-        errno = 0;
-        if (std::fflush(out) == 0 && std::ferror(out) == 0)
-            return 0;
-    }
-    const int error = errno;
-    std::fprintf(err, "%s: error writing standard output%s%s\n", program.c_str(), error != 0 ? ": " : "",
-                 error != 0 ? std::strerror(error) : "");
-    return 1;
+    return FlushOutput(out, program, err) ? 0 : 1;
 }
 
 } // namespace
@@ -101,7 +90,7 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[], std::FILE* out, std
             return FinishAnswer(program, out, err);
         }
         if (argument == "--version") {
-            std::fprintf(out, "%s %s\n", program.c_str(), VersionText().c_str());
+            std::fputs(VersionLine(program, "", VersionText()).c_str(), out);
             return FinishAnswer(program, out, err);
         }
     }

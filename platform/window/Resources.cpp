@@ -1,5 +1,7 @@
 #include "Resources.h"
 
+#include "platform/VersionText.h"
+
 #include <atomic>
 #include <cstring>
 
@@ -67,5 +69,5 @@ const char* AfxFindVersionString(const char* key)
 std::string FileVersionText(const CVersionInfo& version)
 {
     const WORD* v = version.m_fileVersion;
-    return std::to_string(v[0]) + "." + std::to_string(v[1]) + "." + std::to_string(v[2]) + "." + std::to_string(v[3]);
+    return DottedVersion(v[0], v[1], v[2], v[3]);
 }

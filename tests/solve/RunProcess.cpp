@@ -46,7 +46,7 @@ std::vector<std::string> EnvironmentWith(const std::vector<std::string>& entries
 }
 
 CProcessResult RunProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
-                          EStdout stdoutTo)
+                          EStdout stdoutTo, const std::string& stdinFrom)
 {
     char folderTemplate[] = "/tmp/torvaly-test-XXXXXX";
     const std::string folder = mkdtemp(folderTemplate);
@@ -55,7 +55,7 @@ CProcessResult RunProcess(const std::vector<std::string>& arguments, const std::
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, stdinFrom.c_str(), O_RDONLY, 0);
     if (stdoutTo == EStdout::CAPTURED)
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     else if (stdoutTo == EStdout::DEV_FULL)

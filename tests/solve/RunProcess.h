@@ -14,8 +14,9 @@ struct CProcessResult {
 enum class EStdout { CAPTURED, DEV_FULL, CLOSED };
 
 // environment: "NAME=value" entries that add to or replace this process's.
+// Standard input reads the file stdinFrom.
 CProcessResult RunProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {},
-                          EStdout stdoutTo = EStdout::CAPTURED);
+                          EStdout stdoutTo = EStdout::CAPTURED, const std::string& stdinFrom = "/dev/null");
 
 // This process's environment with the entries added or replaced, in order.
 std::vector<std::string> EnvironmentWith(const std::vector<std::string>& entries);

@@ -25,7 +25,7 @@ void ExpectReportOf(const CSearchOutcome& run, const std::string& out)
     ExpectSameResult(run, report);
 }
 
-TEST(SolveToolTest, PrintsTheDialogsTableAndFiguresInBothModesAsTextAndJson)
+TEST(SolveToolTest, PrintsTheDialogsTableOrTripsAndFiguresInBothModesAsTextAndJson)
 {
     for (const bool count : {false, true}) {
         SCOPED_TRACE(count ? "--count-alternatives" : "plain");
@@ -38,6 +38,12 @@ TEST(SolveToolTest, PrintsTheDialogsTableAndFiguresInBothModesAsTextAndJson)
         EXPECT_EQ(text.m_exitStatus, 0);
         EXPECT_EQ(text.m_err, "") << "no progress line when standard error is not a terminal";
         ExpectReportOf(expected, text.m_out);
+
+        std::vector<std::string> tripsArguments = arguments;
+        tripsArguments.push_back("--trips");
+        const CProcessResult trips = RunProcess(tripsArguments);
+        EXPECT_EQ(trips.m_exitStatus, 0);
+        ExpectReportOf(expected, trips.m_out);
 
         arguments.push_back("--json");
         const CProcessResult json = RunProcess(arguments);
@@ -109,13 +115,17 @@ TEST(SolveToolTest, HelpDocumentsEveryOptionJsonFieldAndStatus)
     EXPECT_EQ(run.m_exitStatus, 0);
     EXPECT_EQ(run.m_err, "");
     EXPECT_EQ(run.m_out.rfind("Usage: torvaly-solve [OPTION]...\n", 0), 0u) << run.m_out;
-    for (const char* text : {"--count-alternatives", "--json", "--help", "--version", "別解個数", "経過時間",
-                             "試行回数", "往復回数", "到着人数", "Exit status:", "129", "130", "143"})
+    for (const char* text : {"--count-alternatives", "--json", "--trips", "--check", "--help", "--version", "別解個数",
+                             "経過時間", "試行回数", "往復回数", "到着人数", "Exit status:", "129", "130", "143"})
         EXPECT_NE(run.m_out.find(text), std::string::npos) << text;
 
     CSolveJson json;
     ASSERT_EQ(ParseSolveJson(RunProcess({TORVALY_SOLVE_PATH, "--json"}).m_out, json), "");
-    for (const std::string& field : json.m_fields)
+    CCheckJson check;
+    ASSERT_EQ(ParseCheckJson(RunProcess({TORVALY_SOLVE_PATH, "--json", "--check", "-"}).m_out, check), "");
+    std::vector<std::string> fields = json.m_fields;
+    fields.insert(fields.end(), check.m_fields.begin(), check.m_fields.end());
+    for (const std::string& field : fields)
         EXPECT_NE(run.m_out.find("\n  " + field + " "), std::string::npos) << "undocumented JSON field " << field;
 
     const CProcessResult version = RunProcess({TORVALY_SOLVE_PATH, "--version"});

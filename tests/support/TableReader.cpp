@@ -2,6 +2,7 @@
 
 #include "Arrangement.h"
 #include "PathChecker.h"
+#include "SearchRun.h"
 #include "display/DisplayText.h"
 
 #include <nlohmann/json.hpp>
@@ -106,23 +107,23 @@ std::string ParseSolveReport(const std::string& text, CSolveReport& report)
         return "the report does not end with a complete line";
 
     const std::vector<std::string> lines = SplitLines(text);
-    if (lines.size() < 1 + 1 + FIGURE_COUNT)
+    if (lines.size() < 1 + FIGURE_COUNT)
         return "the report has only " + std::to_string(lines.size()) + " lines";
 
+    // The table starts with its header line; the trips have none.
     std::vector<std::string> headers;
     for (int column = 0; column < RESULT_COLUMN_COUNT; ++column)
         headers.push_back(ColumnHeader(column));
-    if (Cells(lines[0]) != headers)
-        return "unexpected header line '" + lines[0] + "'";
+    const bool table = Cells(lines[0]) == headers;
 
     const std::size_t firstField = lines.size() - FIGURE_COUNT;
     std::vector<std::vector<std::string>> rows;
-    for (std::size_t index = 1; index < firstField; ++index)
+    for (std::size_t index = table ? 1 : 0; index < firstField; ++index)
         rows.push_back(Cells(lines[index]));
-    const std::string fault = ReadTableRows(rows, report.m_path);
+    const std::string fault = table ? ReadTableRows(rows, report.m_path) : ReadTripRows(rows, report.m_path);
     if (!fault.empty())
         return fault;
-    report.m_rows = static_cast<int>(rows.size());
+    report.m_rows = report.m_path.Top() + 1;
 
     std::string values[FIGURE_COUNT];
     for (int field = 0; field < FIGURE_COUNT; ++field) {
@@ -149,6 +150,40 @@ std::string ParseSolveReport(const std::string& text, CSolveReport& report)
         return "arrived " + std::to_string(report.m_arrived) + " but the last row has " +
                std::to_string(report.m_path.ArrivedCount());
     return {};
+}
+
+std::string ReadTripRows(const std::vector<std::vector<std::string>>& trips, CCrossingPath& path)
+{
+    // The places as digits, turned into the table's rows: the start, then
+    // for each trip those aboard, then landed.
+    std::string places(TRAVELLER_COUNT, '0' + PLACE_START);
+    std::vector<std::vector<std::string>> rows;
+    const auto addRow = [&] {
+        rows.push_back({StepNumberText(static_cast<int>(rows.size()))});
+        for (const char place : places)
+            rows.back().push_back(PlaceText(place - '0'));
+    };
+    addRow();
+    for (std::size_t index = 0; index < trips.size(); ++index) {
+        const std::vector<std::string>& cells = trips[index];
+        const int aboard = index % 2 == 0 ? PLACE_GOING : PLACE_RETURNING;
+        if (cells.size() < 3 || cells.size() > 4 || cells[0] != std::to_string(index + 1) ||
+            cells[1] != PlaceText(aboard))
+            return "trip " + std::to_string(index + 1) + " reads '" + Joined(cells) + "'";
+        for (std::size_t name = 2; name < cells.size(); ++name) {
+            int traveller = 0;
+            while (traveller < TRAVELLER_COUNT && cells[name] != TravellerName(traveller))
+                ++traveller;
+            if (traveller == TRAVELLER_COUNT)
+                return "trip " + std::to_string(index + 1) + " names '" + cells[name] + "'";
+            places[static_cast<std::size_t>(traveller)] = static_cast<char>('0' + aboard);
+        }
+        addRow();
+        for (char& place : places)
+            place = place == '0' + aboard ? static_cast<char>('0' + (aboard + 1) % PLACE_COUNT) : place;
+        addRow();
+    }
+    return ReadTableRows(rows, path);
 }
 
 std::vector<std::string> SplitLines(const std::string& text)
@@ -209,7 +244,44 @@ std::string ParseSolveJson(const std::string& text, CSolveJson& result)
         std::string report;
         for (const std::string& line : lines)
             report += line + "\n";
-        return ParseSolveReport(report, result.m_report);
+        const std::string fault = ParseSolveReport(report, result.m_report);
+        if (!fault.empty())
+            return fault;
+
+        // The trips must make the same path.
+        std::vector<std::vector<std::string>> trips;
+        for (const Json& trip : object.at("trips")) {
+            if (trip.size() != 3)
+                return "a trip has " + std::to_string(trip.size()) + " members: " + trip.dump();
+            trips.push_back({std::to_string(trip.at("trip").get<unsigned>()), trip.at("direction").get<std::string>()});
+            for (const Json& name : trip.at("travellers"))
+                trips.back().push_back(name.get<std::string>());
+        }
+        CCrossingPath tripsPath;
+        const std::string tripsFault = ReadTripRows(trips, tripsPath);
+        if (!tripsFault.empty() || Rows(tripsPath) != Rows(result.m_report.m_path))
+            return "the trips do not make the path: " + tripsFault;
+        return {};
+    } catch (const Json::exception& error) {
+        return std::string("JSON: ") + error.what() + ": " + text;
+    }
+}
+
+std::string ParseCheckJson(const std::string& text, CCheckJson& result)
+{
+    using Json = nlohmann::ordered_json;
+    result = CCheckJson{};
+    try {
+        const Json object = Json::parse(text);
+        for (const auto& field : object.items())
+            result.m_fields.push_back(field.key());
+        result.m_across = object.at("across").get<bool>();
+        result.m_accepted = object.at("accepted").get<int>();
+        result.m_shortest = object.at("shortest").get<int>();
+        result.m_remaining = object.at("remaining").is_null() ? -1 : object.at("remaining").get<int>();
+        const Json& refused = object.at("refused");
+        result.m_rule = refused.is_null() ? -1 : refused.at("rule").is_null() ? 0 : refused.at("rule").get<int>();
+        return {};
     } catch (const Json::exception& error) {
         return std::string("JSON: ") + error.what() + ": " + text;
     }

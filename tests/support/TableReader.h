@@ -1,7 +1,7 @@
 // Reads back the result table that the dialog shows and torvaly-solve prints,
 // through the display library's texts, so that tests can check it as a whole:
-// the rows turned back into a path, and torvaly-solve's five fields, as text
-// or as JSON.
+// the rows, or the trips, turned back into a path, and torvaly-solve's five
+// fields, as text or as JSON; and what torvaly-solve --check --json says.
 #pragma once
 
 #include "engine/CrossingPath.h"
@@ -16,6 +16,12 @@
 // are; otherwise describes the first fault.
 std::string ReadTableRows(const std::vector<std::vector<std::string>>& rows, CCrossingPath& path);
 
+// Reads trips into path as the rows they make, a boarding and a landing each,
+// checked as ReadTableRows checks rows. Each trip holds its number from 1, its
+// direction (the place text of those aboard, outbound for the odd trips) and
+// the names of those who cross. Returns "" or the first fault.
+std::string ReadTripRows(const std::vector<std::vector<std::string>>& trips, CCrossingPath& path);
+
 struct CSolveReport {
     CCrossingPath m_path; // the table's rows, as ReadTableRows reads them
     int m_rows = 0;
@@ -26,9 +32,10 @@ struct CSolveReport {
     long long m_alternatives = -1;
 };
 
-// Parses a complete report of torvaly-solve: the header line, the table's
-// rows, then exactly the five labelled fields in their order, and nothing
-// else, every line's cells separated by single spaces. Returns "" and fills
+// Parses a complete report of torvaly-solve: the header line and the table's
+// rows, or (--trips) one line per trip for ReadTripRows, then exactly the five
+// labelled fields in their order, and nothing else, every line's cells
+// separated by single spaces. Returns "" and fills
 // report when the text is such a report and agrees with itself (round trips
 // and arrivals match the last row); otherwise describes the first fault.
 std::string ParseSolveReport(const std::string& text, CSolveReport& report);
@@ -46,9 +53,22 @@ struct CSolveJson {
 // every field of its type, each row of the path an object with the table's
 // column headers as names. The rows and figures are then read and checked as
 // ParseSolveReport reads the text report, and the elapsed text must agree
-// with the elapsed seconds. Returns "" and fills result when all holds;
-// otherwise the first fault.
+// with the elapsed seconds, and the trips (objects of "trip", "direction" and
+// "travellers") must make the same path. Returns "" and fills result when all
+// holds; otherwise the first fault.
 std::string ParseSolveJson(const std::string& text, CSolveJson& result);
+
+// What torvaly-solve --check --json says; -1 stands for null.
+struct CCheckJson {
+    bool m_across = false;
+    int m_accepted = -2;
+    int m_shortest = -2;
+    int m_remaining = -2;
+    int m_rule = -2; // of the trip refused: -1 for none refused, 0 for no rule
+    std::vector<std::string> m_fields;
+};
+
+std::string ParseCheckJson(const std::string& text, CCheckJson& result);
 
 // The lines of a text, without their line feeds.
 std::vector<std::string> SplitLines(const std::string& text);

@@ -1,5 +1,6 @@
-// Runs the engine fuzz target on saved inputs, without libFuzzer: every file
-// named on the command line, and every file inside each folder named there.
+// Runs a fuzz target (the engine's, or the --check reader's) on saved inputs,
+// without libFuzzer: every file named on the command line, and every file
+// inside each folder named there.
 // A violation aborts the program, so a clean exit means every input passed.
 
 #include <algorithm>
