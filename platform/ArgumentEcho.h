@@ -11,6 +11,9 @@
 // characters, then "…".
 std::string EchoedArgument(std::string_view argument);
 
+// The echo in single quotes, as error lines name what they refuse: 'text'.
+std::string QuotedArgument(std::string_view argument);
+
 // Whether text is valid UTF-8 throughout, by the rules the echo applies: no
 // stray or missing continuation bytes, overlong forms, surrogates, or code
 // points beyond U+10FFFF.

@@ -28,7 +28,11 @@ std::string Reason(int error)
 int RunCheckSession(const CSolveOptions& options, std::ostream& out, std::FILE* standardInput, std::FILE* errOut)
 {
     const bool fromStandardInput = options.m_checkFile == "-";
-    const std::string name = fromStandardInput ? "standard input" : "'" + EchoedArgument(options.m_checkFile) + "'";
+    // Appended in steps: g++ 12 at -O3 wrongly warns of an overlapping copy
+    // in "'" + a temporary string.
+    const std::string name = fromStandardInput
+                                 ? std::string("standard input")
+                                 : std::string("'").append(EchoedArgument(options.m_checkFile)).append("'");
     std::unique_ptr<std::FILE, CFileCloser> file;
     if (!fromStandardInput) {
         errno = 0;

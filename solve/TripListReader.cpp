@@ -48,11 +48,6 @@ int TravellerNamed(std::string_view name)
     return -1;
 }
 
-std::string Quoted(std::string_view text)
-{
-    return "'" + EchoedArgument(text) + "'";
-}
-
 } // namespace
 
 CTripListReader::CTripListReader(std::FILE* in) : m_in(in) {}
@@ -101,7 +96,7 @@ TripRead CTripListReader::Next(CListedTrip& trip)
             m_error = "more lines than can be counted";
             return TripRead::MALFORMED;
         case LineRead::TOO_LONG:
-            m_error = "longer than " + std::to_string(LINE_LIMIT) + " bytes: " + Quoted(m_text);
+            m_error = "longer than " + std::to_string(LINE_LIMIT) + " bytes: " + QuotedArgument(m_text);
             return TripRead::MALFORMED;
         case LineRead::LINE:
             break;
@@ -115,7 +110,7 @@ TripRead CTripListReader::Next(CListedTrip& trip)
 TripRead CTripListReader::ReadTrip(CListedTrip& trip)
 {
     if (!IsUtf8(m_text)) {
-        m_error = "not UTF-8: " + Quoted(m_text);
+        m_error = "not UTF-8: " + QuotedArgument(m_text);
         return TripRead::MALFORMED;
     }
     const std::vector<std::string_view> words = Words(m_text);
@@ -128,7 +123,8 @@ TripRead CTripListReader::ReadTrip(CListedTrip& trip)
         int listed = 0;
         const auto [end, error] = std::from_chars(words[0].data(), words[0].data() + words[0].size(), listed);
         if (error != std::errc() || listed != number) {
-            m_error = "trip number " + Quoted(words[0]) + " where trip " + std::to_string(number) + " was expected";
+            m_error =
+                "trip number " + QuotedArgument(words[0]) + " where trip " + std::to_string(number) + " was expected";
             return TripRead::MALFORMED;
         }
         ++first;
@@ -136,14 +132,14 @@ TripRead CTripListReader::ReadTrip(CListedTrip& trip)
     if (first < words.size() && IsDirectionWord(words[first])) {
         const char* direction = PlaceText(BoardingAction(BoatSideAfter(number - 1)));
         if (words[first] != direction) {
-            m_error =
-                "direction " + Quoted(words[first]) + " where trip " + std::to_string(number) + " goes " + direction;
+            m_error = "direction " + QuotedArgument(words[first]) + " where trip " + std::to_string(number) + " goes " +
+                      direction;
             return TripRead::MALFORMED;
         }
         ++first;
     }
     if (words.size() - first > 2) {
-        m_error = "three or more travellers on one trip: " + Quoted(m_text);
+        m_error = "three or more travellers on one trip: " + QuotedArgument(m_text);
         return TripRead::MALFORMED;
     }
 
@@ -151,11 +147,11 @@ TripRead CTripListReader::ReadTrip(CListedTrip& trip)
     for (std::size_t i = first; i < words.size(); ++i) {
         const int traveller = TravellerNamed(words[i]);
         if (traveller < 0) {
-            m_error = "unknown traveller " + Quoted(words[i]);
+            m_error = "unknown traveller " + QuotedArgument(words[i]);
             return TripRead::MALFORMED;
         }
         if ((trip.m_travellers & TravellerBit(traveller)) != 0) {
-            m_error = "traveller " + Quoted(words[i]) + " named twice";
+            m_error = "traveller " + QuotedArgument(words[i]) + " named twice";
             return TripRead::MALFORMED;
         }
         trip.m_travellers |= TravellerBit(traveller);
