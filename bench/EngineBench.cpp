@@ -20,9 +20,10 @@
 
 namespace {
 
-// Arrangements pushed onto the path in one complete run (accepted boardings
-// and landings: the nodes of the search tree), counted once by a counting
-// build of the search. Fixed by the puzzle, like the trial count.
+// The nodes of the search tree of one complete run (accepted boardings and
+// landings), counted once by a counting build of the search that pushed every
+// one of them; the search now counts most outbound landings without pushing
+// them, but the tree is fixed by the puzzle, like the trial count.
 constexpr double NODES_WITHOUT_ALTERNATIVES = 393390;
 constexpr double NODES_WITH_ALTERNATIVES = 16065728;
 
