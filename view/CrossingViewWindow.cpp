@@ -47,18 +47,28 @@ QMargins FrameMarginsOf(const QWidget* window)
 
 } // namespace
 
-QPoint BesidePosition(const QRect& ownerFrame, const QSize& frameSize, const QRect& available)
+QRect BesideGeometry(const QRect& ownerFrame, const QSize& frameSize, int minimumWidth, const QRect& available)
 {
-    int x = ownerFrame.right() + 1;
-    if (x + frameSize.width() > available.right() + 1) {
-        x = ownerFrame.left() - frameSize.width();
-        if (x < available.left())
-            x = available.right() + 1 - frameSize.width();
+    const int rightRoom = available.right() - ownerFrame.right();
+    const int leftRoom = ownerFrame.left() - available.left();
+    int width = frameSize.width();
+    int x = 0;
+    if (width <= rightRoom) {
+        x = ownerFrame.right() + 1;
+    } else if (width <= leftRoom) {
+        x = ownerFrame.left() - width;
+    } else if (std::max(rightRoom, leftRoom) >= minimumWidth) {
+        // Narrower, but beside the owner rather than over it.
+        width = std::max(rightRoom, leftRoom);
+        x = rightRoom >= leftRoom ? ownerFrame.right() + 1 : ownerFrame.left() - width;
+    } else {
+        width = std::min(width, available.width());
+        x = available.right() + 1 - width;
     }
     x = std::max(x, available.left());
     const int y = std::clamp(ownerFrame.top(), available.top(),
                              std::max(available.top(), available.bottom() + 1 - frameSize.height()));
-    return QPoint(x, y);
+    return QRect(QPoint(x, y), QSize(width, frameSize.height()));
 }
 
 CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, std::function<void(int)> stepChosen)
@@ -125,10 +135,15 @@ void CCrossingViewWindow::Open()
     if (!isVisible()) {
         // Before the window manager frames the view, the owner's frame is
         // the best guess of its frame.
-        const QSize frameSize = size().grownBy(FrameMarginsOf(m_owner));
+        const QMargins margins = FrameMarginsOf(m_owner);
         const QScreen* screen = m_owner->screen();
-        if (screen != nullptr)
-            move(BesidePosition(m_owner->frameGeometry(), frameSize, screen->availableGeometry()));
+        if (screen != nullptr) {
+            const QRect frame = BesideGeometry(m_owner->frameGeometry(), size().grownBy(margins),
+                                               minimumSizeHint().width() + margins.left() + margins.right(),
+                                               screen->availableGeometry());
+            resize(frame.width() - margins.left() - margins.right(), height());
+            move(frame.topLeft());
+        }
         show();
     }
     raise();
