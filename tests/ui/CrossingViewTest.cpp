@@ -128,17 +128,6 @@ QStringList NamesWithDigit(const std::string& row, const char* digits)
     return names;
 }
 
-// Trip k of the recorded path, from 1: those aboard at its boarding step.
-TravellerSet RecordedTrip(int trip)
-{
-    TravellerSet travellers = 0;
-    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
-        const char place = RECORDED_SHORTEST_PATH[2 * trip - 1][t];
-        travellers |= place == '1' || place == '3' ? TravellerBit(t) : 0;
-    }
-    return travellers;
-}
-
 QString NameOf(QWidget* widget)
 {
     return widget != nullptr ? QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) : QString();
