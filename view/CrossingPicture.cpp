@@ -2,15 +2,19 @@
 
 #include "PictureAccessibility.h"
 #include "ScenePainter.h"
+#include "TravellerChoice.h"
 #include "display/DisplayText.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 #include <algorithm>
+#include <bit>
 
 CCrossingPicture::CCrossingPicture(QWidget* parent) : QWidget(parent)
 {
@@ -21,11 +25,11 @@ CCrossingPicture::CCrossingPicture(QWidget* parent) : QWidget(parent)
     MeasureNames();
 }
 
-void CCrossingPicture::ShowScene(const CStepScene& scene, const QString& description)
+void CCrossingPicture::ShowScene(const CStepScene& scene, const QString& description, bool announce)
 {
     const bool moved = scene.m_atStart != m_scene.m_atStart || scene.m_atFar != m_scene.m_atFar ||
                        scene.m_aboard != m_scene.m_aboard || scene.m_boat != m_scene.m_boat;
-    const bool described = description != m_description;
+    const bool described = announce || description != m_description;
     m_scene = scene;
     m_description = description;
     m_progress = 1;
@@ -38,15 +42,105 @@ void CCrossingPicture::ShowScene(const CStepScene& scene, const QString& descrip
 void CCrossingPicture::ShowWayFrom(const CStepScene& from, double progress)
 {
     m_from = from;
+    m_wholeTrip = false;
     m_progress = std::clamp(progress, 0.0, 1.0);
     update();
+}
+
+void CCrossingPicture::ShowTripFrom(const CStepScene& from, const CStepScene& aboard, double progress)
+{
+    ShowWayFrom(from, progress);
+    m_aboard = aboard;
+    m_wholeTrip = true;
 }
 
 CPictureFrame CCrossingPicture::CurrentFrame() const
 {
     if (m_progress >= 1)
         return FrameAtRest(size(), m_nameWidthPerPixel, m_scene);
-    return FrameBetween(size(), m_nameWidthPerPixel, m_from, m_scene, m_progress);
+    if (!m_wholeTrip)
+        return FrameBetween(size(), m_nameWidthPerPixel, m_from, m_scene, m_progress);
+    // Boarding takes the first half, landing the second.
+    if (m_progress < 0.5)
+        return FrameBetween(size(), m_nameWidthPerPixel, m_from, m_aboard, m_progress * 2);
+    return FrameBetween(size(), m_nameWidthPerPixel, m_aboard, m_scene, m_progress * 2 - 1);
+}
+
+void CCrossingPicture::SetChoice(CTravellerChoice* choice)
+{
+    const bool changed = choice != m_choice;
+    m_choice = choice;
+    m_focused = -1;
+    m_concerned = 0;
+    m_hinted = 0;
+    update();
+    if (changed)
+        AnnounceChoiceChange(this, ALL_TRAVELLERS, true);
+}
+
+void CCrossingPicture::ToggleTraveller(int traveller)
+{
+    if (m_choice == nullptr || traveller < 0 || traveller >= TRAVELLER_COUNT)
+        return;
+    const bool was = (m_choice->Chosen() & TravellerBit(traveller)) != 0;
+    m_choice->Toggle(traveller);
+    update();
+    if (((m_choice->Chosen() & TravellerBit(traveller)) != 0) != was)
+        AnnounceChoiceChange(this, TravellerBit(traveller));
+}
+
+int CCrossingPicture::FocusedTraveller() const
+{
+    if (m_choice == nullptr)
+        return -1;
+    const TravellerSet choosable = m_choice->Choosable();
+    if (m_focused >= 0 && (choosable & TravellerBit(m_focused)) != 0)
+        return m_focused;
+    return choosable != 0 ? std::countr_zero(choosable) : -1;
+}
+
+void CCrossingPicture::SetMarks(TravellerSet concerned, TravellerSet hinted)
+{
+    m_concerned = concerned;
+    m_hinted = hinted;
+    update();
+}
+
+CTravellerMarks CCrossingPicture::Marks() const
+{
+    if (m_choice == nullptr)
+        return {};
+    return {m_choice->Chosen(), m_concerned, m_hinted};
+}
+
+void CCrossingPicture::MoveFocus(int step)
+{
+    const TravellerSet choosable = m_choice != nullptr ? m_choice->Choosable() : 0;
+    if (choosable == 0)
+        return;
+    int traveller = FocusedTraveller();
+    if (step <= -TRAVELLER_COUNT) {
+        traveller = std::countr_zero(choosable);
+    } else if (step >= TRAVELLER_COUNT) {
+        traveller = std::bit_width(choosable) - 1;
+    } else {
+        // The next choosable one that way, stopping at the last.
+        for (int t = traveller + step; t >= 0 && t < TRAVELLER_COUNT; t += step) {
+            if (choosable & TravellerBit(t)) {
+                traveller = t;
+                break;
+            }
+        }
+    }
+    FocusTraveller(traveller);
+}
+
+void CCrossingPicture::FocusTraveller(int traveller)
+{
+    m_focused = traveller;
+    update();
+    if (hasFocus())
+        AnnounceTravellerFocus(this, FocusedTraveller());
 }
 
 QRectF CCrossingPicture::TravellerRect(int traveller) const
@@ -95,13 +189,74 @@ QSize CCrossingPicture::sizeHint() const
 void CCrossingPicture::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
-    PaintFrame(painter, CurrentFrame(), SceneColoursOf(palette()), font());
+    const bool atRest = m_progress >= 1;
+    PaintFrame(painter, CurrentFrame(), SceneColoursOf(palette()), font(), atRest ? Marks() : CTravellerMarks{});
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
         option.rect = rect().adjusted(1, 1, -1, -1);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+        // The focus ring, round the traveller that Space toggles.
+        const int focused = FocusedTraveller();
+        if (atRest && focused >= 0) {
+            option.rect = TravellerRect(focused).toAlignedRect().adjusted(-2, -2, 2, 2);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+        }
     }
+}
+
+void CCrossingPicture::mousePressEvent(QMouseEvent* event)
+{
+    const int traveller =
+        m_choice != nullptr && event->button() == Qt::LeftButton ? TravellerAt(event->position()) : -1;
+    if (traveller < 0) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    if (m_choice->Choosable() & TravellerBit(traveller))
+        m_focused = traveller;
+    ToggleTraveller(traveller);
+}
+
+void CCrossingPicture::keyPressEvent(QKeyEvent* event)
+{
+    if (m_choice == nullptr || event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        MoveFocus(-1);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        MoveFocus(1);
+        break;
+    case Qt::Key_Home:
+        MoveFocus(-TRAVELLER_COUNT);
+        break;
+    case Qt::Key_End:
+        MoveFocus(TRAVELLER_COUNT);
+        break;
+    case Qt::Key_Space:
+        ToggleTraveller(FocusedTraveller());
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_choice->Confirm();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CCrossingPicture::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (m_choice != nullptr)
+        AnnounceTravellerFocus(this, FocusedTraveller());
 }
 
 void CCrossingPicture::changeEvent(QEvent* event)

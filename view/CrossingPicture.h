@@ -4,6 +4,9 @@
 #pragma once
 
 #include "SceneLayout.h"
+#include "ScenePainter.h"
+
+class CTravellerChoice;
 
 #include <QWidget>
 
@@ -12,11 +15,29 @@ public:
     explicit CCrossingPicture(QWidget* parent);
 
     // Shows a scene at rest; description says it in words. Screen readers
-    // are told when either changes.
-    void ShowScene(const CStepScene& scene, const QString& description);
+    // are told when either changes, or always with announce.
+    void ShowScene(const CStepScene& scene, const QString& description, bool announce = false);
     // Draws the way to the shown scene from another, progress 0 to 1; 1 is
     // the scene at rest.
     void ShowWayFrom(const CStepScene& from, double progress);
+    // Draws a whole trip to the shown scene, progress 0 to 1: from the scene
+    // before it, boarding into aboard, then landing.
+    void ShowTripFrom(const CStepScene& from, const CStepScene& aboard, double progress);
+
+    // In the game, who the player may choose (null in the replay): a click
+    // on a figure or Space toggles a traveller, the arrow keys, Home and End
+    // move the focus ring among the choosable ones, Enter confirms. The
+    // choice must outlive the picture or be reset first.
+    void SetChoice(CTravellerChoice* choice);
+    CTravellerChoice* Choice() const { return m_choice; }
+    // Toggles a traveller as a click does, and tells screen readers.
+    void ToggleTraveller(int traveller);
+    // The traveller in the focus ring, -1 for none.
+    int FocusedTraveller() const;
+    // The travellers a refusal concerns and those a hint names, marked in
+    // the picture; the chosen ones are marked as well.
+    void SetMarks(TravellerSet concerned, TravellerSet hinted);
+    CTravellerMarks Marks() const;
 
     const CStepScene& Scene() const { return m_scene; }
     const QString& Description() const { return m_description; }
@@ -40,13 +61,26 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void MeasureNames();
+    // Moves the focus ring by step among the choosable travellers, or to
+    // the first (step -TRAVELLER_COUNT) or last (TRAVELLER_COUNT).
+    void MoveFocus(int step);
+    void FocusTraveller(int traveller);
 
     CStepScene m_scene;
     CStepScene m_from;
+    CStepScene m_aboard;
+    bool m_wholeTrip = false; // from m_from through m_aboard
     double m_progress = 1;
+    CTravellerChoice* m_choice = nullptr;
+    int m_focused = -1;
+    TravellerSet m_concerned = 0;
+    TravellerSet m_hinted = 0;
     QString m_description;
     double m_nameWidthPerPixel = 4;
     int m_announcements = 0;

@@ -1,6 +1,7 @@
 #include "CrossingViewWindow.h"
 
 #include "CrossingPicture.h"
+#include "PlayMode.h"
 #include "ReplayMode.h"
 #include "ScenePainter.h"
 #include "ViewTexts.h"
@@ -11,8 +12,10 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 
 #include <algorithm>
@@ -95,17 +98,24 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, st
     m_sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picture = new CCrossingPicture(this);
 
+    QWidget* modeSwitch = BuildModeSwitch();
     m_modes = new QStackedWidget(this);
     m_replay = std::make_unique<CReplayMode>(*this, track, std::move(stepChosen));
     m_modes->addWidget(m_replay->Controls());
+    m_play = std::make_unique<CPlayMode>(*this);
+    m_modes->addWidget(m_play->Controls());
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(modeSwitch);
     layout->addWidget(m_caption);
     layout->addWidget(m_sentence);
     layout->addWidget(m_picture, 1);
     layout->addWidget(BuildLegend());
     layout->addWidget(m_modes);
+    setTabOrder(m_replaySwitch, m_playSwitch);
+    setTabOrder(m_playSwitch, m_picture);
     setTabOrder(m_picture, m_modes);
+    ShowMode(Mode::REPLAY);
 
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     QObject::connect(close, &QShortcut::activated, this, &QWidget::close);
@@ -130,6 +140,69 @@ QWidget* CCrossingViewWindow::BuildLegend()
     return legend;
 }
 
+// Two buttons, of which the shown mode's is pressed. Not an exclusive
+// button group: Tab would reach only the pressed one, and the arrow keys
+// that move among such buttons belong to the replay.
+QWidget* CCrossingViewWindow::BuildModeSwitch()
+{
+    auto* modeSwitch = new QWidget(this);
+    auto* layout = new QHBoxLayout(modeSwitch);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    const auto addSwitch = [&](const char* name, Mode mode) {
+        auto* button = new QPushButton(QString::fromUtf8(name), modeSwitch);
+        button->setAccessibleName(QString::fromUtf8(name));
+        button->setCheckable(true);
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setAutoDefault(true);
+        layout->addWidget(button);
+        // Toggled rather than clicked: screen readers toggle a checkable
+        // button without clicking it. The shown mode's button stays pressed.
+        connect(button, &QPushButton::toggled, this, [this, button, mode](bool pressed) {
+            if (pressed) {
+                ShowMode(mode);
+            } else {
+                const QSignalBlocker quiet(button);
+                button->setChecked(true);
+            }
+        });
+        return button;
+    };
+    m_replaySwitch = addSwitch(REPLAY_MODE, Mode::REPLAY);
+    m_playSwitch = addSwitch(PLAY_MODE, Mode::PLAY);
+    layout->addStretch();
+    return modeSwitch;
+}
+
+void CCrossingViewWindow::ShowMode(Mode mode)
+{
+    {
+        const QSignalBlocker quietReplay(m_replaySwitch);
+        const QSignalBlocker quietPlay(m_playSwitch);
+        m_replaySwitch->setChecked(mode == Mode::REPLAY);
+        m_playSwitch->setChecked(mode == Mode::PLAY);
+    }
+    if (mode == Mode::PLAY) {
+        m_replay->Stop();
+        m_modes->setCurrentWidget(m_play->Controls());
+        m_play->Enter();
+    } else {
+        m_play->Leave();
+        m_modes->setCurrentWidget(m_replay->Controls());
+        m_replay->FollowTrack(false);
+    }
+}
+
+CCrossingViewWindow::Mode CCrossingViewWindow::ShownMode() const
+{
+    return IsShowing(m_play->Controls()) ? Mode::PLAY : Mode::REPLAY;
+}
+
+bool CCrossingViewWindow::IsShowing(const QWidget* controls) const
+{
+    return m_modes->currentWidget() == controls;
+}
+
 void CCrossingViewWindow::Open()
 {
     if (!isVisible()) {
@@ -150,11 +223,12 @@ void CCrossingViewWindow::Open()
     activateWindow();
 }
 
-void CCrossingViewWindow::ShowStep(const QString& caption, const QString& sentence, const CStepScene& scene)
+void CCrossingViewWindow::ShowStep(const QString& caption, const QString& sentence, const CStepScene& scene,
+                                   bool announce)
 {
     m_caption->setText(caption);
     m_sentence->setText(sentence);
-    m_picture->ShowScene(scene, caption + QLatin1Char(' ') + sentence);
+    m_picture->ShowScene(scene, caption + QLatin1Char(' ') + sentence, announce);
 }
 
 // The view closes with its owner, and does not wait for anything to do so.
@@ -168,5 +242,6 @@ bool CCrossingViewWindow::eventFilter(QObject* watched, QEvent* event)
 void CCrossingViewWindow::closeEvent(QCloseEvent* event)
 {
     m_replay->Stop();
+    m_play->StopTrip();
     event->accept();
 }

@@ -1,7 +1,9 @@
 // The crossing view: a window of its own beside the main window, showing
 // each step of the best path as a picture, with the step's caption and
 // sentence above it and a legend below. The controls under it belong to
-// the mode the view is in; today that is the replay of the best path.
+// the mode the view is in, which a switch above the picture chooses: the
+// replay of the best path (答えを見る), or the player's own game (自分で解く).
+// Each mode keeps its own step while the other shows.
 #pragma once
 
 #include <QWidget>
@@ -10,9 +12,11 @@
 #include <memory>
 
 class CCrossingPicture;
+class CPlayMode;
 class CReplayMode;
 class CReplayTrack;
 class QLabel;
+class QPushButton;
 class QStackedWidget;
 struct CStepScene;
 
@@ -26,9 +30,17 @@ public:
     void Open();
 
     // What the modes show: a step's caption, sentence and scene at rest.
-    void ShowStep(const QString& caption, const QString& sentence, const CStepScene& scene);
+    // The sentence is announced when it changed, or always with announce.
+    void ShowStep(const QString& caption, const QString& sentence, const CStepScene& scene, bool announce = false);
     CCrossingPicture& Picture() const { return *m_picture; }
     CReplayMode& Replay() const { return *m_replay; }
+    CPlayMode& Play() const { return *m_play; }
+
+    enum class Mode { REPLAY, PLAY };
+    void ShowMode(Mode mode);
+    Mode ShownMode() const;
+    // Whether the mode whose controls these are shows.
+    bool IsShowing(const QWidget* controls) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,13 +48,17 @@ protected:
 
 private:
     QWidget* BuildLegend();
+    QWidget* BuildModeSwitch();
 
     QWidget* m_owner;
     QLabel* m_caption;
     QLabel* m_sentence;
     CCrossingPicture* m_picture;
+    QPushButton* m_replaySwitch = nullptr;
+    QPushButton* m_playSwitch = nullptr;
     QStackedWidget* m_modes;
     std::unique_ptr<CReplayMode> m_replay;
+    std::unique_ptr<CPlayMode> m_play;
 };
 
 // Where a window whose frame has frameSize opens beside its owner's frame,

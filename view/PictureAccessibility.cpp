@@ -1,6 +1,7 @@
 #include "PictureAccessibility.h"
 
 #include "CrossingPicture.h"
+#include "TravellerChoice.h"
 #include "ViewTexts.h"
 #include "display/DisplayText.h"
 #include "display/StepText.h"
@@ -35,12 +36,15 @@ QRect OnScreen(const CCrossingPicture* picture, const QRectF& rect)
 
 class CPlaceList;
 
-// One traveller in one of the lists.
-class CTravellerItem : public QAccessibleInterface {
+// One traveller in one of the lists; in the game, a check box.
+class CTravellerItem : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     CTravellerItem(CPlaceList* list, int traveller) : m_list(list), m_traveller(traveller) {}
 
+    int Traveller() const { return m_traveller; }
     bool IsListed() const;
+    // The picture's game choice, null in the replay.
+    CTravellerChoice* Choice() const;
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -60,13 +64,18 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
-    QAccessible::State state() const override
+    QAccessible::State state() const override;
+
+    void* interface_cast(QAccessible::InterfaceType type) override
     {
-        QAccessible::State s;
-        s.readOnly = true;
-        s.invisible = !IsListed();
-        return s;
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
     }
+    QStringList actionNames() const override
+    {
+        return Choice() != nullptr ? QStringList{toggleAction()} : QStringList();
+    }
+    void doAction(const QString& name) override;
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     CPlaceList* m_list;
@@ -175,6 +184,34 @@ QRect CTravellerItem::rect() const
     return IsListed() ? m_list->ItemRect(m_traveller) : QRect();
 }
 
+CTravellerChoice* CTravellerItem::Choice() const
+{
+    return m_list->Picture() != nullptr ? m_list->Picture()->Choice() : nullptr;
+}
+
+QAccessible::State CTravellerItem::state() const
+{
+    QAccessible::State s;
+    s.invisible = !IsListed();
+    const CTravellerChoice* choice = Choice();
+    if (choice == nullptr) {
+        s.readOnly = true;
+        return s;
+    }
+    s.checkable = true;
+    s.checked = (choice->Chosen() & TravellerBit(m_traveller)) != 0;
+    s.focusable = (choice->Choosable() & TravellerBit(m_traveller)) != 0;
+    const CCrossingPicture* picture = m_list->Picture();
+    s.focused = picture->hasFocus() && picture->FocusedTraveller() == m_traveller;
+    return s;
+}
+
+void CTravellerItem::doAction(const QString& name)
+{
+    if (name == toggleAction() && Choice() != nullptr)
+        m_list->Picture()->ToggleTraveller(m_traveller);
+}
+
 // The picture: named, described by the shown step, holding the three lists.
 class CPictureAccessible : public QAccessibleWidget {
 public:
@@ -222,6 +259,26 @@ public:
         }
         return nullptr;
     }
+    QAccessibleInterface* focusChild() const override
+    {
+        if (!Picture()->hasFocus())
+            return nullptr;
+        return TravellerItemOf(this, Picture()->FocusedTraveller());
+    }
+
+    // The item of a traveller in the list of the place it is at, or null.
+    static QAccessibleInterface* TravellerItemOf(const QAccessibleInterface* pane, int traveller)
+    {
+        for (int i = 0; i < pane->childCount(); ++i) {
+            QAccessibleInterface* list = pane->child(i);
+            for (int j = 0; j < list->childCount(); ++j) {
+                auto* item = static_cast<CTravellerItem*>(list->child(j));
+                if (item->Traveller() == traveller)
+                    return item;
+            }
+        }
+        return nullptr;
+    }
 
 private:
     std::array<QAccessible::Id, LISTED_PLACES.size()> m_lists{};
@@ -264,4 +321,38 @@ void AnnouncePictureChange(CCrossingPicture* picture, bool moved, bool described
         QAccessibleEvent change(picture, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&change);
     }
+}
+
+void AnnounceChoiceChange(CCrossingPicture* picture, TravellerSet travellers, bool choosing)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(picture);
+    if (pane == nullptr)
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.checkable = choosing;
+    changed.readOnly = choosing;
+    changed.focusable = choosing;
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        QAccessibleInterface* item =
+            travellers & TravellerBit(t) ? CPictureAccessible::TravellerItemOf(pane, t) : nullptr;
+        if (item != nullptr) {
+            QAccessibleStateChangeEvent change(item, changed);
+            QAccessible::updateAccessibility(&change);
+        }
+    }
+}
+
+void AnnounceTravellerFocus(CCrossingPicture* picture, int traveller)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(picture);
+    QAccessibleInterface* item = pane != nullptr ? CPictureAccessible::TravellerItemOf(pane, traveller) : nullptr;
+    if (item == nullptr)
+        return;
+    QAccessibleEvent focus(item, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }

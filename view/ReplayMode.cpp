@@ -16,10 +16,6 @@
 
 namespace {
 
-// Playing takes this long for each step: a trip is two steps, boarding and
-// landing.
-constexpr int STEP_MS = 500;
-
 QString Text(const char* text)
 {
     return QString::fromUtf8(text);
@@ -149,7 +145,7 @@ void CReplayMode::Play()
         // between steps.
         m_playing->setStartValue(static_cast<double>(from));
         m_playing->setEndValue(static_cast<double>(to));
-        m_playing->setDuration((to - from) * STEP_MS);
+        m_playing->setDuration((to - from) * PLAYED_STEP_MS);
         m_playing->start();
     }
     ShowPlayState();
@@ -174,8 +170,10 @@ void CReplayMode::ShowPlayState()
 
 void CReplayMode::ShowStep()
 {
-    m_view.ShowStep(QString::fromStdString(m_track.Caption()), QString::fromStdString(m_track.Sentence()),
-                    m_track.CurrentScene());
+    if (m_view.IsShowing(m_controls)) {
+        m_view.ShowStep(QString::fromStdString(m_track.Caption()), QString::fromStdString(m_track.Sentence()),
+                        m_track.CurrentScene());
+    }
     const QSignalBlocker quiet(m_slider);
     m_slider->setRange(0, m_track.LastStep());
     m_slider->setValue(m_track.Step());
@@ -190,6 +188,6 @@ void CReplayMode::ShowPlayed(double position)
         ShowStep();
         m_stepChosen(m_track.Step());
     }
-    if (m_track.Step() > 0)
+    if (m_track.Step() > 0 && m_view.IsShowing(m_controls))
         m_view.Picture().ShowWayFrom(m_track.Scene(m_track.Step() - 1), position - (m_track.Step() - 1));
 }

@@ -15,6 +15,10 @@ class QSlider;
 class QVariantAnimation;
 class QWidget;
 
+// Playing takes this long for each step: a trip is two steps, boarding and
+// landing. The game's trips take as long.
+inline constexpr int PLAYED_STEP_MS = 500;
+
 class CReplayMode {
 public:
     // stepChosen: the replay moved to another step by itself (the user's
@@ -24,7 +28,8 @@ public:
     CReplayMode(const CReplayMode&) = delete;
     CReplayMode& operator=(const CReplayMode&) = delete;
 
-    // The controls, for the view to lay out; the keys work while they show.
+    // The controls, for the view to lay out; the keys work while they show,
+    // and the view shows the replay's step only then.
     QWidget* Controls() const { return m_controls; }
 
     // The track was changed from outside: shows its step at rest. A new

@@ -100,6 +100,48 @@ void PaintDirection(QPainter& painter, const CPictureFrame& frame, const CSceneC
     painter.drawLine(QPointF(tip, y), QPointF(tip - sign * head, y + head * 0.7));
 }
 
+// The marks behind a figure: the chosen one's spot filled and framed, the
+// hint's dashed frame.
+void PaintMarksBehind(QPainter& painter, const QRectF& spot, int traveller, const CTravellerMarks& marks,
+                      const CSceneColours& colours)
+{
+    const TravellerSet bit = TravellerBit(traveller);
+    const double line = std::max(1.5, spot.height() * 0.03);
+    const double radius = spot.width() * 0.12;
+    if (marks.m_chosen & bit) {
+        painter.setPen(QPen(colours.m_operatorFill, line));
+        painter.setBrush(colours.m_chosen);
+        painter.drawRoundedRect(spot, radius, radius);
+    }
+    if (marks.m_hinted & bit) {
+        painter.setPen(QPen(colours.m_text, line, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(spot.adjusted(line * 2, line * 2, -line * 2, -line * 2), radius, radius);
+    }
+}
+
+// A refused trip's mark, over the figure: a heavy frame and "!" in its
+// corner.
+void PaintConcerned(QPainter& painter, const QRectF& spot, const CSceneColours& colours, const QFont& font)
+{
+    const double line = std::max(2.0, spot.height() * 0.05);
+    const double radius = spot.width() * 0.12;
+    painter.setPen(QPen(colours.m_concerned, line));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(spot, radius, radius);
+    const double badge = std::max(8.0, spot.height() * 0.22);
+    const QRectF corner(spot.left(), spot.top(), badge, badge);
+    painter.setBrush(colours.m_concerned);
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(corner);
+    QFont bold = font;
+    bold.setBold(true);
+    bold.setPixelSize(std::max(1, static_cast<int>(badge * 0.8)));
+    painter.setFont(bold);
+    painter.setPen(colours.m_travellerFill);
+    painter.drawText(corner, Qt::AlignCenter, QStringLiteral("!"));
+}
+
 } // namespace
 
 CSceneColours SceneColoursOf(const QPalette& palette)
@@ -116,6 +158,8 @@ CSceneColours SceneColoursOf(const QPalette& palette)
     colours.m_travellerFill = palette.color(QPalette::Base);
     colours.m_hull = dark ? QColor(110, 78, 48) : QColor(214, 178, 128);
     colours.m_wood = dark ? QColor(200, 160, 110) : QColor(120, 80, 40);
+    colours.m_chosen = Mix(colours.m_land, colours.m_operatorFill, 0.4);
+    colours.m_concerned = dark ? QColor(255, 120, 110) : QColor(190, 20, 20);
     return colours;
 }
 
@@ -144,7 +188,8 @@ void PaintFigure(QPainter& painter, const QRectF& rect, bool isOperator, const C
     painter.drawRoundedRect(body, width * 0.22, width * 0.22);
 }
 
-void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CSceneColours& colours, const QFont& font)
+void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CSceneColours& colours, const QFont& font,
+                const CTravellerMarks& marks)
 {
     const CSceneLayout& layout = frame.m_layout;
     painter.save();
@@ -153,6 +198,10 @@ void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CSceneColou
     PaintTitles(painter, layout, colours, font);
     PaintDirection(painter, frame, colours);
 
+    for (const CFigureSpot& figure : frame.m_figures) {
+        if (figure.m_opacity >= 1)
+            PaintMarksBehind(painter, figure.m_rect, figure.m_traveller, marks, colours);
+    }
     for (const CFigureSpot& figure : frame.m_figures) {
         painter.setOpacity(figure.m_opacity);
         PaintFigure(painter, FigurePart(figure.m_rect), IsOperator(figure.m_traveller), colours);
@@ -168,6 +217,11 @@ void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CSceneColou
         painter.setOpacity(figure.m_opacity);
         painter.drawText(NamePart(figure.m_rect), Qt::AlignHCenter | Qt::AlignTop,
                          QString::fromUtf8(TravellerName(figure.m_traveller)));
+    }
+    painter.setOpacity(1);
+    for (const CFigureSpot& figure : frame.m_figures) {
+        if (figure.m_opacity >= 1 && (marks.m_concerned & TravellerBit(figure.m_traveller)) != 0)
+            PaintConcerned(painter, figure.m_rect, colours, font);
     }
     painter.restore();
 }

@@ -19,7 +19,19 @@ struct CSceneColours {
     QColor m_operatorFill;
     QColor m_travellerFill;
     QColor m_hull;
-    QColor m_wood; // the hull's edge and the operators' oars
+    QColor m_wood;      // the hull's edge and the operators' oars
+    QColor m_chosen;    // behind a traveller chosen in the game
+    QColor m_concerned; // round a traveller a refused trip concerns
+};
+
+// The travellers marked in the game: those chosen for the next trip (a
+// filled, framed spot), those a refused trip concerns (a heavy frame with
+// "!") and those a hint names (a dashed frame). Each mark has a shape of its
+// own, so that none is told by its colour alone.
+struct CTravellerMarks {
+    TravellerSet m_chosen = 0;
+    TravellerSet m_concerned = 0;
+    TravellerSet m_hinted = 0;
 };
 
 CSceneColours SceneColoursOf(const QPalette& palette);
@@ -29,5 +41,6 @@ CSceneColours SceneColoursOf(const QPalette& palette);
 void PaintFigure(QPainter& painter, const QRectF& rect, bool isOperator, const CSceneColours& colours);
 
 // The whole frame: banks, river, titles, the boat and its direction, and
-// every figure with its name, in font's face.
-void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CSceneColours& colours, const QFont& font);
+// every figure with its name, in font's face, with the marks of the game.
+void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CSceneColours& colours, const QFont& font,
+                const CTravellerMarks& marks = {});

@@ -19,3 +19,19 @@ inline constexpr const char* STEP_SLIDER = "手順";
 inline constexpr const char* PICTURE_NAME = "渡しの様子";
 // What the operators' mark means, beside the mark in the legend.
 inline constexpr const char* OPERATOR_LEGEND = "舟をこげる人";
+
+// The two modes of the view, as the switch between them names them: the
+// replay of the program's best path, and the player's own game.
+inline constexpr const char* REPLAY_MODE = "答えを見る";
+inline constexpr const char* PLAY_MODE = "自分で解く";
+
+// The game's buttons.
+inline constexpr const char* CROSS_BUTTON = "渡る";
+inline constexpr const char* UNDO_BUTTON = "元に戻す";
+inline constexpr const char* REDO_BUTTON = "やり直す";
+inline constexpr const char* RESTART_BUTTON = "最初から";
+inline constexpr const char* HINT_BUTTON = "ヒント";
+
+// What the game says at its start, after the step's own sentence, before
+// the name of the button that crosses: "…選んで、「渡る」を押してください。".
+inline constexpr const char* GAME_START_TEXT = "舟に乗る人をひとりかふたり選んで、";

@@ -27,3 +27,10 @@ inline CCrossingPath RecordedPathUpTo(int top = RECORDED_SHORTEST_TOP)
         path.Push(MakeArrangement(RECORDED_SHORTEST_PATH[step]));
     return path;
 }
+
+// The travellers of trip k of the recorded path, from 1: those aboard at its
+// boarding step, 2k - 1.
+inline TravellerSet RecordedTrip(int trip)
+{
+    return AboardIn(CodeOf(MakeArrangement(RECORDED_SHORTEST_PATH[2 * trip - 1])));
+}

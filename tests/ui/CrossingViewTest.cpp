@@ -1,12 +1,16 @@
 // The crossing view beside the real dialog: opening it, the table and the
 // view following each other, a refill of the table, playing, the picture,
-// and what screen readers find in it.
+// and what screen readers find in it; and its game, from the keyboard and
+// through screen readers' actions.
 #include "TestPuzzleDlg.h"
 #include "UiTestSupport.h"
 
 #include "RecordedShortestPath.h"
+#include "display/GameText.h"
+#include "display/RuleText.h"
 #include "view/CrossingPicture.h"
 #include "view/CrossingViewHostImpl.h"
+#include "view/PlayMode.h"
 #include "view/ReplayMode.h"
 
 #include <QAccessible>
@@ -122,6 +126,41 @@ QStringList NamesWithDigit(const std::string& row, const char* digits)
             names << QString::fromUtf8(TravellerName(t));
     }
     return names;
+}
+
+QString NameOf(QWidget* widget)
+{
+    return widget != nullptr ? QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) : QString();
+}
+
+// Presses Tab until the control named name has the focus.
+bool TabTo(QWidget* view, const char* name)
+{
+    for (int presses = 0; presses < 30; ++presses) {
+        if (NameOf(view->focusWidget()) == QString::fromUtf8(name))
+            return true;
+        Key(view, Qt::Key_Tab);
+    }
+    return false;
+}
+
+// The item of a traveller in the accessible list named list, or null.
+QAccessibleInterface* ItemIn(QWidget* view, const char* list, int traveller)
+{
+    std::function<QAccessibleInterface*(QAccessibleInterface*)> find = [&](QAccessibleInterface* node) {
+        if (node->role() == QAccessible::List && node->text(QAccessible::Name) == QString::fromUtf8(list)) {
+            for (int i = 0; i < node->childCount(); ++i) {
+                if (node->child(i)->text(QAccessible::Name) == QString::fromUtf8(TravellerName(traveller)))
+                    return node->child(i);
+            }
+        }
+        for (int i = 0; i < node->childCount(); ++i) {
+            if (QAccessibleInterface* found = find(node->child(i)))
+                return found;
+        }
+        return static_cast<QAccessibleInterface*>(nullptr);
+    };
+    return find(QAccessible::queryAccessibleInterface(view));
 }
 
 } // namespace
@@ -347,5 +386,151 @@ TEST(CrossingView, ScreenReadersFindWhoIsWhereAtEveryStepAndHearEachStep)
         widget = widget->nextInFocusChain();
     } while (widget != &view->Picture());
     for (const char* name : {"渡しの様子", "最初", "前へ", "再生/停止", "次へ", "最後", "手順"})
+        EXPECT_TRUE(reached.contains(QString::fromUtf8(name))) << name << " " << reached.join(' ').toStdString();
+}
+
+TEST(CrossingView, TheGameIsPlayedFromTheKeyboardAlone)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    ShowPath(dlg, RecordedPathUpTo());
+    ClickRow(dlg, 6, true);
+    CCrossingViewWindow* view = ViewOf(dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+    CCrossingPicture& picture = view->Picture();
+    const CCrossingGame& game = view->Play().Game();
+
+    // Each action shows the counter and a sentence, and announces them.
+    int announced = picture.Announcements();
+    const auto expectShown = [&](int trips, const std::string& sentenceStart) {
+        const std::string shown = picture.Description().toStdString();
+        EXPECT_EQ(shown.rfind(TripCounterText(trips) + " " + sentenceStart, 0), 0u) << shown;
+        EXPECT_EQ(picture.Announcements(), announced + 1) << shown;
+        announced = picture.Announcements();
+    };
+
+    ASSERT_TRUE(TabTo(view, "自分で解く"));
+    Key(view, Qt::Key_Return);
+    EXPECT_EQ(view->ShownMode(), CCrossingViewWindow::Mode::PLAY);
+    expectShown(0, "");
+
+    // The focus ring starts on the first traveller of the boat's bank.
+    ASSERT_TRUE(TabTo(view, "渡しの様子"));
+    EXPECT_EQ(picture.FocusedTraveller(), 0);
+    const TravellerSet trip = RecordedTrip(1);
+    const int first = std::countr_zero(trip);
+    const int second = std::bit_width(trip) - 1;
+    ASSERT_EQ(first, 0);
+
+    // Alone, the first of the recorded first trip is refused: nothing moves.
+    const CTripVerdict alone = JudgeTrip(CCrossingState(), PLACE_START, TravellerBit(first));
+    ASSERT_FALSE(alone.IsAccepted());
+    Key(view, Qt::Key_Space);
+    Key(view, Qt::Key_Return);
+    expectShown(0, VerdictSentence(alone) + "。");
+    EXPECT_EQ(picture.Marks().m_concerned, alone.m_concerned);
+    EXPECT_EQ(game.Chosen(), TravellerBit(first));
+
+    // With the second, the trip is made and drawn crossing the river.
+    for (int t = first; t < second; ++t)
+        Key(view, Qt::Key_Right);
+    EXPECT_EQ(picture.FocusedTraveller(), second);
+    Key(view, Qt::Key_Space);
+    EXPECT_EQ(picture.Marks().m_chosen, trip);
+    Key(view, Qt::Key_Return);
+    expectShown(1, "");
+    EXPECT_TRUE(view->Play().IsAnimating());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->Play().IsAnimating(); }, WAIT_FOR_UI_MS));
+    const std::map<QString, QStringList> lists = ListsUnder(QAccessible::queryAccessibleInterface(view));
+    EXPECT_EQ(lists.at(QStringLiteral("米国")), NamesWithDigit(RECORDED_SHORTEST_PATH[2], "2"));
+    // The ring stays with the traveller, who is with the boat again.
+    EXPECT_EQ(picture.FocusedTraveller(), second);
+
+    // The hint marks a trip from 米国, where the boat is.
+    ASSERT_TRUE(TabTo(view, "ヒント"));
+    Key(view, Qt::Key_Return);
+    expectShown(1, RemainingTripsSentence(RECORDED_SHORTEST_TOP / 2 - 1));
+    EXPECT_NE(picture.Marks().m_hinted, 0u);
+    EXPECT_EQ(picture.Marks().m_hinted & ~trip, 0u);
+
+    // The replay kept its step, and the game its trip.
+    ASSERT_TRUE(TabTo(view, "答えを見る"));
+    Key(view, Qt::Key_Return);
+    EXPECT_EQ(Caption(view), QStringLiteral("手順 7 / 47"));
+    ASSERT_TRUE(TabTo(view, "自分で解く"));
+    Key(view, Qt::Key_Return);
+    announced = picture.Announcements() - 1;
+    expectShown(1, "");
+
+    // Undo and redo by their keys; the table's selection stays where the
+    // replay is.
+    struct CKey {
+        Qt::KeyboardModifiers m_modifiers;
+        Qt::Key m_key;
+        int m_trips;
+    };
+    const CKey keys[] = {{Qt::ControlModifier, Qt::Key_Z, 0},
+                         {Qt::ControlModifier, Qt::Key_Y, 1},
+                         {Qt::ControlModifier, Qt::Key_Z, 0},
+                         {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z, 1}};
+    for (const CKey& key : keys) {
+        PressKey(view, key.m_key, key.m_modifiers);
+        SCOPED_TRACE(key.m_trips);
+        expectShown(key.m_trips, "");
+    }
+    ExpectRowSelectedAlone(dlg, 6);
+    Key(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isVisible());
+}
+
+TEST(CrossingView, InTheGameTravellersAreCheckBoxesThatScreenReadersToggle)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    dlg.m_crossingView.Open(dlg.GetSafeHwnd());
+    CCrossingViewWindow* view = ViewOf(dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+
+    // In the replay, the travellers are only listed.
+    QAccessibleInterface* listed = ItemIn(view, "日本", 0);
+    ASSERT_NE(listed, nullptr);
+    EXPECT_FALSE(listed->state().checkable);
+    EXPECT_TRUE(listed->actionInterface()->actionNames().isEmpty());
+
+    ClickWidget(Named(view, "自分で解く"));
+    const TravellerSet trip = RecordedTrip(1);
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        QAccessibleInterface* item = ItemIn(view, "日本", t);
+        ASSERT_NE(item, nullptr) << t;
+        EXPECT_TRUE(item->state().checkable);
+        EXPECT_FALSE(item->state().checked);
+        if (trip & TravellerBit(t)) {
+            item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            EXPECT_TRUE(item->state().checked) << t;
+        }
+    }
+    EXPECT_EQ(view->Play().Game().Chosen(), trip);
+
+    // Pressed as screen readers press it, it takes a moment to come up.
+    const int announced = view->Picture().Announcements();
+    QAccessible::queryAccessibleInterface(Named(view, "渡る"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->Picture().Announcements() > announced; }, WAIT_FOR_UI_MS));
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        QAccessibleInterface* item = ItemIn(view, (trip & TravellerBit(t)) != 0 ? "米国" : "日本", t);
+        ASSERT_NE(item, nullptr) << t;
+        EXPECT_TRUE(item->state().checkable && !item->state().checked) << t;
+    }
+
+    // Every control of the game is named, and Tab reaches it.
+    QStringList reached;
+    QWidget* widget = &view->Picture();
+    do {
+        if (widget->isEnabled() && widget->focusPolicy() & Qt::TabFocus)
+            reached << NameOf(widget);
+        widget = widget->nextInFocusChain();
+    } while (widget != &view->Picture());
+    for (const char* name : {"答えを見る", "自分で解く", "渡しの様子", "渡る", "元に戻す", "最初から", "ヒント"})
         EXPECT_TRUE(reached.contains(QString::fromUtf8(name))) << name << " " << reached.join(' ').toStdString();
 }

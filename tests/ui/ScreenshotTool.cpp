@@ -1,13 +1,16 @@
 // Renders the real main dialog offscreen after a complete search and writes
 // it as a PNG picture; with a second file, also the crossing view opened
-// from the window menu at a step of the table (the trip of step 22 by
-// default, counted from 1):
-//   torvaly-ui-screenshot <dialog.png> [<view.png> [step]]
+// from the window menu at the trip of step 22 of the table; with a third,
+// the view's game, 自分で解く, after three trips of the hints, a fourth one
+// refused:
+//   torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png>]]
 // Exits non-zero when the search does not end with the complete table.
 #include "TestAccess.h"
 #include "platform/window/WinApp.h"
 #include "res/ResourceModule.h"
 #include "ui/PuzzleDlg.h"
+#include "view/CrossingViewWindow.h"
+#include "view/PlayMode.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -15,12 +18,46 @@
 #include <QPushButton>
 
 #include <cstdio>
-#include <cstdlib>
+
+namespace {
+
+// The game after three trips of the hints, and a fourth one refused: the
+// first pair on the boat's bank that breaks a rule other than the first.
+void ShowGame(CCrossingViewWindow& view)
+{
+    view.ShowMode(CCrossingViewWindow::Mode::PLAY);
+    CPlayMode& play = view.Play();
+    const auto choose = [&play](TravellerSet travellers) {
+        for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+            if (travellers & TravellerBit(t))
+                play.Toggle(t);
+        }
+    };
+    for (int trip = 0; trip < 3; ++trip) {
+        play.Hint();
+        choose(play.Game().Hinted());
+        play.Cross();
+    }
+    const CCrossingGame& game = play.Game();
+    for (int first = 0; first < TRAVELLER_COUNT; ++first) {
+        for (int second = first + 1; second < TRAVELLER_COUNT; ++second) {
+            const TravellerSet pair = TravellerBit(first) | TravellerBit(second);
+            const CTripVerdict verdict = JudgeTrip(game.Arrangement(), game.BoatSide(), pair);
+            if (verdict.m_answer == TripAnswer::RULE_BROKEN && verdict.m_rule != OPERATOR_RULE) {
+                choose(pair);
+                play.Cross();
+                return;
+            }
+        }
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     if (argc < 2 || argc > 4) {
-        std::fputs("usage: torvaly-ui-screenshot <dialog.png> [<view.png> [step]]\n", stderr);
+        std::fputs("usage: torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png>]]\n", stderr);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -49,23 +86,29 @@ int main(int argc, char* argv[])
 
     const QPixmap picture = AfxGetWidget(dlg)->grab();
     bool saved = picture.save(QString::fromLocal8Bit(argv[1]), "PNG");
+    const char* written = argv[1];
     if (saved && argc >= 3) {
         // The row is selected as a click selects it; the menu opens the view
         // there.
-        const int step = argc == 4 ? std::atoi(argv[3]) - 1 : 21;
-        dlg.m_list.SetItemState(step, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        dlg.m_list.SetItemState(21, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         dlg.SendMessage(WM_SYSCOMMAND, IDM_CROSSINGVIEW);
-        QWidget* view = nullptr;
+        CCrossingViewWindow* view = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->isVisible() && window->parentWidget() == AfxGetWidget(dlg))
-                view = window;
+                view = dynamic_cast<CCrossingViewWindow*>(window);
         }
         QCoreApplication::processEvents();
-        saved = view != nullptr && view->grab().save(QString::fromLocal8Bit(argv[2]), "PNG");
+        written = argv[2];
+        saved = view != nullptr && view->grab().save(QString::fromLocal8Bit(written), "PNG");
+        if (saved && argc == 4) {
+            ShowGame(*view);
+            written = argv[3];
+            saved = view->grab().save(QString::fromLocal8Bit(written), "PNG");
+        }
     }
     dlg.SendMessage(WM_CLOSE);
     if (!saved) {
-        std::fprintf(stderr, "torvaly-ui-screenshot: cannot write %s\n", argc >= 3 ? argv[2] : argv[1]);
+        std::fprintf(stderr, "torvaly-ui-screenshot: cannot write %s\n", written);
         return 1;
     }
     std::printf("screenshot written: %s\n", argv[1]);

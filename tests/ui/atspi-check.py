@@ -6,6 +6,9 @@ the bus, the round trips read 11.5 and the table holds 47 rows. Then a
 double-click on a row opens the crossing view, whose lists 日本, 米国 and 舟
 name the travellers that the row's cells place there; its 次へ button,
 pressed through the bus, announces the next step and selects its row.
+Last, the view's game, 自分で解く, chosen through the bus: the two travellers
+of the table's first trip, checked by their toggle action, cross with 渡る,
+and the view announces their landing at 米国.
 Usage: atspi-check.py <torvaly-puzzle>; runs inside a session bus and an X
 server (atspi-check.sh sets them up)."""
 import subprocess
@@ -49,8 +52,35 @@ def wait_for(what, condition):
     raise SystemExit(f"FAIL: {what} within {DEADLINE_S} s")
 
 
+def same(traveller, header):
+    """Whether a traveller's name is a column's header; a header too wide
+    for its column ends in an ellipsis."""
+    return traveller == header or (header.endswith("…") and traveller.startswith(header[:-1]))
+
+
+def lists_of(app):
+    return {n.name: n for n in walk(app) if n.getRole() == pyatspi.ROLE_LIST}
+
+
+def members(node):
+    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+
+
+def press(app, name, failures):
+    """Presses the button named name; one that stays pressed, as a mode's
+    does, is a check box on the bus."""
+    roles = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX)
+    buttons = [n for n in walk(app) if n.getRole() in roles and n.name == name]
+    if len(buttons) != 1:
+        failures.append(f"{len(buttons)} buttons named {name}")
+        return False
+    buttons[0].queryAction().doAction(0)
+    return True
+
+
 def check_crossing_view(app, table, failures):
-    """Opens the view on the table's second row and reads it."""
+    """Opens the view on the table's second row and reads it; returns the
+    headers of the travellers aboard there."""
     row = 1
     cells = table.queryTable()
     names = [cells.getColumnHeader(c).name for c in range(1, cells.nColumns)]
@@ -61,25 +91,48 @@ def check_crossing_view(app, table, failures):
     box = cells.getAccessibleAt(row, 1).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, pyatspi.MOUSE_B1D)
 
-    def lists():
-        found = {n.name: n for n in walk(app) if n.getRole() == pyatspi.ROLE_LIST}
-        return found if {"日本", "米国", "舟"} <= set(found) else None
-    found = wait_for("the crossing view's lists", lists)
-    def same(traveller, header):
-        # A header too wide for its column ends in an ellipsis.
-        return traveller == header or (header.endswith("…") and traveller.startswith(header[:-1]))
-    for name, members in expected.items():
-        listed = [found[name].getChildAtIndex(i).name for i in range(found[name].childCount)]
-        if len(listed) != len(members) or not all(map(same, listed, members)):
-            failures.append(f"the list {name} holds {listed}, the row says {members}")
+    found = wait_for("the crossing view's lists",
+                     lambda: (lambda f: f if {"日本", "米国", "舟"} <= set(f) else None)(lists_of(app)))
+    for name, travellers in expected.items():
+        listed = [item.name for item in members(found[name])]
+        if len(listed) != len(travellers) or not all(map(same, listed, travellers)):
+            failures.append(f"the list {name} holds {listed}, the row says {travellers}")
 
-    buttons = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "次へ"]
-    if len(buttons) != 1:
-        failures.append(f"{len(buttons)} buttons named 次へ")
+    if press(app, "次へ", failures):
+        wait_for("the next step announced", lambda: any(d.startswith("手順 3 / 47") for d in ANNOUNCED))
+        wait_for("the next step's row selected", lambda: cells.isRowSelected(row + 1))
+    return expected["舟"]
+
+
+def check_game(app, trip, failures):
+    """Plays the first trip of the table in the view's game, through the bus."""
+    if not press(app, "自分で解く", failures):
         return
-    buttons[0].queryAction().doAction(0)
-    wait_for("the next step announced", lambda: any(d.startswith("手順 3 / 47") for d in ANNOUNCED))
-    wait_for("the next step's row selected", lambda: cells.isRowSelected(row + 1))
+    def actions_of(item):
+        actions = item.queryAction()
+        return [actions.getName(k) for k in range(actions.nActions)]
+    # The bridge does not carry the checkable state: a traveller that can be
+    # chosen offers the toggle action.
+    def checkable():
+        items = members(lists_of(app).get("日本", app))
+        return items if len(items) == 12 and all("Toggle" in actions_of(i) for i in items) else None
+    items = wait_for("the travellers at 日本 offering Toggle", checkable)
+    chosen = [i for i in items if any(same(i.name, header) for header in trip)]
+    if len(chosen) != len(trip):
+        failures.append(f"the trip {trip} is not among {[i.name for i in items]}")
+        return
+    for item in chosen:
+        item.queryAction().doAction(actions_of(item).index("Toggle"))
+        wait_for(f"{item.name} checked", lambda: item.getState().contains(pyatspi.STATE_CHECKED))
+    if not press(app, "渡る", failures):
+        return
+    said = wait_for("the trip announced", lambda: [d for d in ANNOUNCED if d.startswith("渡った回数 1")])
+    names = [i.name for i in chosen]
+    if not all(name in said[-1] for name in names):
+        failures.append(f"the trip of {names} was announced as {said[-1]!r}")
+    landed = [i.name for i in members(lists_of(app)["米国"])]
+    if landed != names:
+        failures.append(f"after the trip 米国 lists {landed}, not {names}")
 
 
 # The descriptions that changed, as a screen reader hears them.
@@ -141,7 +194,8 @@ def main():
             if rows != 47:
                 failures.append(f"the table has {rows} rows")
             else:
-                check_crossing_view(app, tables[0], failures)
+                trip = check_crossing_view(app, tables[0], failures)
+                check_game(app, trip, failures)
     finally:
         program.terminate()
         program.wait(timeout=10)

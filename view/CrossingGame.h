@@ -1,0 +1,93 @@
+// One game of 自分で解く, the crossing view's game, without the window
+// toolkit: the trips made from the start, with undo and redo, the travellers
+// chosen for the next trip, and what the game says now. Every trip is
+// judged by the engine's JudgeTrip, and the hint comes from its shortest
+// continuation.
+#pragma once
+
+#include "display/StepScene.h"
+#include "engine/ContinuationTable.h"
+#include "engine/TripJudge.h"
+
+#include <string>
+#include <vector>
+
+class CCrossingGame {
+public:
+    // Everybody at 日本, with the boat.
+    CCrossingGame();
+
+    // The trips made since the start, undone ones left out.
+    int Trips() const { return m_position; }
+    // PLACE_START or PLACE_ARRIVED.
+    int BoatSide() const { return BoatSideAfter(m_position); }
+    // The travellers on 米国.
+    TravellerSet Across() const { return m_stops[Index()].m_across; }
+    // Those on the bank where the boat is, who can take it.
+    TravellerSet OnBoatSide() const;
+    CCrossingState Arrangement() const;
+    bool IsFinished() const { return Across() == ALL_TRAVELLERS; }
+    // Whether the same travellers were across, with the boat on the same
+    // side, after an earlier trip of this game (or at its start).
+    bool MetBefore() const;
+
+    // The travellers chosen for the next trip: anybody may be chosen, and
+    // the judge says why a choice cannot cross. Nothing is chosen once the
+    // game is finished.
+    TravellerSet Chosen() const { return m_chosen; }
+    void Toggle(int traveller);
+
+    // The chosen travellers cross, if the judge accepts the trip; a refused
+    // trip changes nothing but what the game says. Nothing happens once the
+    // game is finished.
+    const CTripVerdict& Cross();
+    bool CanUndo() const { return m_position > 0; }
+    bool CanRedo() const { return Index() + 1 < m_stops.size(); }
+    // Take back the last trip, or make again the last one taken back.
+    bool Undo();
+    bool Redo();
+    // Everybody back at 日本; nothing to redo.
+    void Restart();
+    // Marks the next trip of a shortest continuation from here.
+    const CContinuation& Hint();
+
+    // What the game shows: who the last refusal concerns, who the hint
+    // marks (nobody once something else happened), the scene at rest, and
+    // the trip that led to it.
+    TravellerSet Concerned() const { return m_notice == Notice::REFUSED ? m_verdict.m_concerned : 0; }
+    TravellerSet Hinted() const { return m_notice == Notice::HINT ? m_hint.m_trip : 0; }
+    CStepScene Scene() const;
+    // The scene before the last trip and the scene with its travellers
+    // aboard; Scene() without a trip.
+    CStepScene SceneBeforeTrip() const;
+    CStepScene SceneAboard() const;
+
+    // The counter, "渡った回数 n　往復回数 x", and the sentence: the last
+    // refusal or hint, or else what the last trip did and whether the
+    // arrangement was met before, or how the finished game compares with the
+    // shortest.
+    std::string Caption() const;
+    std::string Sentence() const;
+
+    // The fewest trips from the start, as the shortest continuation says.
+    static int ShortestTrips();
+
+private:
+    enum class Notice { NONE, REFUSED, HINT };
+    // Where a trip led: those across after it, and who crossed.
+    struct CStop {
+        TravellerSet m_across = 0;
+        TravellerSet m_trip = 0;
+    };
+
+    std::size_t Index() const { return static_cast<std::size_t>(m_position); }
+    CStepScene SceneAt(int position) const;
+    void Moved(int position);
+
+    std::vector<CStop> m_stops;
+    int m_position = 0;
+    TravellerSet m_chosen = 0;
+    Notice m_notice = Notice::NONE;
+    CTripVerdict m_verdict;
+    CContinuation m_hint;
+};

@@ -1,0 +1,144 @@
+#include "PlayMode.h"
+
+#include "CrossingPicture.h"
+#include "CrossingViewWindow.h"
+#include "ReplayMode.h"
+#include "ViewTexts.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVariantAnimation>
+
+CPlayMode::CPlayMode(CCrossingViewWindow& view) : m_view(view), m_controls(new QWidget)
+{
+    auto* buttons = new QHBoxLayout(m_controls);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addStretch();
+    m_cross = AddButton(CROSS_BUTTON, &CPlayMode::Cross);
+    buttons->addWidget(m_cross);
+    m_undo = AddButton(UNDO_BUTTON, &CPlayMode::Undo);
+    buttons->addWidget(m_undo);
+    m_redo = AddButton(REDO_BUTTON, &CPlayMode::Redo);
+    buttons->addWidget(m_redo);
+    buttons->addWidget(AddButton(RESTART_BUTTON, &CPlayMode::Restart));
+    buttons->addWidget(AddButton(HINT_BUTTON, &CPlayMode::Hint));
+    buttons->addStretch();
+
+    // The keys work wherever the focus is in the view, while the game shows.
+    const auto addKey = [this](QKeySequence key, void (CPlayMode::*act)()) {
+        auto* shortcut = new QShortcut(key, m_controls);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, m_controls, [this, act] { (this->*act)(); });
+    };
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_Z), &CPlayMode::Undo);
+    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CPlayMode::Redo);
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_Y), &CPlayMode::Redo);
+
+    m_trip = new QVariantAnimation(m_controls);
+    m_trip->setEasingCurve(QEasingCurve::Linear);
+    m_trip->setStartValue(0.0);
+    m_trip->setEndValue(1.0);
+    m_trip->setDuration(2 * PLAYED_STEP_MS);
+    QObject::connect(m_trip, &QVariantAnimation::valueChanged, m_controls, [this](const QVariant& value) {
+        m_view.Picture().ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), value.toDouble());
+    });
+}
+
+CPlayMode::~CPlayMode()
+{
+    m_trip->stop();
+}
+
+QPushButton* CPlayMode::AddButton(const char* name, void (CPlayMode::*act)())
+{
+    auto* button = new QPushButton(QString::fromUtf8(name), m_controls);
+    button->setAccessibleName(QString::fromUtf8(name));
+    button->setFocusPolicy(Qt::StrongFocus);
+    // Enter presses the button that has the focus.
+    button->setAutoDefault(true);
+    QObject::connect(button, &QPushButton::clicked, m_controls, [this, act] { (this->*act)(); });
+    return button;
+}
+
+void CPlayMode::Enter()
+{
+    m_view.Picture().SetChoice(this);
+    ShowGame();
+}
+
+void CPlayMode::Leave()
+{
+    StopTrip();
+    m_view.Picture().SetChoice(nullptr);
+}
+
+void CPlayMode::StopTrip()
+{
+    if (IsAnimating()) {
+        m_trip->stop();
+        m_view.Picture().ShowWayFrom(m_game.Scene(), 1);
+    }
+}
+
+TravellerSet CPlayMode::Choosable() const
+{
+    return m_game.IsFinished() ? 0 : m_game.OnBoatSide();
+}
+
+void CPlayMode::Cross()
+{
+    m_trip->stop();
+    const int trips = m_game.Trips();
+    m_game.Cross();
+    ShowGame(m_game.Trips() != trips);
+}
+
+void CPlayMode::Undo()
+{
+    m_trip->stop();
+    m_game.Undo();
+    ShowGame();
+}
+
+void CPlayMode::Redo()
+{
+    m_trip->stop();
+    m_game.Redo();
+    ShowGame();
+}
+
+void CPlayMode::Restart()
+{
+    m_trip->stop();
+    m_game.Restart();
+    ShowGame();
+}
+
+void CPlayMode::Hint()
+{
+    m_trip->stop();
+    m_game.Hint();
+    ShowGame();
+}
+
+bool CPlayMode::IsAnimating() const
+{
+    return m_trip->state() == QAbstractAnimation::Running;
+}
+
+void CPlayMode::ShowGame(bool tripMade)
+{
+    // Every action of the player says something, so the sentence is
+    // announced even when it says the same again.
+    m_view.ShowStep(QString::fromStdString(m_game.Caption()), QString::fromStdString(m_game.Sentence()), m_game.Scene(),
+                    true);
+    m_view.Picture().SetMarks(m_game.Concerned(), m_game.Hinted());
+    if (tripMade) {
+        m_view.Picture().ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), 0);
+        m_trip->start();
+    }
+    m_cross->setEnabled(!m_game.IsFinished());
+    m_undo->setEnabled(m_game.CanUndo());
+    m_redo->setEnabled(m_game.CanRedo());
+}
