@@ -47,8 +47,12 @@ void CCrossingViewHost::Open(HWND owner, int step)
         m_impl->m_window =
             new CCrossingViewWindow(ownerWidget, m_impl->m_track, [this](int shown) { m_impl->m_stepShown(shown); });
     }
-    if (step != KEEP_STEP)
+    // A row asked for is a step of the best path: the replay shows it, even
+    // when the view was in the game.
+    if (step != KEEP_STEP) {
         m_impl->m_track.SetStep(step);
+        m_impl->m_window->ShowMode(CCrossingViewWindow::Mode::REPLAY);
+    }
     m_impl->m_window->Replay().FollowTrack(false);
     m_impl->m_window->Open();
     m_impl->m_stepShown(m_impl->m_track.Step());

@@ -30,8 +30,8 @@ public:
     void ShowPath(const CCrossingPath& path);
     // The step selected in the table; stepShown is not called back.
     void ShowStep(int step);
-    // Opens the view beside owner at step, or at the step it had, or raises
-    // it when it is open already.
+    // Opens the view beside owner, or raises it when it is open already: at
+    // step of the replay, leaving the game if that was shown, or as it was.
     void Open(HWND owner, int step = KEEP_STEP);
 
     BOOL IsOpen() const;

@@ -31,8 +31,14 @@ CReplayMode::CReplayMode(CCrossingViewWindow& view, CReplayTrack& track, std::fu
     buttons->addWidget(AddButton(FIRST_BUTTON, FIRST_BUTTON, QStyle::SP_MediaSkipBackward, [this] { GoTo(0); }));
     buttons->addWidget(AddButton(PREVIOUS_BUTTON, PREVIOUS_BUTTON, QStyle::SP_MediaSeekBackward,
                                  [this] { GoTo(m_track.Step() - 1); }));
-    m_play = AddButton(PLAY_BUTTON, PLAY_TEXT, QStyle::SP_MediaPlay, [this] { TogglePlay(); });
+    m_play = AddButton(PLAY_BUTTON, PLAY_TEXT, QStyle::SP_MediaPlay, nullptr);
     m_play->setCheckable(true);
+    // Its checked state, not its clicks: a screen reader's toggle action
+    // checks the button without clicking it.
+    QObject::connect(m_play, &QPushButton::toggled, m_controls, [this](bool checked) {
+        if (checked != IsPlaying())
+            TogglePlay();
+    });
     buttons->addWidget(m_play);
     buttons->addWidget(
         AddButton(NEXT_BUTTON, NEXT_BUTTON, QStyle::SP_MediaSeekForward, [this] { GoTo(m_track.Step() + 1); }));
@@ -93,7 +99,8 @@ QPushButton* CReplayMode::AddButton(const char* name, const char* text, int icon
     // Space plays and stops anywhere in the view; Enter presses the button
     // that has the focus.
     button->setAutoDefault(true);
-    QObject::connect(button, &QPushButton::clicked, m_controls, std::move(act));
+    if (act)
+        QObject::connect(button, &QPushButton::clicked, m_controls, std::move(act));
     return button;
 }
 

@@ -315,6 +315,14 @@ TEST(CrossingView, PlayingRunsToTheLastStepAndStops)
     EXPECT_FALSE(view->Replay().IsPlaying());
     EXPECT_LT(dlg.m_crossingView.Step(), 46);
     ExpectRowSelectedAlone(dlg, dlg.m_crossingView.Step());
+
+    // A screen reader's toggle action plays and stops as a click does.
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(play)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    for (const bool playing : {true, false}) {
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ(view->Replay().IsPlaying(), playing);
+    }
 }
 
 TEST(CrossingView, TheBoatIsOnTheRiverOnlyWhileTravellersAreAboard)
@@ -479,6 +487,13 @@ TEST(CrossingView, TheGameIsPlayedFromTheKeyboardAlone)
         expectShown(key.m_trips, "");
     }
     ExpectRowSelectedAlone(dlg, 6);
+
+    // A double-click on a row asks for that step of the best path: the
+    // replay shows it, and the game waits where it was.
+    ClickRow(dlg, 9, true);
+    EXPECT_EQ(view->ShownMode(), CCrossingViewWindow::Mode::REPLAY);
+    EXPECT_EQ(Caption(view), QStringLiteral("手順 10 / 47"));
+    EXPECT_EQ(game.Trips(), 1);
     Key(view, Qt::Key_Escape);
     EXPECT_FALSE(view->isVisible());
 }
