@@ -1,7 +1,7 @@
-// The safe boats of a boarding with nobody aboard yet, for every set of
-// travellers on the side the boat leaves, worked out when compiling from the
-// safety rules. The search takes its candidates from here, and so does the
-// shortest continuation.
+// The candidates of a boarding, and the safe ones for every set of travellers
+// on the side the boat leaves, worked out when compiling from the safety
+// rules. The search takes its candidates from here, and so does the shortest
+// continuation.
 #pragma once
 
 #include "SafetyRules.h"
@@ -32,42 +32,13 @@ inline constexpr std::array<TravellerSet, CandidatesFrom(TRAVELLER_COUNT)> CANDI
     return boats;
 }();
 
-// Whether a trip of boat, leaving its side with the travellers in leaving, is
-// possible and safe when no other trip is under way: the boat needs an
-// operator, and the boat and the travellers left behind must be safe groups.
-// The third group, the other side, is the same for every candidate of a
-// boarding.
-constexpr bool IsSafeBoarding(TravellerSet leaving, TravellerSet boat)
-{
-    return (leaving & boat) == boat && IsOperated(boat) && SAFE_GROUPS[boat] && SAFE_GROUPS[leaving & ~boat];
-}
-
 // For every set of travellers on the side a trip leaves, the safe boats of the
 // boarding in the order in which the step tries them: the boats of every set
-// one after the other, and where each set's part starts.
-inline constexpr std::array<std::uint16_t, TRAVELLER_SET_COUNT + 1> FIRST_SAFE_BOAT = [] {
-    std::array<std::uint16_t, TRAVELLER_SET_COUNT + 1> first{};
-    int next = 0;
-    for (TravellerSet leaving = 0; leaving < TRAVELLER_SET_COUNT; ++leaving) {
-        first[leaving] = static_cast<std::uint16_t>(next);
-        for (const TravellerSet boat : CANDIDATE_BOATS)
-            next += IsSafeBoarding(leaving, boat) ? 1 : 0;
-    }
-    first[TRAVELLER_SET_COUNT] = static_cast<std::uint16_t>(next);
-    return first;
-}();
-
-inline constexpr int SAFE_BOARDING_TOTAL = FIRST_SAFE_BOAT[TRAVELLER_SET_COUNT];
-
-// The boats themselves, as sets of travellers.
-inline constexpr std::array<std::uint16_t, SAFE_BOARDING_TOTAL> SAFE_BOATS = [] {
-    std::array<std::uint16_t, SAFE_BOARDING_TOTAL> boats{};
-    int next = 0;
-    for (TravellerSet leaving = 0; leaving < TRAVELLER_SET_COUNT; ++leaving) {
-        for (const TravellerSet boat : CANDIDATE_BOATS) {
-            if (IsSafeBoarding(leaving, boat))
-                boats[next++] = static_cast<std::uint16_t>(boat);
-        }
-    }
-    return boats;
-}();
+// one after the other in SAFE_BOATS, and where each set's part starts in
+// FIRST_SAFE_BOAT (its end is where the next set's starts). A boat is safe
+// when it has an operator, and it and the travellers it leaves behind are
+// safe groups; the third group, the other side, is the same for every
+// candidate of a boarding. Both are worked out when compiling, once, in
+// SafeTables.cpp.
+extern const std::array<std::uint16_t, TRAVELLER_SET_COUNT + 1> FIRST_SAFE_BOAT;
+extern const std::uint16_t* const SAFE_BOATS;

@@ -142,10 +142,7 @@ constexpr bool IsSafeGroup(TravellerSet group)
     return true;
 }
 
-// IsSafeGroup of every possible group, worked out once, when compiling.
-inline constexpr std::array<bool, TRAVELLER_SET_COUNT> SAFE_GROUPS = [] {
-    std::array<bool, TRAVELLER_SET_COUNT> safe{};
-    for (TravellerSet group = 0; group < TRAVELLER_SET_COUNT; ++group)
-        safe[group] = IsSafeGroup(group);
-    return safe;
-}();
+// IsSafeGroup of every possible group, worked out once, when compiling, in
+// SafeTables.cpp: a table this size, worked out in every file that includes
+// this one, would cost each of them a second of compiling.
+extern const std::array<bool, TRAVELLER_SET_COUNT> SAFE_GROUPS;
