@@ -3,7 +3,7 @@
 // and what screen readers find in it; and its game, from the keyboard and
 // through screen readers' actions.
 #include "TestPuzzleDlg.h"
-#include "UiTestSupport.h"
+#include "WorkerGate.h"
 
 #include "RecordedShortestPath.h"
 #include "display/GameText.h"
@@ -99,20 +99,24 @@ void Key(QWidget* view, Qt::Key key)
     PressKey(view, key);
 }
 
+// Calls visit with every accessible list under root.
+void ForEachList(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit)
+{
+    if (root->role() == QAccessible::List)
+        visit(root);
+    for (int i = 0; i < root->childCount(); ++i)
+        ForEachList(root->child(i), visit);
+}
+
 // The names listed by each accessible list under root, by list name.
 std::map<QString, QStringList> ListsUnder(QAccessibleInterface* root)
 {
     std::map<QString, QStringList> lists;
-    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
-        if (node->role() == QAccessible::List) {
-            QStringList& names = lists[node->text(QAccessible::Name)];
-            for (int i = 0; i < node->childCount(); ++i)
-                names << node->child(i)->text(QAccessible::Name);
-        }
-        for (int i = 0; i < node->childCount(); ++i)
-            walk(node->child(i));
-    };
-    walk(root);
+    ForEachList(root, [&](QAccessibleInterface* list) {
+        QStringList& names = lists[list->text(QAccessible::Name)];
+        for (int i = 0; i < list->childCount(); ++i)
+            names << list->child(i)->text(QAccessible::Name);
+    });
     return lists;
 }
 
@@ -147,20 +151,29 @@ bool TabTo(QWidget* view, const char* name)
 // The item of a traveller in the accessible list named list, or null.
 QAccessibleInterface* ItemIn(QWidget* view, const char* list, int traveller)
 {
-    std::function<QAccessibleInterface*(QAccessibleInterface*)> find = [&](QAccessibleInterface* node) {
-        if (node->role() == QAccessible::List && node->text(QAccessible::Name) == QString::fromUtf8(list)) {
-            for (int i = 0; i < node->childCount(); ++i) {
-                if (node->child(i)->text(QAccessible::Name) == QString::fromUtf8(TravellerName(traveller)))
-                    return node->child(i);
-            }
+    QAccessibleInterface* found = nullptr;
+    ForEachList(QAccessible::queryAccessibleInterface(view), [&](QAccessibleInterface* node) {
+        for (int i = 0; i < node->childCount() && node->text(QAccessible::Name) == QString::fromUtf8(list); ++i) {
+            if (node->child(i)->text(QAccessible::Name) == QString::fromUtf8(TravellerName(traveller)))
+                found = node->child(i);
         }
-        for (int i = 0; i < node->childCount(); ++i) {
-            if (QAccessibleInterface* found = find(node->child(i)))
-                return found;
-        }
-        return static_cast<QAccessibleInterface*>(nullptr);
-    };
-    return find(QAccessible::queryAccessibleInterface(view));
+    });
+    return found;
+}
+
+// Expects Tab to reach a control named by each of names, starting from the
+// picture.
+void ExpectTabReaches(CCrossingViewWindow* view, std::initializer_list<const char*> names)
+{
+    QStringList reached;
+    QWidget* widget = &view->Picture();
+    do {
+        if (widget->isEnabled() && widget->focusPolicy() & Qt::TabFocus)
+            reached << NameOf(widget);
+        widget = widget->nextInFocusChain();
+    } while (widget != &view->Picture());
+    for (const char* name : names)
+        EXPECT_TRUE(reached.contains(QString::fromUtf8(name))) << name << " " << reached.join(' ').toStdString();
 }
 
 } // namespace
@@ -386,15 +399,7 @@ TEST(CrossingView, ScreenReadersFindWhoIsWhereAtEveryStepAndHearEachStep)
     }
 
     // The controls are named for screen readers, and Tab reaches them all.
-    QStringList reached;
-    QWidget* widget = &view->Picture();
-    do {
-        if (widget->focusPolicy() & Qt::TabFocus)
-            reached << QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-        widget = widget->nextInFocusChain();
-    } while (widget != &view->Picture());
-    for (const char* name : {"渡しの様子", "最初", "前へ", "再生/停止", "次へ", "最後", "手順"})
-        EXPECT_TRUE(reached.contains(QString::fromUtf8(name))) << name << " " << reached.join(' ').toStdString();
+    ExpectTabReaches(view, {"渡しの様子", "最初", "前へ", "再生/停止", "次へ", "最後", "手順"});
 }
 
 TEST(CrossingView, TheGameIsPlayedFromTheKeyboardAlone)
@@ -539,13 +544,5 @@ TEST(CrossingView, InTheGameTravellersAreCheckBoxesThatScreenReadersToggle)
     }
 
     // Every control of the game is named, and Tab reaches it.
-    QStringList reached;
-    QWidget* widget = &view->Picture();
-    do {
-        if (widget->isEnabled() && widget->focusPolicy() & Qt::TabFocus)
-            reached << NameOf(widget);
-        widget = widget->nextInFocusChain();
-    } while (widget != &view->Picture());
-    for (const char* name : {"答えを見る", "自分で解く", "渡しの様子", "渡る", "元に戻す", "最初から", "ヒント"})
-        EXPECT_TRUE(reached.contains(QString::fromUtf8(name))) << name << " " << reached.join(' ').toStdString();
+    ExpectTabReaches(view, {"答えを見る", "自分で解く", "渡しの様子", "渡る", "元に戻す", "最初から", "ヒント"});
 }

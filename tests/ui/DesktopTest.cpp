@@ -2,7 +2,7 @@
 // accessibility interfaces, copying the table, clipped headings and the
 // keyboard's visible focus and window menu.
 #include "TestPuzzleDlg.h"
-#include "UiTestSupport.h"
+#include "WorkerGate.h"
 
 #include "platform/window/MessageBox.h"
 #include "platform/window/WinApp.h"

@@ -2,7 +2,7 @@
 // never hang or crash, must never leave a worker behind, and must never show
 // a table that is not a legal sequence of trips.
 #include "TestPuzzleDlg.h"
-#include "UiTestSupport.h"
+#include "WorkerGate.h"
 
 #include "TableReader.h"
 #include "engine/WorkerTask.h"

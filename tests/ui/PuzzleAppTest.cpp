@@ -1,6 +1,6 @@
 // The application object runs the main dialog as its main window and ends
 // with it.
-#include "UiTestSupport.h"
+#include "WorkerGate.h"
 
 #include "TestAccess.h"
 #include "ui/PuzzleApp.h"

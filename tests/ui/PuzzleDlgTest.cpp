@@ -2,7 +2,7 @@
 // menu and the close box, with a real search on a worker thread.
 #include "TableReader.h"
 #include "TestPuzzleDlg.h"
-#include "UiTestSupport.h"
+#include "WorkerGate.h"
 
 #include "engine/AbortEvent.h"
 #include "engine/WorkerTask.h"

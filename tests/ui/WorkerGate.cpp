@@ -1,4 +1,4 @@
-#include "UiTestSupport.h"
+#include "WorkerGate.h"
 
 #include "engine/AbortEvent.h"
 #include "engine/WorkerTask.h"

@@ -1,6 +1,6 @@
-// Helpers of the UI tests: holding the worker at its start and letting the
-// process go back to no worker when a test ends; the window helpers come
-// with them.
+// Helpers of the UI tests that run real searches: holding the worker at its
+// start, and letting the process go back to no worker when a test ends. The
+// window helpers come with them.
 #pragma once
 
 #include "WindowTestSupport.h"
