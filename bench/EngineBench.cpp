@@ -5,7 +5,6 @@
 #include "Arrangement.h"
 #include "RecordedShortestPath.h"
 #include "engine/AbortEvent.h"
-#include "engine/ContinuationTable.h"
 #include "engine/CrossingPath.h"
 #include "engine/CrossingState.h"
 #include "engine/SolverStatus.h"
@@ -183,38 +182,6 @@ void TakeBestIfChanged(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(TakeBestIfChanged)->ArgName("changed")->Arg(0)->Arg(1);
-
-// The first shortest-continuation question: the whole table worked out, from
-// nothing. Goal: within 50 ms.
-void ContinuationTableBuild(benchmark::State& state)
-{
-    for (auto _ : state) {
-        const auto table = std::make_unique<CContinuationTable>();
-        benchmark::DoNotOptimize(table->Lookup(CCrossingState(), PLACE_START));
-    }
-}
-BENCHMARK(ContinuationTableBuild)->Unit(benchmark::kMillisecond);
-
-// A later question, once the shared table is there: the arrangements of the
-// shortest path after each trip, in turn. Goal: within 1 microsecond.
-void ContinuationLookup(benchmark::State& state)
-{
-    std::vector<CCrossingState> landed;
-    for (int step = 0; step <= SHORTEST_TOP; step += 2)
-        landed.push_back(MakeArrangement(SHORTEST_PATH[step]));
-    if (ShortestContinuation(landed[0], PLACE_START).m_trips != SHORTEST_TOP / 2) {
-        state.SkipWithError("the shortest continuation from the start is not the shortest path");
-        return;
-    }
-    std::size_t next = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(ShortestContinuation(landed[next], BoatSideAfter(static_cast<int>(next))));
-        if (++next == landed.size())
-            next = 0;
-    }
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(ContinuationLookup);
 
 } // namespace
 

@@ -3,43 +3,42 @@
 #include "engine/CrossingPath.h"
 #include "engine/CrossingState.h"
 #include "platform/Clock.h"
+#include "puzzle/BuiltInPuzzle.h"
 
 #include <charconv>
 #include <cstdio>
 
 namespace {
 
-const char* const COLUMN_HEADERS[RESULT_COLUMN_COUNT] = {
-    "phase",  "Ovrin", "Dastel", "Korrim", "Pellam", "Quen",   "Murtz",
-    "Sabbel", "Tovic", "Gummel", "Hesk",   "Nolby",  "Yarrit",
-};
+const char* const PHASE_HEADER = "phase";
 
 const char* const FIGURE_LABELS[FIGURE_COUNT] = {"経過時間", "試行回数", "往復回数", "到着人数", "別解個数"};
 
 // Indexed by place value.
-const char* const PLACE_TEXTS[PLACE_UNKNOWN + 1] = {"日本", "行き", "米国", "帰り", "不明"};
+const char* const PLACE_TEXTS[PLACE_UNKNOWN + 1] = {BUILT_IN_BANKS[0], DIRECTION_WORDS[0], BUILT_IN_BANKS[1],
+                                                    DIRECTION_WORDS[1], "不明"};
 
 } // namespace
 
 const char* ColumnHeader(int column)
 {
-    return column >= 0 && column < RESULT_COLUMN_COUNT ? COLUMN_HEADERS[column] : "";
+    return column == 0 ? PHASE_HEADER : TravellerName(column - 1);
 }
 
 const char* TravellerName(int traveller)
 {
-    return traveller >= 0 && traveller < TRAVELLER_COUNT ? ColumnHeader(traveller + 1) : "";
+    return traveller >= 0 && traveller < TRAVELLER_COUNT ? BUILT_IN_NAMES[static_cast<std::size_t>(traveller)] : "";
 }
 
-std::string TravellerNames(TravellerSet travellers, const char* separator)
+std::string NamesOf(const CPuzzle& puzzle, TravellerSet travellers, const char* separator)
 {
     std::string names;
-    for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller) {
+    for (int traveller = 0; traveller < puzzle.TravellerCount(); ++traveller) {
         if ((travellers & TravellerBit(traveller)) == 0)
             continue;
         if (!names.empty())
             names += separator;
-        names += TravellerName(traveller);
+        names += puzzle.NameOf(traveller);
     }
     return names;
 }
@@ -57,6 +56,13 @@ double RoundTrips(int top)
 const char* PlaceText(int place)
 {
     return PLACE_TEXTS[place >= PLACE_START && place < PLACE_UNKNOWN ? place : PLACE_UNKNOWN];
+}
+
+std::string PlaceText(const CPuzzle& puzzle, int place)
+{
+    if (place == PLACE_START || place == PLACE_ARRIVED)
+        return puzzle.BankName(place);
+    return PlaceText(place);
 }
 
 std::string StepNumberText(int step)

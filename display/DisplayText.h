@@ -4,6 +4,7 @@
 
 #include "engine/CrossingPath.h"
 #include "engine/CrossingState.h"
+#include "puzzle/Puzzle.h"
 
 #include <array>
 #include <cstdint>
@@ -28,16 +29,20 @@ double RoundTrips(int top);
 
 const char* ColumnHeader(int column);
 
-// A traveller's name: the header of the traveller's column. "" for anything
-// but a traveller.
+// A traveller of the built-in puzzle's name: the header of the traveller's
+// column. "" for anything but a traveller.
 const char* TravellerName(int traveller);
 
-// The names of a set of travellers in traveller order, joined by separator:
-// "Ovrin と Nolby" with " と ". "" for nobody.
-std::string TravellerNames(TravellerSet travellers, const char* separator = "、");
+// The names of a set of a puzzle's travellers in column order, joined by
+// separator: "Ovrin と Nolby" with " と ". "" for nobody.
+std::string NamesOf(const CPuzzle& puzzle, TravellerSet travellers, const char* separator = "、");
 
 // "日本", "行き", "米国", "帰り"; "不明" for anything else.
 const char* PlaceText(int place);
+
+// Where travellers are in a puzzle's terms: its banks' names for PLACE_START
+// and PLACE_ARRIVED, the direction words (行き, 帰り) aboard.
+std::string PlaceText(const CPuzzle& puzzle, int place);
 
 // "%d" of the step number shown in column 0: step + 1.
 std::string StepNumberText(int step);

@@ -5,17 +5,6 @@
 #include "StepText.h"
 #include "engine/CrossingPath.h"
 
-#include <cstdlib>
-
-namespace {
-
-std::string TimesText(int count)
-{
-    return std::to_string(count) + " 回";
-}
-
-} // namespace
-
 std::string TripCounterText(int trips)
 {
     // Each trip is two steps of a path: boarding and landing.
@@ -25,21 +14,23 @@ std::string TripCounterText(int trips)
 
 std::string MetBeforeSentence()
 {
-    return "この並びは前にもありました";
+    return "この並びは前にもありました。";
 }
 
-std::string HintSentence(const CContinuation& continuation)
+std::string HintSentence(const CPuzzle& puzzle, const CContinuation& continuation)
 {
     std::string sentence = RemainingTripsSentence(continuation.m_trips);
     if (continuation.m_trips > 0 && continuation.m_trip != 0)
-        sentence += "。次は " + TravellerNames(continuation.m_trip, " と ") + " が" + BoatText() + "に乗ります";
+        sentence += "次は " + NamesOf(puzzle, continuation.m_trip, " と ") + " が" + BoatText() + "に乗ります。";
     return sentence;
 }
 
-std::string FinishedSentence(int trips, int shortest)
+std::string StartSentence(const CPuzzle& puzzle, const std::string& crossControl)
 {
-    const std::string done = TimesText(trips) + "で渡りきりました。最短の " + TimesText(shortest);
-    if (trips == shortest)
-        return done + "と同じです";
-    return done + "より " + TimesText(std::abs(trips - shortest)) + (trips > shortest ? "多いです" : "少ないです");
+    std::string howMany = "ひとり";
+    if (puzzle.m_seats == 2)
+        howMany += "かふたり";
+    else if (puzzle.m_seats > 2)
+        howMany += "から " + std::to_string(puzzle.m_seats) + " 人まで";
+    return "舟に乗る人を" + howMany + "選んで、「" + crossControl + "」を押してください。";
 }

@@ -1,8 +1,9 @@
-// What the crossing view's game says about the player's own crossing: the
-// trips made, an arrangement met again, the hint, and the end.
+// What the crossing view's game says about the player's own crossing of any
+// puzzle: the trips made, an arrangement met again, the hint, and how to
+// start. Its end is FinishedSentence (RuleText.h), as --check says it.
 #pragma once
 
-#include "engine/ContinuationTable.h"
+#include "puzzle/PuzzleSolver.h"
 
 #include <string>
 
@@ -10,16 +11,16 @@
 // as the dialog writes them, two steps a trip.
 std::string TripCounterText(int trips);
 
-// "この並びは前にもありました": the same travellers across, with the boat on
-// the same side, earlier in the same game.
+// "この並びは前にもありました。": the same travellers across, with the boat
+// on the same side, earlier in the same game.
 std::string MetBeforeSentence();
 
 // The hint from a shortest continuation: how many trips remain at best, and
-// who takes the boat next ("…。次は Ovrin と Nolby が舟に乗ります"); or that
-// everybody is across, or that there is no way through from here.
-std::string HintSentence(const CContinuation& continuation);
+// who takes the boat next ("…。次は Ovrin と Nolby が舟に乗ります。"); or
+// that everybody is across, or that there is no way through from here.
+std::string HintSentence(const CPuzzle& puzzle, const CContinuation& continuation);
 
-// The end of a game of trips, compared with the shortest number:
-// "23 回で渡りきりました。最短の 23 回と同じです", or "…最短の 23 回より
-// 2 回多いです".
-std::string FinishedSentence(int trips, int shortest);
+// What to do at the start of a game, given the name of the control that
+// makes the trip: "舟に乗る人をひとりかふたり選んで、「渡る」を押してください。"
+// for a boat of two.
+std::string StartSentence(const CPuzzle& puzzle, const std::string& crossControl);

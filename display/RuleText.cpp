@@ -1,83 +1,124 @@
 #include "RuleText.h"
 
 #include "DisplayText.h"
-#include "engine/SafetyRules.h"
+#include "puzzle/PuzzleSolver.h"
 
 #include <bit>
 
 namespace {
 
-// "Dastel がいないとき", "Ovrin も Dastel もいないとき": when none of the
-// guards is there. "" without guards.
-std::string WithoutAny(TravellerSet guards)
+// The sentences below are built from clauses without their 。.
+std::string Sentence(const std::string& clause)
 {
-    if (guards == 0)
+    return clause.empty() ? clause : clause + "。";
+}
+
+class CRuleClauses {
+public:
+    explicit CRuleClauses(const CPuzzle& puzzle) : m_puzzle(puzzle) {}
+
+    std::string Rule(const CSafetyRule& rule) const
+    {
+        switch (rule.m_kind) {
+        case RuleKind::OPERATOR:
+            if (std::popcount(rule.m_others) == 1)
+                return "舟には " + Names(rule.m_others) + " が乗っていなければなりません";
+            return "舟には " + Names(rule.m_others) + " のだれかが乗っていなければなりません";
+        case RuleKind::APART_UNLESS_GUARDED: {
+            const std::string unless = WithoutAny(rule.m_guards);
+            return Topic(rule) + (unless.empty() ? "" : unless + " ") + WithAny(rule.m_others) + "一緒にいられません";
+        }
+        case RuleKind::WITH_ONE_OF:
+            return Topic(rule) + Names(rule.m_others, " か ") + " と一緒でなければなりません";
+        case RuleKind::ALONE_UNLESS_GUARDED: {
+            const std::string unless = WithoutAny(rule.m_guards);
+            return Topic(rule) + (unless.empty() ? "いつも" : unless + "は") + "ひとりでいなければなりません";
+        }
+        case RuleKind::OUTNUMBERED:
+            return Names(rule.m_others) + " がいるところでは " + Names(rule.m_rivals) + " のほうが多くてはいけません";
+        }
         return "";
-    if (std::popcount(guards) == 1)
-        return TravellerNames(guards) + " がいないとき";
-    return TravellerNames(guards, " も ") + " もいないとき";
+    }
+
+    std::string Names(TravellerSet travellers, const char* separator = "、") const
+    {
+        return NamesOf(m_puzzle, travellers, separator);
+    }
+
+private:
+    // "Dastel がいないとき", "Ovrin も Dastel もいないとき": when none of
+    // the guards is there. "" without guards.
+    std::string WithoutAny(TravellerSet guards) const
+    {
+        if (guards == 0)
+            return "";
+        if (std::popcount(guards) == 1)
+            return Names(guards) + " がいないとき";
+        return Names(guards, " も ") + " もいないとき";
+    }
+
+    // "Hesk と", "Hesk とも Nolby とも Yarrit とも": with any of them.
+    std::string WithAny(TravellerSet others) const
+    {
+        if (std::popcount(others) == 1)
+            return Names(others) + " と";
+        return Names(others, " とも ") + " とも";
+    }
+
+    // The subject of a rule as the sentence's topic: "Quen は ".
+    std::string Topic(const CSafetyRule& rule) const { return Names(SubjectOf(rule)) + " は "; }
+
+    const CPuzzle& m_puzzle;
+};
+
+// "ひとり", "ふたり", "3 人": how many the boat seats.
+std::string SeatsText(int seats)
+{
+    if (seats == 1)
+        return "ひとり";
+    if (seats == 2)
+        return "ふたり";
+    return std::to_string(seats) + " 人";
 }
 
-// "Hesk と", "Hesk とも Nolby とも Yarrit とも": with any of them.
-std::string WithAny(TravellerSet others)
+std::string TimesText(int count)
 {
-    if (std::popcount(others) == 1)
-        return TravellerNames(others) + " と";
-    return TravellerNames(others, " とも ") + " とも";
-}
-
-// The subject of a rule as the sentence's topic: "Quen は ".
-std::string Topic(const CSafetyRule& rule)
-{
-    return TravellerNames(SubjectOf(rule)) + " は ";
+    return std::to_string(count) + " 回";
 }
 
 } // namespace
 
-std::string RuleSentence(int rule)
+std::string RuleSentence(const CPuzzle& puzzle, int rule)
 {
-    if (rule < 1 || rule > SAFETY_RULE_COUNT)
+    if (!puzzle.IsRule(rule))
         return "";
-    const CSafetyRule& safetyRule = SafetyRule(rule);
-    switch (safetyRule.m_kind) {
-    case RuleKind::OPERATOR:
-        return "舟には " + TravellerNames(safetyRule.m_others) + " のだれかが乗っていなければなりません";
-    case RuleKind::APART_UNLESS_GUARDED: {
-        const std::string unless = WithoutAny(safetyRule.m_guards);
-        return Topic(safetyRule) + (unless.empty() ? "" : unless + " ") + WithAny(safetyRule.m_others) +
-               "一緒にいられません";
-    }
-    case RuleKind::WITH_ONE_OF:
-        return Topic(safetyRule) + TravellerNames(safetyRule.m_others, " か ") + " と一緒でなければなりません";
-    case RuleKind::ALONE_UNLESS_GUARDED: {
-        const std::string unless = WithoutAny(safetyRule.m_guards);
-        return Topic(safetyRule) + (unless.empty() ? "いつも" : unless + "は") + "ひとりでいなければなりません";
-    }
-    }
-    return "";
+    return Sentence(CRuleClauses(puzzle).Rule(puzzle.Rule(rule)));
 }
 
-std::string VerdictSentence(const CTripVerdict& verdict)
+std::string VerdictSentence(const CPuzzle& puzzle, const CPuzzleVerdict& verdict)
 {
+    const CRuleClauses clauses(puzzle);
     switch (verdict.m_answer) {
     case TripAnswer::ACCEPTED:
         return "";
     case TripAnswer::NOBODY_CHOSEN:
-        return "舟に乗る人を選んでください";
+        return "舟に乗る人を選んでください。";
     case TripAnswer::TOO_MANY_CHOSEN:
-        return "舟に乗れるのはふたりまでです";
+        return "舟に乗れるのは" + SeatsText(puzzle.m_seats) + "までです。";
     case TripAnswer::NOT_ON_BOAT_SIDE:
-        return TravellerNames(verdict.m_concerned, " と ") + " は舟のある岸にいません";
+        return clauses.Names(verdict.m_concerned, " と ") + " は舟のある岸にいません。";
     case TripAnswer::RULE_BROKEN: {
-        if (verdict.m_rule < 1 || verdict.m_rule > SAFETY_RULE_COUNT)
+        if (!puzzle.IsRule(verdict.m_rule))
             return "";
+        const CSafetyRule rule = puzzle.Rule(verdict.m_rule);
+        // A trip refused on landing breaks the rule on the bank it reaches.
+        const int reached = verdict.m_after.m_boatSide == PLACE_START ? PLACE_ARRIVED : PLACE_START;
+        const std::string arrival = verdict.m_onArrival ? puzzle.BankName(reached) + "に着くと、" : "";
         // Those concerned but not named by the rule: the company of a
         // traveller who must be alone.
-        const TravellerSet company = verdict.m_concerned & ~NamedBy(SafetyRule(verdict.m_rule));
-        std::string sentence = RuleSentence(verdict.m_rule);
-        if (company != 0)
-            sentence += "（" + TravellerNames(company, " と ") + " が一緒にいます）";
-        return sentence;
+        const TravellerSet company = verdict.m_concerned & ~NamedBy(rule);
+        const std::string with = company != 0 ? "（" + clauses.Names(company, " と ") + " が一緒にいます）" : "";
+        return Sentence(arrival + clauses.Rule(rule) + with);
     }
     }
     return "";
@@ -85,15 +126,17 @@ std::string VerdictSentence(const CTripVerdict& verdict)
 
 std::string RemainingTripsSentence(int trips)
 {
-    if (trips < 0) // NO_CONTINUATION
-        return "ここからは渡りきれません";
+    if (trips == NO_CONTINUATION)
+        return "ここからは渡りきれません。";
     if (trips == 0)
-        return "全員が渡りきりました";
-    return "あと " + std::to_string(trips) + " 回で渡りきれます";
+        return "全員が渡りきりました。";
+    return "あと " + TimesText(trips) + "で渡りきれます。";
 }
 
-std::string AcrossSentence(int trips, int shortest)
+std::string FinishedSentence(int trips, int shortest)
 {
-    return std::to_string(trips) + " 回で全員が渡りきりました。" + (trips == shortest ? "最短の " : "最短は ") +
-           std::to_string(shortest) + " 回です";
+    const std::string done = TimesText(trips) + "で渡りきりました。最短の " + TimesText(shortest);
+    if (trips == shortest)
+        return done + "と同じです。";
+    return done + "より " + TimesText(trips - shortest) + "多いです。";
 }

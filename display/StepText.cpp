@@ -2,16 +2,6 @@
 
 #include "display/DisplayText.h"
 
-namespace {
-
-// Two travellers read "Ovrin と Nolby".
-std::string NamesOf(TravellerSet travellers)
-{
-    return TravellerNames(travellers, " と ");
-}
-
-} // namespace
-
 const char* BoatText()
 {
     return "舟";
@@ -22,23 +12,25 @@ std::string StepCaption(int step, int stepCount)
     return "手順 " + StepNumberText(step) + " / " + std::to_string(stepCount);
 }
 
-std::string StepSentence(const CStepScene& scene)
+std::string StepSentence(const CPuzzle& puzzle, const CStepScene& scene)
 {
-    const std::string start = PlaceText(PLACE_START);
-    const std::string far = PlaceText(PLACE_ARRIVED);
+    // Two travellers read "Ovrin と Nolby".
+    const auto names = [&](TravellerSet travellers) { return NamesOf(puzzle, travellers, " と "); };
+    const std::string& start = puzzle.BankName(PLACE_START);
+    const std::string& far = puzzle.BankName(PLACE_ARRIVED);
     if (scene.m_boat == PLACE_GOING)
-        return NamesOf(scene.m_aboard) + " が" + BoatText() + "で" + far + "へ渡ります。";
+        return names(scene.m_aboard) + " が" + BoatText() + "で" + far + "へ渡ります。";
     if (scene.m_boat == PLACE_RETURNING)
-        return NamesOf(scene.m_aboard) + " が" + BoatText() + "で" + start + "へ戻ります。";
+        return names(scene.m_aboard) + " が" + BoatText() + "で" + start + "へ戻ります。";
 
-    const std::string bank = PlaceText(scene.m_boat);
-    if (scene.m_atFar == ALL_TRAVELLERS) {
-        const std::string landed = scene.m_landed != 0 ? NamesOf(scene.m_landed) + " が" + far + "に着き、" : "";
+    const std::string& bank = puzzle.BankName(scene.m_boat);
+    if (scene.m_atStart == 0 && scene.m_aboard == 0) {
+        const std::string landed = scene.m_landed != 0 ? names(scene.m_landed) + " が" + far + "に着き、" : "";
         return landed + "全員が渡りきりました。";
     }
     if (scene.m_landed != 0)
-        return NamesOf(scene.m_landed) + " が" + bank + "に着きました。";
-    if (scene.m_atStart == ALL_TRAVELLERS)
+        return names(scene.m_landed) + " が" + bank + "に着きました。";
+    if (scene.m_atFar == 0 && scene.m_aboard == 0)
         return "全員が" + start + "にいます。" + BoatText() + "も" + start + "にあります。";
     return BoatText() + std::string("は") + bank + "にあります。";
 }

@@ -1,8 +1,9 @@
-// The texts of one step of a path as the crossing view shows them: its
-// caption and the sentence that says what happens.
+// The texts of one step of a crossing as the crossing view shows them: its
+// caption and the sentence that says what happens, in a puzzle's names.
 #pragma once
 
 #include "display/StepScene.h"
+#include "puzzle/Puzzle.h"
 
 #include <string>
 
@@ -15,4 +16,4 @@ std::string StepCaption(int step, int stepCount);
 // One sentence that says what the step shows: who crosses in which
 // direction, who has landed, or that everybody waits at the start or has
 // crossed.
-std::string StepSentence(const CStepScene& scene);
+std::string StepSentence(const CPuzzle& puzzle, const CStepScene& scene);

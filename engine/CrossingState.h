@@ -176,24 +176,32 @@ inline CCrossingState ArrangementOf(ArrangementCode code)
     return state;
 }
 
-// The travellers at each place of an arrangement, indexed by place: each is
-// where the sets aboard and across meet or miss.
-inline std::array<TravellerSet, PLACE_COUNT> GroupsOf(const CCrossingState& state)
+// The travellers at each place, indexed by place.
+using PlaceGroups = std::array<TravellerSet, PLACE_COUNT>;
+
+// The travellers at each place when everybody, those aboard and those across
+// (PLACE_ARRIVED or PLACE_RETURNING) are known: each place is where the sets
+// aboard and across meet or miss. The one way from an arrangement to its
+// groups, for a puzzle of any size.
+constexpr PlaceGroups GroupsOf(TravellerSet everybody, TravellerSet aboard, TravellerSet across)
 {
-    const ArrangementCode code = CodeOf(state);
-    const TravellerSet aboard = AboardIn(code);
-    const TravellerSet across = AcrossIn(code);
-    std::array<TravellerSet, PLACE_COUNT> groups{};
-    groups[PLACE_START] = AtStartSide(code);
+    PlaceGroups groups{};
+    groups[PLACE_START] = everybody & ~(aboard | across);
     groups[PLACE_GOING] = aboard & ~across;
-    groups[PLACE_ARRIVED] = AtFarSide(code);
+    groups[PLACE_ARRIVED] = across & ~aboard;
     groups[PLACE_RETURNING] = aboard & across;
     return groups;
 }
 
+inline PlaceGroups GroupsOf(const CCrossingState& state)
+{
+    const ArrangementCode code = CodeOf(state);
+    return GroupsOf(ALL_TRAVELLERS, AboardIn(code), AcrossIn(code));
+}
+
 inline BOOL CCrossingState::IsSafe() const
 {
-    const std::array<TravellerSet, PLACE_COUNT> groups = GroupsOf(*this);
+    const PlaceGroups groups = GroupsOf(*this);
 
     if (!IsOperated(groups[PLACE_GOING] | groups[PLACE_RETURNING]))
         return FALSE;

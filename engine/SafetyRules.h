@@ -1,11 +1,14 @@
 // The puzzle's nine safety rules, each stated once, as data, and everything
 // that judges a group of travellers by them: the safety of an arrangement, the
 // search's tables and the explanation of a refused trip all come from here.
+// The kinds of rule and their one meaning, BreaksRule, serve every puzzle of
+// the family: a puzzle read from a file is judged by the same function.
 #pragma once
 
 #include "Travellers.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 // The four shapes a rule takes.
@@ -19,6 +22,8 @@ enum class RuleKind : std::uint8_t {
     WITH_ONE_OF,
     // The subject must be alone unless one of the guards is there.
     ALONE_UNLESS_GUARDED,
+    // Where any of the others is, the rivals may not be more than they.
+    OUTNUMBERED,
 };
 
 // The subject of a rule that has none (the operator rule).
@@ -29,7 +34,12 @@ struct CSafetyRule {
     RuleKind m_kind;
     int m_subject;         // the traveller the rule is about, or NO_SUBJECT
     TravellerSet m_guards; // whose presence lifts the rule
-    TravellerSet m_others; // those kept away from the subject, or of whom one must be there
+    // Those kept away from the subject, of whom one must be there, or who
+    // may not be outnumbered.
+    TravellerSet m_others;
+    TravellerSet m_rivals = 0; // OUTNUMBERED: those who may not outnumber the others
+
+    constexpr bool operator==(const CSafetyRule&) const = default;
 };
 
 // Rules are numbered from 1 in the order in which they are tested; 0 stands
@@ -91,14 +101,18 @@ constexpr bool BreaksRule(const CSafetyRule& rule, TravellerSet group)
         return subjectThere && (group & rule.m_others) == 0;
     case RuleKind::ALONE_UNLESS_GUARDED:
         return subjectThere && !guarded && (group & ~subject) != 0;
+    case RuleKind::OUTNUMBERED:
+        return (group & rule.m_others) != 0 &&
+               std::popcount(group & rule.m_rivals) > std::popcount(group & rule.m_others);
     }
     return false;
 }
 
-// The travellers a rule names: its subject, its guards and its others.
+// The travellers a rule names: its subject, its guards, its others and its
+// rivals.
 constexpr TravellerSet NamedBy(const CSafetyRule& rule)
 {
-    return SubjectOf(rule) | rule.m_guards | rule.m_others;
+    return SubjectOf(rule) | rule.m_guards | rule.m_others | rule.m_rivals;
 }
 
 // The travellers concerned when group breaks rule: those the rule names and,

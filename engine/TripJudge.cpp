@@ -5,7 +5,7 @@
 
 CRuleBreach FirstBrokenRule(const CCrossingState& state)
 {
-    const std::array<TravellerSet, PLACE_COUNT> groups = GroupsOf(state);
+    const PlaceGroups groups = GroupsOf(state);
     const TravellerSet aboard = groups[PLACE_GOING] | groups[PLACE_RETURNING];
     for (int rule = 1; rule <= SAFETY_RULE_COUNT; ++rule) {
         const CSafetyRule& safetyRule = SafetyRule(rule);

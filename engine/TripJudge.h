@@ -35,7 +35,7 @@ constexpr int BoardingAction(int boatSide)
 enum class TripAnswer {
     ACCEPTED,
     NOBODY_CHOSEN,
-    TOO_MANY_CHOSEN,  // more than two
+    TOO_MANY_CHOSEN,  // more than the boat seats
     NOT_ON_BOAT_SIDE, // a chosen traveller is not where the boat is
     RULE_BROKEN,
 };

@@ -5,7 +5,7 @@
 namespace {
 
 // A bad argument is echoed this many characters long at most.
-constexpr int ECHO_LIMIT = 40;
+constexpr std::size_t ECHO_LIMIT = 40;
 
 // The length of the UTF-8 sequence at the start of text, or 0 when it is not
 // a valid one (stray or missing continuation bytes, overlong forms,
@@ -41,14 +41,13 @@ std::size_t Utf8Length(std::string_view text)
     return length;
 }
 
-} // namespace
-
-std::string EchoedArgument(std::string_view argument)
+// The echo of argument, cut after limit characters.
+std::string Echoed(std::string_view argument, std::size_t limit)
 {
     std::string echo;
-    int characters = 0;
+    std::size_t characters = 0;
     while (!argument.empty()) {
-        if (characters == ECHO_LIMIT)
+        if (characters == limit)
             return echo + "…";
         const std::size_t valid = Utf8Length(argument);
         const std::size_t length = valid != 0 ? valid : 1;
@@ -71,15 +70,33 @@ std::string EchoedArgument(std::string_view argument)
     return echo;
 }
 
+} // namespace
+
+std::string EchoedArgument(std::string_view argument)
+{
+    return Echoed(argument, ECHO_LIMIT);
+}
+
+std::string EchoedText(std::string_view text)
+{
+    return Echoed(text, text.size());
+}
+
 bool IsUtf8(std::string_view text)
 {
-    while (!text.empty()) {
-        const std::size_t length = Utf8Length(text);
+    return ValidUtf8Length(text) == text.size();
+}
+
+std::size_t ValidUtf8Length(std::string_view text)
+{
+    std::size_t valid = 0;
+    while (valid < text.size()) {
+        const std::size_t length = Utf8Length(text.substr(valid));
         if (length == 0)
-            return false;
-        text.remove_prefix(length);
+            break;
+        valid += length;
     }
-    return true;
+    return valid;
 }
 
 std::string QuotedArgument(std::string_view argument)

@@ -11,6 +11,10 @@
 // characters, then "…".
 std::string EchoedArgument(std::string_view argument);
 
+// The same echo of a text whole, for a text worth reading to its end, such
+// as a file's name at the start of a message.
+std::string EchoedText(std::string_view text);
+
 // The echo in single quotes, as error lines name what they refuse: 'text'.
 std::string QuotedArgument(std::string_view argument);
 
@@ -18,3 +22,7 @@ std::string QuotedArgument(std::string_view argument);
 // stray or missing continuation bytes, overlong forms, surrogates, or code
 // points beyond U+10FFFF.
 bool IsUtf8(std::string_view text);
+
+// How many bytes at the start of text are valid UTF-8, by the same rules:
+// the size of text when all of it is.
+std::size_t ValidUtf8Length(std::string_view text);

@@ -7,14 +7,15 @@
 #include <ostream>
 #include <string>
 
-// What the check found, in one sentence or two: everybody across, with the
-// trips made and the shortest; the trip refused, its line and why, with the
-// rule's number when it broke one; or the trips still needed at best.
-std::string CheckResultText(const CTripCheck& check);
+// What the check of trips of puzzle found, in a sentence or two: everybody
+// across, with the trips made and the shortest; the trip refused, its line
+// and why, with the rule's number when it broke one; or the trips still
+// needed at best. "" for input that could not be read.
+std::string CheckResultText(const CPuzzle& puzzle, const CTripCheck& check);
 
 // CheckResultText and a newline.
-void WriteCheckReport(std::ostream& out, const CTripCheck& check);
+void WriteCheckReport(std::ostream& out, const CPuzzle& puzzle, const CTripCheck& check);
 
 // One line: the object, then a newline. The fields are listed in
 // torvaly-solve --help.
-void WriteCheckJson(std::ostream& out, const CTripCheck& check);
+void WriteCheckJson(std::ostream& out, const CPuzzle& puzzle, const CTripCheck& check);

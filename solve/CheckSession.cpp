@@ -1,7 +1,7 @@
 #include "CheckSession.h"
 
 #include "CheckReport.h"
-#include "SolveSession.h"
+#include "ExitStatus.h"
 #include "TripCheck.h"
 #include "platform/ArgumentEcho.h"
 #include "platform/FlushOutput.h"
@@ -23,9 +23,21 @@ std::string Reason(int error)
     return error != 0 ? std::string(": ") + std::strerror(error) : std::string();
 }
 
+// Why the list of trips named name could not be read: it could not be
+// opened (no check), a line could not be read, or reading failed.
+std::string ReadFailure(const std::string& name, const CTripCheck* check, int openError)
+{
+    if (check == nullptr)
+        return "cannot open " + name + Reason(openError);
+    if (check->m_outcome == CheckOutcome::UNREADABLE)
+        return "line " + std::to_string(check->m_line) + " of " + name + ": " + check->m_error;
+    return "cannot read " + name + Reason(check->m_readError);
+}
+
 } // namespace
 
-int RunCheckSession(const CSolveOptions& options, std::ostream& out, std::FILE* standardInput, std::FILE* errOut)
+int RunCheckSession(const CSolveOptions& options, const CPuzzleSolution& solution, std::ostream& out,
+                    std::FILE* standardInput, std::FILE* errOut)
 {
     const bool fromStandardInput = options.m_checkFile == "-";
     // Appended in steps: g++ 12 at -O3 wrongly warns of an overlapping copy
@@ -33,35 +45,31 @@ int RunCheckSession(const CSolveOptions& options, std::ostream& out, std::FILE* 
     const std::string name = fromStandardInput
                                  ? std::string("standard input")
                                  : std::string("'").append(EchoedArgument(options.m_checkFile)).append("'");
+    const auto fail = [&](const std::string& failure) {
+        std::fprintf(errOut, "%s: %s\n", SOLVE_PROGRAM_NAME, failure.c_str());
+    };
     std::unique_ptr<std::FILE, CFileCloser> file;
     if (!fromStandardInput) {
         errno = 0;
         file.reset(std::fopen(options.m_checkFile.c_str(), "rb"));
         if (file == nullptr) {
-            std::fprintf(errOut, "%s: cannot open %s%s\n", SOLVE_PROGRAM_NAME, name.c_str(), Reason(errno).c_str());
+            fail(ReadFailure(name, nullptr, errno));
             return EXIT_USAGE;
         }
     }
 
-    CTripListReader reader(fromStandardInput ? standardInput : file.get());
-    const CTripCheck check = CheckTrips(reader);
-    if (check.m_outcome == CheckOutcome::UNREADABLE) {
-        std::fprintf(errOut, "%s: line %d of %s: %s\n", SOLVE_PROGRAM_NAME, check.m_line, name.c_str(),
-                     check.m_error.c_str());
-        return EXIT_USAGE;
+    CTripListReader reader(fromStandardInput ? standardInput : file.get(), solution.Puzzle());
+    const CTripCheck check = CheckTrips(reader, solution);
+    if (!check.IsReadable()) {
+        fail(ReadFailure(name, &check, 0));
+    } else {
+        errno = 0;
+        if (options.m_json)
+            WriteCheckJson(out, solution.Puzzle(), check);
+        else
+            WriteCheckReport(out, solution.Puzzle(), check);
+        if (!FlushOutput(out, SOLVE_PROGRAM_NAME, errOut))
+            return EXIT_FAILED;
     }
-    if (check.m_outcome == CheckOutcome::READ_FAILED) {
-        std::fprintf(errOut, "%s: cannot read %s%s\n", SOLVE_PROGRAM_NAME, name.c_str(),
-                     Reason(check.m_readError).c_str());
-        return EXIT_USAGE;
-    }
-
-    errno = 0;
-    if (options.m_json)
-        WriteCheckJson(out, check);
-    else
-        WriteCheckReport(out, check);
-    if (!FlushOutput(out, SOLVE_PROGRAM_NAME, errOut))
-        return EXIT_WRITE_FAILED;
     return CheckExitStatus(check.m_outcome);
 }

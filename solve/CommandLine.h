@@ -12,6 +12,11 @@ struct CSolveOptions {
     bool m_trips = false;    // the best path as numbered trips
     bool m_check = false;    // check the list of trips in m_checkFile instead of searching
     std::string m_checkFile; // "-" for standard input
+    // A puzzle solved exactly, or whose trips are checked or which is
+    // printed, instead of the built-in puzzle's search: a file or a name.
+    std::string m_puzzle;
+    bool m_printPuzzle = false; // write the puzzle as a puzzle file
+    bool m_listPuzzles = false; // list the puzzles that have names
     bool m_showHelp = false;
     bool m_showVersion = false;
     std::string m_error; // set when the command line cannot be used
@@ -19,9 +24,9 @@ struct CSolveOptions {
 
 CSolveOptions ParseCommandLine(int argc, const char* const* argv);
 
-// The whole of --help: synopsis, description, options, the figures, the JSON
-// fields and the exit statuses.
-const char* UsageText();
+// The whole of --help: synopsis, description, options, the figures, the
+// puzzles, the JSON fields and the exit statuses.
+std::string UsageText();
 
 // "torvaly-solve (TorvalyPuzzle) 1.0.0.1" and a newline.
 std::string VersionText();

@@ -1,17 +1,14 @@
 #include "ResultJson.h"
 
+#include "JsonTexts.h"
 #include "StopSignal.h"
 #include "display/DisplayText.h"
 #include "engine/PathTrips.h"
-
-#include <nlohmann/json.hpp>
+#include "puzzle/BuiltInPuzzle.h"
 
 void WriteResultJson(std::ostream& out, const CCrossingPath& path, const CSolverStatus& status, const CSearchEnd& end)
 {
-    // Ordered, so that the fields come as the help lists them and each row's
-    // travellers in the table's column order.
-    using Json = nlohmann::ordered_json;
-
+    // Each row's travellers come in the table's column order.
     Json rows = Json::array();
     for (int step = 0; step <= path.Top(); ++step) {
         const std::array<std::string, RESULT_COLUMN_COUNT> cells = PathRowTexts(path, step);
@@ -24,18 +21,8 @@ void WriteResultJson(std::ostream& out, const CCrossingPath& path, const CSolver
     }
 
     Json trips = Json::array();
-    for (const CPathTrip& trip : TripsOf(path)) {
-        Json travellers = Json::array();
-        for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller) {
-            if ((trip.m_travellers & TravellerBit(traveller)) != 0)
-                travellers.push_back(TravellerName(traveller));
-        }
-        Json entry;
-        entry["trip"] = trips.size() + 1;
-        entry["direction"] = PlaceText(trip.m_direction);
-        entry["travellers"] = std::move(travellers);
-        trips.push_back(std::move(entry));
-    }
+    for (const CPathTrip& trip : TripsOf(path))
+        trips.push_back(TripJson(BuiltInPuzzle(), static_cast<int>(trips.size()) + 1, trip.m_travellers));
 
     Json result;
     result["completed"] = end.m_completed;

@@ -1,7 +1,9 @@
 #include "ResultReport.h"
 
 #include "display/DisplayText.h"
+#include "display/SolutionText.h"
 #include "engine/PathTrips.h"
+#include "puzzle/BuiltInPuzzle.h"
 
 namespace {
 
@@ -35,6 +37,6 @@ void WriteTripsReport(std::ostream& out, const CCrossingPath& path, const CSolve
 {
     int number = 0;
     for (const CPathTrip& trip : TripsOf(path))
-        out << ++number << ' ' << PlaceText(trip.m_direction) << ' ' << TravellerNames(trip.m_travellers, " ") << '\n';
+        out << TripLine(BuiltInPuzzle(), ++number, trip.m_travellers) << '\n';
     WriteFigures(out, path, status);
 }

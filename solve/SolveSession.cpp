@@ -1,5 +1,6 @@
 #include "SolveSession.h"
 
+#include "ExitStatus.h"
 #include "ProgressLine.h"
 #include "ResultJson.h"
 #include "ResultReport.h"
@@ -22,8 +23,8 @@ int RunSolveSession(const CSolveOptions& options, std::ostream& out, std::FILE* 
     CSolverStatus status;
     status.m_countAlternatives = options.m_countAlternatives ? TRUE : FALSE;
     if (StartSolverWorker(&status) == nullptr) {
-        std::fputs("torvaly-solve: could not start the search thread\n", errOut);
-        return EXIT_START_FAILED;
+        std::fprintf(errOut, "%s: could not start the search thread\n", SOLVE_PROGRAM_NAME);
+        return EXIT_FAILED;
     }
 
     CProgressLine progress(errOut);
@@ -59,13 +60,13 @@ int RunSolveSession(const CSolveOptions& options, std::ostream& out, std::FILE* 
     else
         WriteResultReport(out, shown, status);
     if (!FlushOutput(out, SOLVE_PROGRAM_NAME, errOut))
-        return EXIT_WRITE_FAILED;
+        return EXIT_FAILED;
 
     if (!end.m_completed)
-        std::fprintf(errOut, "torvaly-solve: the search was stopped by %s; the figures are the best found so far\n",
-                     StopSignalName(end.m_signal));
+        std::fprintf(errOut, "%s: the search was stopped by %s; the figures are the best found so far\n",
+                     SOLVE_PROGRAM_NAME, StopSignalName(end.m_signal));
     else if (end.m_signal != 0)
-        std::fprintf(errOut, "torvaly-solve: %s received after the search had ended; the result is complete\n",
+        std::fprintf(errOut, "%s: %s received after the search had ended; the result is complete\n", SOLVE_PROGRAM_NAME,
                      StopSignalName(end.m_signal));
-    return end.m_signal != 0 ? 128 + end.m_signal : 0;
+    return end.m_signal != 0 ? EXIT_SIGNALLED + end.m_signal : EXIT_DONE;
 }

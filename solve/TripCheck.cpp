@@ -1,11 +1,11 @@
 #include "TripCheck.h"
 
-#include "engine/ContinuationTable.h"
+#include "ExitStatus.h"
 
-CTripCheck CheckTrips(CTripListReader& reader)
+CTripCheck CheckTrips(CTripListReader& reader, const CPuzzleSolution& solution)
 {
     CTripCheck check;
-    check.m_shortest = ShortestContinuation(CCrossingState(), PLACE_START).m_trips;
+    check.m_shortest = solution.FewestTrips();
     for (;;) {
         CListedTrip trip;
         const TripRead read = reader.Next(trip);
@@ -24,17 +24,17 @@ CTripCheck CheckTrips(CTripListReader& reader)
             check.m_outcome = CheckOutcome::NOT_ACROSS;
             break;
         }
-        const CTripVerdict verdict = JudgeTrip(check.m_landed, check.m_boatSide, trip.m_travellers);
+        const CPuzzleVerdict verdict = JudgeTrip(solution.Puzzle(), check.m_state, trip.m_travellers);
         if (!verdict.IsAccepted()) {
             check.m_outcome = CheckOutcome::REFUSED;
             check.m_refused = trip;
             check.m_verdict = verdict;
             break;
         }
-        check.m_landed = verdict.m_landed;
-        check.m_boatSide = BoatSideAfter(++check.m_trips);
+        check.m_state = verdict.m_after;
+        ++check.m_trips;
     }
-    check.m_remaining = ShortestContinuation(check.m_landed, check.m_boatSide).m_trips;
+    check.m_remaining = solution.Continuation(check.m_state).m_trips;
     if (check.m_outcome == CheckOutcome::NOT_ACROSS && check.m_remaining == 0)
         check.m_outcome = CheckOutcome::ACROSS;
     return check;
@@ -44,13 +44,13 @@ int CheckExitStatus(CheckOutcome outcome)
 {
     switch (outcome) {
     case CheckOutcome::ACROSS:
-        return 0;
+        return EXIT_DONE;
     case CheckOutcome::NOT_ACROSS:
     case CheckOutcome::REFUSED:
-        return 1;
+        return EXIT_NOT_ACROSS;
     case CheckOutcome::UNREADABLE:
     case CheckOutcome::READ_FAILED:
         break;
     }
-    return 2;
+    return EXIT_USAGE;
 }

@@ -1,10 +1,9 @@
 // torvaly-solve --check: a list of trips replayed from the start with the
-// engine's judge of a trip, the one the search's rules give, and the
-// shortest continuation.
+// puzzle's judge of a trip, and its exact shortest continuation.
 #pragma once
 
 #include "TripListReader.h"
-#include "engine/TripJudge.h"
+#include "puzzle/PuzzleSolver.h"
 
 #include <string>
 
@@ -18,24 +17,26 @@ enum class CheckOutcome {
 
 struct CTripCheck {
     CheckOutcome m_outcome = CheckOutcome::NOT_ACROSS;
-    int m_trips = 0;              // the trips accepted
-    CCrossingState m_landed;      // the arrangement they leave
-    int m_boatSide = PLACE_START; // where they leave the boat
-    int m_shortest = 0;           // the fewest trips from the start
-    int m_remaining = 0;          // the fewest from m_landed, or NO_CONTINUATION
+    int m_trips = 0;      // the trips accepted
+    CPuzzleState m_state; // where they leave everybody and the boat
+    int m_shortest = 0;   // the fewest trips from the start, or NO_CONTINUATION
+    int m_remaining = 0;  // the fewest from m_state, or NO_CONTINUATION
     // REFUSED: the trip and why.
     CListedTrip m_refused;
-    CTripVerdict m_verdict;
+    CPuzzleVerdict m_verdict;
     // UNREADABLE: the line and why; READ_FAILED: errno's reason.
     int m_line = 0;
     std::string m_error;
     int m_readError = 0;
+
+    bool IsReadable() const { return m_outcome != CheckOutcome::UNREADABLE && m_outcome != CheckOutcome::READ_FAILED; }
 };
 
 // Reads the trips one by one and judges each from where the ones before left
-// everybody, the boat starting at 日本; stops at the first trip refused or
-// line that cannot be read, so that nothing past it is read.
-CTripCheck CheckTrips(CTripListReader& reader);
+// everybody, the boat starting on the start bank; stops at the first trip
+// refused or line that cannot be read, so that nothing past it is read.
+CTripCheck CheckTrips(CTripListReader& reader, const CPuzzleSolution& solution);
 
-// 0 for ACROSS; 1 for NOT_ACROSS and REFUSED; 2 for input that cannot be read.
+// EXIT_DONE for ACROSS; EXIT_NOT_ACROSS for NOT_ACROSS and REFUSED;
+// EXIT_USAGE for input that cannot be read.
 int CheckExitStatus(CheckOutcome outcome);

@@ -1,9 +1,11 @@
 #include "TripListReader.h"
 
 #include "display/DisplayText.h"
+#include "display/SolutionText.h"
 #include "engine/TripJudge.h"
 #include "platform/ArgumentEcho.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <limits>
@@ -12,25 +14,34 @@
 
 namespace {
 
+// The ideographic space, which Japanese input methods type between words.
+constexpr std::string_view IDEOGRAPHIC_SPACE = "\u3000";
+constexpr std::string_view BYTE_ORDER_MARK = "\ufeff";
+
+// The length of the separator at the start of text: a space, a tab or an
+// ideographic space; 0 for none.
+std::size_t SeparatorAt(std::string_view text)
+{
+    if (!text.empty() && (text[0] == ' ' || text[0] == '\t'))
+        return 1;
+    return text.starts_with(IDEOGRAPHIC_SPACE) ? IDEOGRAPHIC_SPACE.size() : 0;
+}
+
 std::vector<std::string_view> Words(std::string_view line)
 {
     std::vector<std::string_view> words;
-    std::size_t start = 0;
-    while ((start = line.find_first_not_of(" \t", start)) != std::string_view::npos) {
-        const std::size_t end = std::min(line.find_first_of(" \t", start), line.size());
-        words.push_back(line.substr(start, end - start));
-        start = end;
+    while (!line.empty()) {
+        if (const std::size_t separator = SeparatorAt(line)) {
+            line.remove_prefix(separator);
+            continue;
+        }
+        std::size_t end = 0;
+        while (end < line.size() && SeparatorAt(line.substr(end)) == 0)
+            ++end;
+        words.push_back(line.substr(0, end));
+        line.remove_prefix(end);
     }
     return words;
-}
-
-bool IsFigureLabel(std::string_view word)
-{
-    for (int figure = 0; figure < FIGURE_COUNT; ++figure) {
-        if (word == FigureLabel(figure))
-            return true;
-    }
-    return false;
 }
 
 bool IsDirectionWord(std::string_view word)
@@ -38,19 +49,16 @@ bool IsDirectionWord(std::string_view word)
     return word == PlaceText(PLACE_GOING) || word == PlaceText(PLACE_RETURNING);
 }
 
-// The traveller of that name, or -1.
-int TravellerNamed(std::string_view name)
+bool SameButForCase(std::string_view a, std::string_view b)
 {
-    for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller) {
-        if (name == TravellerName(traveller))
-            return traveller;
-    }
-    return -1;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace
 
-CTripListReader::CTripListReader(std::FILE* in) : m_in(in) {}
+CTripListReader::CTripListReader(std::FILE* in, const CPuzzle& puzzle) : m_in(in), m_puzzle(puzzle) {}
 
 CTripListReader::LineRead CTripListReader::ReadLine()
 {
@@ -71,16 +79,21 @@ CTripListReader::LineRead CTripListReader::ReadLine()
                 return LineRead::END;
             break; // a last line without its line feed
         }
-        if (m_text.size() == LINE_LIMIT) {
+        // Room for a byte-order mark and a CR, which do not count.
+        if (m_text.size() == LINE_LIMIT + BYTE_ORDER_MARK.size() + 1) {
             ++m_line;
             return LineRead::TOO_LONG;
         }
         m_text.push_back(static_cast<char>(c));
     }
     ++m_line;
+    if (m_line == 1 && m_text.starts_with(BYTE_ORDER_MARK))
+        m_text.erase(0, BYTE_ORDER_MARK.size());
     // Lines ended by CR LF read as the same lines.
     if (!m_text.empty() && m_text.back() == '\r')
         m_text.pop_back();
+    if (m_text.size() > LINE_LIMIT)
+        return LineRead::TOO_LONG;
     return LineRead::LINE;
 }
 
@@ -114,7 +127,7 @@ TripRead CTripListReader::ReadTrip(CListedTrip& trip)
         return TripRead::MALFORMED;
     }
     const std::vector<std::string_view> words = Words(m_text);
-    if (words.empty() || words[0].front() == '#' || IsFigureLabel(words[0]))
+    if (words.empty() || words[0].front() == '#' || (IsReportLabel(words[0]) && m_puzzle.TravellerNamed(words[0]) < 0))
         return TripRead::END;
 
     const int number = m_trips + 1;
@@ -138,16 +151,21 @@ TripRead CTripListReader::ReadTrip(CListedTrip& trip)
         }
         ++first;
     }
-    if (words.size() - first > 2) {
-        m_error = "three or more travellers on one trip: " + QuotedArgument(m_text);
+    if (words.size() - first > static_cast<std::size_t>(m_puzzle.m_seats)) {
+        m_error = "more travellers on one trip than the boat's " + std::to_string(m_puzzle.m_seats) +
+                  " seats: " + QuotedArgument(m_text);
         return TripRead::MALFORMED;
     }
 
     trip = CListedTrip{number, m_line, 0};
     for (std::size_t i = first; i < words.size(); ++i) {
-        const int traveller = TravellerNamed(words[i]);
+        const int traveller = m_puzzle.TravellerNamed(words[i]);
         if (traveller < 0) {
             m_error = "unknown traveller " + QuotedArgument(words[i]);
+            for (const std::string& name : m_puzzle.m_names) {
+                if (SameButForCase(words[i], name))
+                    m_error += "; did you mean " + QuotedArgument(name) + "?";
+            }
             return TripRead::MALFORMED;
         }
         if ((trip.m_travellers & TravellerBit(traveller)) != 0) {

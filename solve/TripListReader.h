@@ -4,7 +4,7 @@
 // nothing past it.
 #pragma once
 
-#include "engine/Travellers.h"
+#include "puzzle/Puzzle.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -26,21 +26,25 @@ enum class TripRead {
 
 class CTripListReader {
 public:
-    // The longest line read, in bytes, without its line feed.
+    // The longest line read, in bytes, without its line end (LF, or CR LF).
     static constexpr std::size_t LINE_LIMIT = 1024;
 
-    explicit CTripListReader(std::FILE* in);
+    // Reads trips of puzzle's travellers from in.
+    CTripListReader(std::FILE* in, const CPuzzle& puzzle);
     virtual ~CTripListReader() = default;
 
     // Reads lines up to the next trip. Skipped: blank lines, lines whose first
     // word starts with "#", and the figure lines of a report (their first word
-    // is a figure's label). A trip's line holds, separated by spaces or tabs,
-    // the trip's number if wanted (it must then be that trip's number), its
-    // direction 行き or 帰り if wanted (it must then be that trip's: the odd
-    // trips go, the even ones come back), and one or two travellers' names as
-    // the table's column headers spell them. A line that is not UTF-8, is
-    // longer than LINE_LIMIT, names an unknown traveller, three or more, or
-    // one twice, or has a wrong number or direction, is MALFORMED.
+    // is a figure's label, and no traveller's name). A trip's line holds,
+    // separated by spaces, tabs or ideographic spaces (U+3000), the trip's
+    // number if wanted (it must then be that trip's number), its direction 行き
+    // or 帰り if wanted (it must then be that trip's: the odd trips go, the even
+    // ones come back), and 1 to the puzzle's seats travellers' names as the
+    // puzzle spells them. A byte-order mark at the start of the input is
+    // skipped. A line that is not UTF-8, is longer than LINE_LIMIT, names an
+    // unknown traveller, more than the boat seats, or one twice, or has a
+    // wrong number or direction, is MALFORMED; a name that is a traveller's
+    // but for its letters' case says which traveller was meant.
     TripRead Next(CListedTrip& trip);
 
     // The last line read, from 1.
@@ -57,6 +61,7 @@ private:
     TripRead ReadTrip(CListedTrip& trip);
 
     std::FILE* m_in;
+    const CPuzzle& m_puzzle;
     std::string m_text; // the last line read
     int m_line = 0;
     int m_trips = 0; // the trips read so far

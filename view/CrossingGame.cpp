@@ -4,6 +4,7 @@
 #include "display/GameText.h"
 #include "display/RuleText.h"
 #include "display/StepText.h"
+#include "puzzle/BuiltInPuzzle.h"
 
 #include <array>
 
@@ -20,12 +21,6 @@ CGroups GroupsOf(TravellerSet across, TravellerSet aboard, int boatSide)
     groups[PLACE_ARRIVED] = across & ~aboard;
     groups[static_cast<std::size_t>(BoardingAction(boatSide))] = aboard;
     return groups;
-}
-
-// Sentences of display/ end without a full stop; the game joins them.
-std::string Sentence(const std::string& text)
-{
-    return text.empty() ? text : text + "。";
 }
 
 } // namespace
@@ -62,17 +57,17 @@ void CCrossingGame::Toggle(int traveller)
         m_chosen ^= TravellerBit(traveller);
 }
 
-const CTripVerdict& CCrossingGame::Cross()
+const CPuzzleVerdict& CCrossingGame::Cross()
 {
     if (IsFinished())
         return m_verdict;
-    m_verdict = JudgeTrip(Arrangement(), BoatSide(), m_chosen);
+    m_verdict = JudgeTrip(BuiltInPuzzle(), State(), m_chosen);
     if (!m_verdict.IsAccepted()) {
         m_notice = Notice::REFUSED;
         return m_verdict;
     }
     m_stops.resize(Index() + 1);
-    m_stops.push_back({AcrossIn(CodeOf(m_verdict.m_landed)), m_chosen});
+    m_stops.push_back({m_verdict.m_after.m_across, m_chosen});
     Moved(m_position + 1);
     return m_verdict;
 }
@@ -101,7 +96,7 @@ void CCrossingGame::Restart()
 
 const CContinuation& CCrossingGame::Hint()
 {
-    m_hint = ShortestContinuation(Arrangement(), BoatSide());
+    m_hint = BuiltInSolution().Continuation(State());
     m_notice = Notice::HINT;
     return m_hint;
 }
@@ -152,23 +147,23 @@ std::string CCrossingGame::Sentence() const
 {
     switch (m_notice) {
     case Notice::REFUSED:
-        return ::Sentence(VerdictSentence(m_verdict));
+        return VerdictSentence(BuiltInPuzzle(), m_verdict);
     case Notice::HINT:
-        return ::Sentence(HintSentence(m_hint));
+        return HintSentence(BuiltInPuzzle(), m_hint);
     case Notice::NONE:
         break;
     }
     if (IsFinished())
-        return ::Sentence(FinishedSentence(m_position, ShortestTrips()));
-    std::string sentence = StepSentence(Scene());
+        return FinishedSentence(m_position, ShortestTrips());
+    std::string sentence = StepSentence(BuiltInPuzzle(), Scene());
     if (m_position == 0)
-        sentence += std::string(GAME_START_TEXT) + "「" + CROSS_BUTTON + "」を押してください。";
+        sentence += StartSentence(BuiltInPuzzle(), CROSS_BUTTON);
     if (MetBefore())
-        sentence += ::Sentence(MetBeforeSentence());
+        sentence += MetBeforeSentence();
     return sentence;
 }
 
 int CCrossingGame::ShortestTrips()
 {
-    return ShortestContinuation(CCrossingState(), PLACE_START).m_trips;
+    return BuiltInSolution().FewestTrips();
 }

@@ -6,8 +6,7 @@
 #pragma once
 
 #include "display/StepScene.h"
-#include "engine/ContinuationTable.h"
-#include "engine/TripJudge.h"
+#include "puzzle/PuzzleSolver.h"
 
 #include <string>
 #include <vector>
@@ -21,6 +20,7 @@ public:
     int Trips() const { return m_position; }
     // PLACE_START or PLACE_ARRIVED.
     int BoatSide() const { return BoatSideAfter(m_position); }
+    CPuzzleState State() const { return {Across(), BoatSide()}; }
     // The travellers on 米国.
     TravellerSet Across() const { return m_stops[Index()].m_across; }
     // Those on the bank where the boat is, who can take it.
@@ -40,7 +40,7 @@ public:
     // The chosen travellers cross, if the judge accepts the trip; a refused
     // trip changes nothing but what the game says. Nothing happens once the
     // game is finished.
-    const CTripVerdict& Cross();
+    const CPuzzleVerdict& Cross();
     bool CanUndo() const { return m_position > 0; }
     bool CanRedo() const { return Index() + 1 < m_stops.size(); }
     // Take back the last trip, or make again the last one taken back.
@@ -88,6 +88,6 @@ private:
     int m_position = 0;
     TravellerSet m_chosen = 0;
     Notice m_notice = Notice::NONE;
-    CTripVerdict m_verdict;
+    CPuzzleVerdict m_verdict;
     CContinuation m_hint;
 };

@@ -1,6 +1,7 @@
 #include "ReplayTrack.h"
 
 #include "display/StepText.h"
+#include "puzzle/BuiltInPuzzle.h"
 
 #include <algorithm>
 
@@ -33,5 +34,5 @@ std::string CReplayTrack::Caption() const
 
 std::string CReplayTrack::Sentence() const
 {
-    return StepSentence(CurrentScene());
+    return StepSentence(BuiltInPuzzle(), CurrentScene());
 }

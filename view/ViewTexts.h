@@ -31,7 +31,3 @@ inline constexpr const char* UNDO_BUTTON = "元に戻す";
 inline constexpr const char* REDO_BUTTON = "やり直す";
 inline constexpr const char* RESTART_BUTTON = "最初から";
 inline constexpr const char* HINT_BUTTON = "ヒント";
-
-// What the game says at its start, after the step's own sentence, before
-// the name of the button that crosses: "…選んで、「渡る」を押してください。".
-inline constexpr const char* GAME_START_TEXT = "舟に乗る人をひとりかふたり選んで、";

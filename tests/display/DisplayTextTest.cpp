@@ -4,6 +4,7 @@
 #include "display/DisplayText.h"
 #include "CommaLocale.h"
 #include "engine/CrossingState.h"
+#include "puzzle/BuiltInPuzzle.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +41,9 @@ TEST(DisplayTextTest, FormatsAsTheDialogShowsThem)
     EXPECT_EQ(headers, "phase Ovrin Dastel Korrim Pellam Quen Murtz Sabbel Tovic Gummel Hesk Nolby Yarrit");
     EXPECT_STREQ(TravellerName(0), ColumnHeader(1));
     EXPECT_STREQ(TravellerName(TRAVELLER_COUNT), "");
-    EXPECT_EQ(TravellerNames(TravellerBit(10) | TravellerBit(0), " と "), "Ovrin と Nolby");
-    EXPECT_EQ(TravellerNames(OPERATORS), "Ovrin、Dastel、Korrim、Pellam、Quen");
-    EXPECT_EQ(TravellerNames(0), "");
+    EXPECT_EQ(NamesOf(BuiltInPuzzle(), TravellerBit(10) | TravellerBit(0), " と "), "Ovrin と Nolby");
+    EXPECT_EQ(NamesOf(BuiltInPuzzle(), OPERATORS), "Ovrin、Dastel、Korrim、Pellam、Quen");
+    EXPECT_EQ(NamesOf(BuiltInPuzzle(), 0), "");
     EXPECT_STREQ(ColumnHeader(-1), "");
     EXPECT_STREQ(ColumnHeader(RESULT_COLUMN_COUNT), "");
 }

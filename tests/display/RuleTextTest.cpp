@@ -2,7 +2,9 @@
 // speaks of, in the program's voice.
 #include "display/RuleText.h"
 #include "display/DisplayText.h"
-#include "engine/TripJudge.h"
+#include "puzzle/BuiltInPuzzle.h"
+
+#include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
 
@@ -24,35 +26,56 @@ TravellerSet NamedIn(const std::string& sentence)
 
 TEST(RuleTextTest, RulesInTheProgramsVoice)
 {
-    EXPECT_EQ(RuleSentence(5), "Quen は Pellam か Tovic と一緒でなければなりません");
-    EXPECT_EQ(RuleSentence(2), "Ovrin は Dastel がいないとき Hesk と一緒にいられません");
-    EXPECT_EQ(RuleSentence(7), "Sabbel は Korrim がいないときはひとりでいなければなりません");
-    EXPECT_EQ(RuleSentence(RULE_NONE), "");
-    EXPECT_EQ(RuleSentence(SAFETY_RULE_COUNT + 1), "");
-    EXPECT_EQ(RemainingTripsSentence(23), "あと 23 回で渡りきれます");
-    EXPECT_EQ(RemainingTripsSentence(-1), "ここからは渡りきれません");
+    const CPuzzle& puzzle = BuiltInPuzzle();
+    const CPuzzle outnumbered = TestPuzzle(OutnumberedPuzzleText());
+    const CPuzzle apart = TestPuzzle(KeptApartPuzzleText(true));
+    struct CCase {
+        std::string m_said;
+        const char* m_expected;
+    };
+    const CCase cases[] = {
+        {RuleSentence(puzzle, 5), "Quen は Pellam か Tovic と一緒でなければなりません。"},
+        {RuleSentence(puzzle, 2), "Ovrin は Dastel がいないとき Hesk と一緒にいられません。"},
+        {RuleSentence(puzzle, 7), "Sabbel は Korrim がいないときはひとりでいなければなりません。"},
+        {RuleSentence(puzzle, RULE_NONE), ""},
+        {RuleSentence(puzzle, SAFETY_RULE_COUNT + 1), ""},
+        {RuleSentence(outnumbered, 2), "M1、M2 がいるところでは C1、C2 のほうが多くてはいけません。"},
+        {RuleSentence(apart, 2), "X は R2 と一緒にいられません。"},
+        {RuleSentence(apart, 1), "舟には R1、R2 のだれかが乗っていなければなりません。"},
+        // The crossing is safe; the landing brings X and R2 together.
+        {VerdictSentence(apart, JudgeTrip(apart, {0b100, PLACE_START}, 0b011)),
+         "米国に着くと、X は R2 と一緒にいられません。"},
+        {VerdictSentence(apart, JudgeTrip(apart, {}, 0b111)), "舟に乗れるのはふたりまでです。"},
+        {RemainingTripsSentence(23), "あと 23 回で渡りきれます。"},
+        {RemainingTripsSentence(NO_CONTINUATION), "ここからは渡りきれません。"},
+        {FinishedSentence(23, 23), "23 回で渡りきりました。最短の 23 回と同じです。"},
+        {FinishedSentence(25, 23), "25 回で渡りきりました。最短の 23 回より 2 回多いです。"},
+    };
+    for (const CCase& c : cases)
+        EXPECT_EQ(c.m_said, c.m_expected);
 }
 
 TEST(RuleTextTest, EverySentenceNamesItsTravellers)
 {
     // Rule by rule, every traveller the rule names (rule 1: the five
     // operators: travellers 0 to 4).
+    const CPuzzle& puzzle = BuiltInPuzzle();
     for (int rule = 1; rule <= SAFETY_RULE_COUNT; ++rule)
-        EXPECT_EQ(NamedIn(RuleSentence(rule)), NamedBy(SafetyRule(rule))) << RuleSentence(rule);
-    EXPECT_EQ(NamedIn(RuleSentence(1)), OPERATORS);
+        EXPECT_EQ(NamedIn(RuleSentence(puzzle, rule)), NamedBy(SafetyRule(rule))) << RuleSentence(puzzle, rule);
+    EXPECT_EQ(NamedIn(RuleSentence(puzzle, 1)), OPERATORS);
 
     // Every refusal of every first trip, and the refusals of other kinds.
-    std::vector<CTripVerdict> verdicts;
+    std::vector<CPuzzleVerdict> verdicts;
     for (int i = 0; i < TRAVELLER_COUNT; ++i) {
         for (int j = i; j < TRAVELLER_COUNT; ++j)
-            verdicts.push_back(JudgeTrip(CCrossingState(), PLACE_START, TravellerBit(i) | TravellerBit(j)));
+            verdicts.push_back(JudgeTrip(puzzle, {}, TravellerBit(i) | TravellerBit(j)));
     }
-    verdicts.push_back(JudgeTrip(CCrossingState(), PLACE_START, 0));
-    verdicts.push_back(JudgeTrip(CCrossingState(), PLACE_START, TravellersOf({3, 4, 7})));
-    verdicts.push_back(JudgeTrip(CCrossingState(), PLACE_ARRIVED, TravellersOf({3, 4})));
+    verdicts.push_back(JudgeTrip(puzzle, {}, 0));
+    verdicts.push_back(JudgeTrip(puzzle, {}, TravellersOf({3, 4, 7})));
+    verdicts.push_back(JudgeTrip(puzzle, {0, PLACE_ARRIVED}, TravellersOf({3, 4})));
     int refusals = 0;
-    for (const CTripVerdict& verdict : verdicts) {
-        const std::string sentence = VerdictSentence(verdict);
+    for (const CPuzzleVerdict& verdict : verdicts) {
+        const std::string sentence = VerdictSentence(puzzle, verdict);
         EXPECT_EQ(sentence.empty(), verdict.IsAccepted()) << sentence;
         EXPECT_EQ(NamedIn(sentence), verdict.m_concerned) << sentence;
         refusals += verdict.IsAccepted() ? 0 : 1;

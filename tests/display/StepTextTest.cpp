@@ -2,6 +2,7 @@
 // expected from the step's place digits alone.
 #include "display/StepText.h"
 #include "display/DisplayText.h"
+#include "puzzle/BuiltInPuzzle.h"
 
 #include "RecordedShortestPath.h"
 
@@ -50,7 +51,7 @@ TEST(StepSceneTest, EveryStepOfTheRecordedPathFromItsPlaceDigits)
         EXPECT_EQ(scene.m_boat, boat);
 
         // The sentence names who crosses or landed, and where to.
-        const std::string sentence = StepSentence(scene);
+        const std::string sentence = StepSentence(BuiltInPuzzle(), scene);
         const TravellerSet named = scene.m_aboard | landed;
         for (int t = 0; t < TRAVELLER_COUNT; ++t)
             EXPECT_EQ(Contains(sentence, TravellerName(t)), (named & TravellerBit(t)) != 0) << sentence << " " << t;
@@ -61,10 +62,11 @@ TEST(StepSceneTest, EveryStepOfTheRecordedPathFromItsPlaceDigits)
         EXPECT_EQ(Contains(sentence, "全員"), step == 0 || step == path.Top()) << sentence;
         EXPECT_EQ(StepCaption(step, path.Top() + 1), "手順 " + std::to_string(step + 1) + " / 47");
     }
-    EXPECT_EQ(StepSentence(SceneOfStep(path, 0)), "全員が日本にいます。舟も日本にあります。");
-    EXPECT_EQ(StepSentence(SceneOfStep(path, 1)), "Ovrin と Nolby が舟で米国へ渡ります。");
-    EXPECT_EQ(StepSentence(SceneOfStep(path, 3)), "Ovrin が舟で日本へ戻ります。");
-    EXPECT_EQ(StepSentence(SceneOfStep(path, 46)), "Dastel と Hesk が米国に着き、全員が渡りきりました。");
+    EXPECT_EQ(StepSentence(BuiltInPuzzle(), SceneOfStep(path, 0)), "全員が日本にいます。舟も日本にあります。");
+    EXPECT_EQ(StepSentence(BuiltInPuzzle(), SceneOfStep(path, 1)), "Ovrin と Nolby が舟で米国へ渡ります。");
+    EXPECT_EQ(StepSentence(BuiltInPuzzle(), SceneOfStep(path, 3)), "Ovrin が舟で日本へ戻ります。");
+    EXPECT_EQ(StepSentence(BuiltInPuzzle(), SceneOfStep(path, 46)),
+              "Dastel と Hesk が米国に着き、全員が渡りきりました。");
 }
 
 } // namespace

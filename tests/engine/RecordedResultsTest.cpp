@@ -39,7 +39,8 @@ struct CRecordedFigures {
 const std::vector<std::string> COMPLETE_BEST_PATH(std::begin(RECORDED_SHORTEST_PATH), std::end(RECORDED_SHORTEST_PATH));
 
 const CRecordedFigures COMPLETE_WITHOUT_ALTERNATIVES = {1521180, 0, 78, 78, 46, 12, COMPLETE_BEST_PATH};
-const CRecordedFigures COMPLETE_WITH_ALTERNATIVES = {57759432, 16031, 78, 78, 46, 12, COMPLETE_BEST_PATH};
+const CRecordedFigures COMPLETE_WITH_ALTERNATIVES = {57759432, RECORDED_ALTERNATIVES, 78, 78, 46,
+                                                     12,       COMPLETE_BEST_PATH};
 
 // With the stop requested before the start: the first trips and their outbound
 // landings only, in either mode.

@@ -4,6 +4,7 @@
 #include "RunProcess.h"
 #include "TableReader.h"
 #include "display/RuleText.h"
+#include "puzzle/BuiltInPuzzle.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,8 @@ TEST(CheckToolTest, SaysWhichTripIsRefusedAndWhyOrHowManyRemain)
     const CCase cases[] = {
         // Quen alone aboard breaks the fifth rule, "Quen stays with Pellam or
         // Tovic"; the line after it, which cannot be read, is never read.
-        {"Ovrin Nolby\n# back\n\nOvrin\nQuen\nNobody here\n", {"3 回目", "5 行目", "規則 5", RuleSentence(5)}},
+        {"Ovrin Nolby\n# back\n\nOvrin\nQuen\nNobody here\n",
+         {"3 回目", "5 行目", "規則 5", RuleSentence(BuiltInPuzzle(), 5)}},
         // Dastel is not on the far side, where the boat is.
         {"1 行き Ovrin Nolby\nDastel\n", {"2 回目", "2 行目", "Dastel"}},
         // Trips as --trips writes them, with CR LF line ends and a figure.

@@ -18,6 +18,9 @@ inline const char* const RECORDED_SHORTEST_PATH[] = {
 };
 
 inline constexpr int RECORDED_SHORTEST_TOP = static_cast<int>(std::size(RECORDED_SHORTEST_PATH)) - 1;
+// The other solutions as short as the best that a complete search counts
+// (別解個数).
+inline constexpr int RECORDED_ALTERNATIVES = 16031;
 
 // The recorded path up to and including step top, as the search keeps it.
 inline CCrossingPath RecordedPathUpTo(int top = RECORDED_SHORTEST_TOP)

@@ -8,6 +8,7 @@
 #include "RecordedShortestPath.h"
 #include "display/GameText.h"
 #include "display/RuleText.h"
+#include "puzzle/BuiltInPuzzle.h"
 #include "view/CrossingPicture.h"
 #include "view/CrossingViewHostImpl.h"
 #include "view/PlayMode.h"
@@ -436,11 +437,11 @@ TEST(CrossingView, TheGameIsPlayedFromTheKeyboardAlone)
     ASSERT_EQ(first, 0);
 
     // Alone, the first of the recorded first trip is refused: nothing moves.
-    const CTripVerdict alone = JudgeTrip(CCrossingState(), PLACE_START, TravellerBit(first));
+    const CPuzzleVerdict alone = JudgeTrip(BuiltInPuzzle(), {}, TravellerBit(first));
     ASSERT_FALSE(alone.IsAccepted());
     Key(view, Qt::Key_Space);
     Key(view, Qt::Key_Return);
-    expectShown(0, VerdictSentence(alone) + "。");
+    expectShown(0, VerdictSentence(BuiltInPuzzle(), alone));
     EXPECT_EQ(picture.Marks().m_concerned, alone.m_concerned);
     EXPECT_EQ(game.Chosen(), TravellerBit(first));
 

@@ -7,6 +7,7 @@
 #include "RecordedShortestPath.h"
 #include "display/GameText.h"
 #include "display/RuleText.h"
+#include "puzzle/BuiltInPuzzle.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +66,7 @@ TEST(CrossingGameTest, GamesPlayedToTheEndWithARefusalAnUndoAndARedo)
         EXPECT_EQ(game.Trips(), 0);
         EXPECT_EQ(game.Chosen(), rower);
         EXPECT_EQ(game.Concerned(), OPERATORS);
-        EXPECT_EQ(game.Sentence(), RuleSentence(1) + "。");
+        EXPECT_EQ(game.Sentence(), RuleSentence(BuiltInPuzzle(), 1));
         game.Toggle(OPERATOR_COUNT);
 
         int extra = 0;

@@ -8,8 +8,9 @@
 // tests/engine/fuzz/ReplayMain.cpp, which replays the corpus folder as a test.
 
 #include "display/RuleText.h"
-#include "engine/ContinuationTable.h"
+#include "puzzle/BuiltInPuzzle.h"
 #include "solve/CheckReport.h"
+#include "solve/ExitStatus.h"
 #include "solve/TripCheck.h"
 
 #include <algorithm>
@@ -47,30 +48,33 @@ bool IsSafeLine(const std::string& text)
 void RequireAgreement(const CTripCheck& check, const std::string& input, long consumed)
 {
     const int status = CheckExitStatus(check.m_outcome);
-    Require(check.m_boatSide == BoatSideAfter(check.m_trips), "the boat is on the wrong side", check.m_trips);
-    Require(check.m_remaining == ShortestContinuation(check.m_landed, check.m_boatSide).m_trips, "remaining trips");
+    const CPuzzleSolution& solution = BuiltInSolution();
+    Require(check.m_state.m_boatSide == BoatSideAfter(check.m_trips), "the boat is on the wrong side", check.m_trips);
+    Require(check.m_remaining == solution.Continuation(check.m_state).m_trips, "remaining trips");
     const CListedTrip& trip = check.m_refused;
     switch (check.m_outcome) {
     case CheckOutcome::ACROSS:
     case CheckOutcome::NOT_ACROSS: {
         const bool across = check.m_outcome == CheckOutcome::ACROSS;
-        Require(status == (across ? 0 : 1), "the status of an accepted list", status);
-        Require((check.m_landed.CountAt(PLACE_ARRIVED) == TRAVELLER_COUNT) == across, "across or not, wrongly");
+        Require(status == (across ? EXIT_DONE : EXIT_NOT_ACROSS), "the status of an accepted list", status);
+        Require((check.m_state.m_across == ALL_TRAVELLERS) == across, "across or not, wrongly");
         Require(!across || check.m_trips >= check.m_shortest, "shorter than the shortest", check.m_trips);
         Require(consumed == static_cast<long>(input.size()), "an accepted list not read to its end", consumed);
         break;
     }
     case CheckOutcome::REFUSED: {
-        Require(status == 1, "the status of a refusal", status);
+        Require(status == EXIT_NOT_ACROSS, "the status of a refusal", status);
         Require(trip.m_number == check.m_trips + 1, "the refused trip is misnumbered", trip.m_number);
-        const CTripVerdict again = JudgeTrip(check.m_landed, check.m_boatSide, trip.m_travellers);
+        // The search's own judge refuses it too.
+        const CTripVerdict again =
+            JudgeTrip(ArrangementOf(MakeCode(0, check.m_state.m_across)), check.m_state.m_boatSide, trip.m_travellers);
         Require(!again.IsAccepted() && again.m_rule == check.m_verdict.m_rule, "the judge differs on the refusal");
-        Require(!VerdictSentence(check.m_verdict).empty(), "a refusal without a sentence");
+        Require(!VerdictSentence(solution.Puzzle(), check.m_verdict).empty(), "a refusal without a sentence");
         Require(consumed <= EndOfLine(input, trip.m_line), "read past the refused trip", trip.m_line);
         break;
     }
     case CheckOutcome::UNREADABLE:
-        Require(status == 2, "the status of an unreadable line", status);
+        Require(status == EXIT_USAGE, "the status of an unreadable line", status);
         Require(check.m_line >= 1 && IsSafeLine(check.m_error), "an unsafe error, or no line", check.m_line);
         Require(consumed <= EndOfLine(input, check.m_line), "read past the unreadable line", check.m_line);
         break;
@@ -86,16 +90,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string input(reinterpret_cast<const char*>(data), size);
     std::FILE* in = fmemopen(input.data(), input.size(), "r");
     Require(in != nullptr, "fmemopen failed");
-    CTripListReader reader(in);
-    const CTripCheck check = CheckTrips(reader);
+    CTripListReader reader(in, BuiltInPuzzle());
+    const CTripCheck check = CheckTrips(reader, BuiltInSolution());
     const long consumed = std::ftell(in);
     std::fclose(in);
     RequireAgreement(check, input, consumed);
 
     if (check.m_outcome != CheckOutcome::UNREADABLE) {
         std::ostringstream json;
-        WriteCheckJson(json, check); // throws, and so aborts, on text that is not UTF-8
-        Require(IsSafeLine(CheckResultText(check)), "the report is not one safe line");
+        WriteCheckJson(json, BuiltInPuzzle(), check); // throws, and so aborts, on text that is not UTF-8
+        Require(IsSafeLine(CheckResultText(BuiltInPuzzle(), check)), "the report is not one safe line");
     }
     return 0;
 }

@@ -1,0 +1,71 @@
+// A crossing puzzle of the family as data: its travellers and which of them
+// row, how many the boat seats, whether landings are judged, its rules, and
+// the names its texts use. The built-in puzzle is one (BuiltInPuzzle.h); a
+// file states any other (PuzzleReader.h). Every rule means what BreaksRule
+// says, for this puzzle as for the built-in one.
+#pragma once
+
+#include "engine/CrossingState.h"
+#include "engine/SafetyRules.h"
+#include "engine/Travellers.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The limits of a puzzle.
+inline constexpr int MAX_TRAVELLERS = 16;
+inline constexpr int MAX_SEATS = 4;
+// The longest name, in bytes of UTF-8.
+inline constexpr std::size_t MAX_NAME_BYTES = 32;
+// The longest title, in bytes of UTF-8.
+inline constexpr std::size_t MAX_TITLE_BYTES = 100;
+// Rule 1 is always the rowers' rule; the puzzle's own rules follow.
+inline constexpr int ROWERS_RULE = 1;
+inline constexpr int FIRST_STATED_RULE = 2;
+
+// The words of a list of trips that say a trip's direction, which no
+// traveller may be named: outbound (PLACE_GOING), and back (PLACE_RETURNING).
+inline constexpr std::array<const char*, 2> DIRECTION_WORDS = {"行き", "帰り"};
+
+// The kinds of rule as a puzzle file names them: "apart", "with", "alone"
+// and "outnumbered"; "" for the rowers' rule, which files state with
+// rows = true.
+const char* RuleKindName(RuleKind kind);
+
+struct CPuzzle {
+    std::string m_title;
+    // The start bank and the far bank.
+    std::array<std::string, 2> m_banks;
+    // The travellers' names, in the order of the table's columns: traveller t
+    // is bit t of a TravellerSet.
+    std::vector<std::string> m_names;
+    TravellerSet m_rowers = 0;
+    int m_seats = 2;
+    // Whether the arrangement after each landing is judged too, not only the
+    // one with the boat crossing.
+    bool m_landings = true;
+    // The rules numbered from FIRST_STATED_RULE, in their order; none of them
+    // is of the kind RuleKind::OPERATOR.
+    std::vector<CSafetyRule> m_stated;
+
+    int TravellerCount() const { return static_cast<int>(m_names.size()); }
+    TravellerSet Everybody() const { return TravellerBit(TravellerCount()) - 1; }
+    bool IsTraveller(int traveller) const { return traveller >= 0 && traveller < TravellerCount(); }
+    // "" for anybody else.
+    const std::string& NameOf(int traveller) const;
+    // The traveller of that name, or -1.
+    int TravellerNamed(std::string_view name) const;
+    // The bank at side PLACE_START or PLACE_ARRIVED.
+    const std::string& BankName(int side) const;
+
+    // Rules 1 to RuleCount(): the rowers' rule, then the stated ones.
+    int RuleCount() const { return FIRST_STATED_RULE + static_cast<int>(m_stated.size()) - 1; }
+    bool IsRule(int rule) const { return rule >= ROWERS_RULE && rule <= RuleCount(); }
+    // Rule number rule; rule 1 says that somebody aboard rows.
+    CSafetyRule Rule(int rule) const;
+
+    bool operator==(const CPuzzle&) const = default;
+};

@@ -1,0 +1,58 @@
+#include "PuzzleLibrary.h"
+
+#include "BuiltInPuzzle.h"
+#include "platform/ArgumentEcho.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+std::string ShippedPuzzleFolder(const std::string& programPath)
+{
+    std::error_code error;
+    const std::filesystem::path program = programPath.empty() ? std::filesystem::read_symlink("/proc/self/exe", error)
+                                                              : std::filesystem::path(programPath);
+    return (program.parent_path().parent_path() / "share" / "torvaly-puzzle" / "puzzles").string();
+}
+
+std::vector<CPuzzleEntry> PuzzleEntries(const std::string& folder)
+{
+    std::vector<CPuzzleEntry> shipped;
+    std::error_code error;
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string file = entry.path().filename().string();
+        const std::string name = PuzzleFileStem(file);
+        if (file.ends_with(PUZZLE_FILE_SUFFIX) && IsPuzzleName(name) && name != BUILT_IN_PUZZLE_NAME)
+            shipped.push_back({name, entry.path().string()});
+    }
+    std::sort(shipped.begin(), shipped.end(),
+              [](const CPuzzleEntry& a, const CPuzzleEntry& b) { return a.m_name < b.m_name; });
+    shipped.insert(shipped.begin(), {BUILT_IN_PUZZLE_NAME, ""});
+    return shipped;
+}
+
+bool IsPuzzleName(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
+    });
+}
+
+CPuzzleReading OpenPuzzle(std::string_view fileOrName, const std::string& folder)
+{
+    if (!IsPuzzleName(fileOrName))
+        return ReadPuzzleFile(std::string(fileOrName));
+    for (const CPuzzleEntry& entry : PuzzleEntries(folder)) {
+        if (entry.m_name != fileOrName)
+            continue;
+        if (entry.m_path.empty())
+            return CPuzzleReading(BuiltInPuzzle());
+        return ReadPuzzleFile(entry.m_path);
+    }
+    std::string known;
+    for (const CPuzzleEntry& entry : PuzzleEntries(folder))
+        known += (known.empty() ? "" : ", ") + entry.m_name;
+    return CPuzzleReading(std::string(fileOrName), 0, 0,
+                          "no puzzle of that name (the puzzles are " + known +
+                              "; a file's name needs a dot or a slash)");
+}

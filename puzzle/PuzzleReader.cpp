@@ -1,0 +1,482 @@
+#include "PuzzleReader.h"
+
+#include "BuiltInPuzzle.h"
+#include "platform/ArgumentEcho.h"
+
+// The parser's errors come back as values: nothing here throws.
+#define TOML_EXCEPTIONS 0
+#define TOML_HEADER_ONLY 1
+#include <toml++/toml.h>
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The first problem found, and where: line 0 has no place.
+struct CProblem {
+    toml::source_position m_at{};
+    std::string m_what;
+};
+using Found = std::optional<CProblem>;
+
+Found At(const toml::node& node, std::string what)
+{
+    return CProblem{node.source().begin, std::move(what)};
+}
+
+Found Nowhere(std::string what)
+{
+    return CProblem{{}, std::move(what)};
+}
+
+bool Before(const toml::source_position& a, const toml::source_position& b)
+{
+    return a.line < b.line || (a.line == b.line && a.column < b.column);
+}
+
+// "a, b and c".
+std::string Listed(std::initializer_list<std::string_view> words)
+{
+    std::string list;
+    std::size_t index = 0;
+    for (std::string_view word : words) {
+        if (index > 0)
+            list += index + 1 == words.size() ? " and " : ", ";
+        list += word;
+        ++index;
+    }
+    return list;
+}
+
+// The key of table first in the text that is not one of keys.
+Found UnknownKey(const toml::table& table, std::initializer_list<std::string_view> keys, std::string_view where)
+{
+    const toml::key* first = nullptr;
+    for (auto&& [key, node] : table) {
+        if (std::find(keys.begin(), keys.end(), key.str()) == keys.end() &&
+            (first == nullptr || Before(key.source().begin, first->source().begin)))
+            first = &key;
+    }
+    if (first == nullptr)
+        return std::nullopt;
+    return CProblem{first->source().begin, "unknown key " + QuotedArgument(first->str()) + " " + std::string(where) +
+                                               "; the keys there are " + Listed(keys)};
+}
+
+// The code point at the start of valid UTF-8, which it takes off the text.
+char32_t TakeCodePoint(std::string_view& text)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
+    char32_t code = length == 1 ? lead : lead & (0x7f >> length);
+    for (std::size_t i = 1; i < length && i < text.size(); ++i)
+        code = code << 6 | (byte(i) & 0x3f);
+    text.remove_prefix(std::min(length, text.size()));
+    return code;
+}
+
+// Unicode's white space, and the control characters.
+bool IsBlankOrControl(char32_t c)
+{
+    if (c <= 0x20 || (c >= 0x7f && c <= 0xa0))
+        return true;
+    switch (c) {
+    case 0x1680:
+    case 0x2028:
+    case 0x2029:
+    case 0x202f:
+    case 0x205f:
+    case 0x3000:
+        return true;
+    default:
+        return c >= 0x2000 && c <= 0x200a;
+    }
+}
+
+bool IsControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7f && c < 0xa0);
+}
+
+template <typename Test> bool AnyCodePoint(std::string_view text, Test test)
+{
+    while (!text.empty()) {
+        if (test(TakeCodePoint(text)))
+            return true;
+    }
+    return false;
+}
+
+// A text of one line: a title or a bank's name.
+Found CheckLabel(const toml::node& node, std::string_view key, std::size_t limit, const std::string*& text)
+{
+    text = node.is_string() ? &node.as_string()->get() : nullptr;
+    if (text == nullptr)
+        return At(node, QuotedArgument(key) + " must be a string");
+    if (text->empty())
+        return At(node, QuotedArgument(key) + " is empty");
+    if (text->size() > limit)
+        return At(node, QuotedArgument(key) + " is longer than " + std::to_string(limit) + " bytes");
+    if (AnyCodePoint(*text, IsControl))
+        return At(node, QuotedArgument(key) + " has a control character in it");
+    return std::nullopt;
+}
+
+// A traveller's name: a word that a list of trips reads as this name and
+// nothing else.
+Found CheckName(const toml::node& node, const std::string*& name)
+{
+    name = node.is_string() ? &node.as_string()->get() : nullptr;
+    if (name == nullptr)
+        return At(node, "a traveller's name must be a string");
+    const std::string quoted = QuotedArgument(*name);
+    if (name->empty())
+        return At(node, "a traveller's name is empty");
+    if (name->size() > MAX_NAME_BYTES)
+        return At(node, "traveller name " + quoted + " is longer than " + std::to_string(MAX_NAME_BYTES) + " bytes");
+    if (AnyCodePoint(*name, IsBlankOrControl))
+        return At(node, "traveller name " + quoted + " has white space or a control character in it");
+    if (name->front() == '#')
+        return At(node, "traveller name " + quoted + " would start a comment in a list of trips");
+    if (name->find_first_not_of("0123456789") == std::string::npos)
+        return At(node, "traveller name " + quoted + " would be read as a trip's number in a list of trips");
+    for (const char* direction : DIRECTION_WORDS) {
+        if (*name == direction)
+            return At(node, "traveller name " + quoted + " would be read as a direction in a list of trips");
+    }
+    return std::nullopt;
+}
+
+class CPuzzleParser {
+public:
+    CPuzzleParser(const toml::table& root, CPuzzle& puzzle) : m_root(root), m_puzzle(puzzle) {}
+
+    Found Parse()
+    {
+        if (Found problem = UnknownKey(m_root, {"title", "banks", "seats", "landings", "traveller", "rule"},
+                                       "at the top of a puzzle"))
+            return problem;
+        // In this order: the rules name the travellers.
+        for (Found (CPuzzleParser::*read)() :
+             {&CPuzzleParser::ReadTitle, &CPuzzleParser::ReadBanks, &CPuzzleParser::ReadSeats,
+              &CPuzzleParser::ReadLandings, &CPuzzleParser::ReadTravellers, &CPuzzleParser::ReadRules}) {
+            if (Found problem = (this->*read)())
+                return problem;
+        }
+        return std::nullopt;
+    }
+
+private:
+    Found ReadTitle()
+    {
+        const toml::node* node = m_root.get("title");
+        if (node == nullptr)
+            return std::nullopt;
+        const std::string* title = nullptr;
+        if (Found problem = CheckLabel(*node, "title", MAX_TITLE_BYTES, title))
+            return problem;
+        m_puzzle.m_title = *title;
+        return std::nullopt;
+    }
+
+    Found ReadBanks()
+    {
+        const toml::node* node = m_root.get("banks");
+        if (node == nullptr)
+            return std::nullopt;
+        const toml::array* banks = node->as_array();
+        if (banks == nullptr || banks->size() != 2)
+            return At(*node, "'banks' must be two strings: the start bank and the far bank");
+        for (std::size_t side = 0; side < 2; ++side) {
+            const std::string* name = nullptr;
+            if (Found problem = CheckLabel(*banks->get(side), "banks", MAX_NAME_BYTES, name))
+                return problem;
+            m_puzzle.m_banks[side] = *name;
+        }
+        if (m_puzzle.m_banks[0] == m_puzzle.m_banks[1])
+            return At(*banks->get(1), "the two banks have the same name");
+        return std::nullopt;
+    }
+
+    Found ReadSeats()
+    {
+        const toml::node* node = m_root.get("seats");
+        if (node == nullptr)
+            return std::nullopt;
+        const std::optional<std::int64_t> seats = node->value_exact<std::int64_t>();
+        if (!seats || *seats < 1 || *seats > MAX_SEATS)
+            return At(*node, "'seats' must be a whole number from 1 to " + std::to_string(MAX_SEATS));
+        m_puzzle.m_seats = static_cast<int>(*seats);
+        return std::nullopt;
+    }
+
+    Found ReadLandings()
+    {
+        const toml::node* node = m_root.get("landings");
+        if (node == nullptr)
+            return std::nullopt;
+        if (!node->is_boolean())
+            return At(*node, "'landings' must be true or false");
+        m_puzzle.m_landings = node->as_boolean()->get();
+        return std::nullopt;
+    }
+
+    // An array of tables, written [[key]]; none when absent.
+    Found TablesOf(std::string_view key, const toml::array*& tables)
+    {
+        const toml::node* node = m_root.get(key);
+        tables = node != nullptr ? node->as_array() : nullptr;
+        if (node == nullptr)
+            return std::nullopt;
+        const std::string problem = QuotedArgument(key) + " must be tables, each written [[" + std::string(key) + "]]";
+        if (tables == nullptr || !tables->is_array_of_tables())
+            return At(*node, problem);
+        return std::nullopt;
+    }
+
+    Found ReadTravellers()
+    {
+        const toml::array* travellers = nullptr;
+        if (Found problem = TablesOf("traveller", travellers))
+            return problem;
+        if (travellers == nullptr || travellers->empty())
+            return Nowhere("no travellers: a puzzle has 1 to " + std::to_string(MAX_TRAVELLERS) +
+                           " [[traveller]] tables");
+        for (const toml::node& node : *travellers) {
+            const toml::table& traveller = *node.as_table();
+            if (m_puzzle.TravellerCount() == MAX_TRAVELLERS)
+                return At(traveller, "more than " + std::to_string(MAX_TRAVELLERS) + " travellers");
+            if (Found problem = UnknownKey(traveller, {"name", "rows"}, "in a [[traveller]]"))
+                return problem;
+            const toml::node* nameNode = traveller.get("name");
+            if (nameNode == nullptr)
+                return At(traveller, "a [[traveller]] needs a 'name'");
+            const std::string* name = nullptr;
+            if (Found problem = CheckName(*nameNode, name))
+                return problem;
+            if (m_puzzle.TravellerNamed(*name) >= 0)
+                return At(*nameNode, "traveller name " + QuotedArgument(*name) + " is used twice");
+            if (const toml::node* rows = traveller.get("rows")) {
+                if (!rows->is_boolean())
+                    return At(*rows, "'rows' must be true or false");
+                if (rows->as_boolean()->get())
+                    m_puzzle.m_rowers |= TravellerBit(m_puzzle.TravellerCount());
+            }
+            m_puzzle.m_names.push_back(*name);
+        }
+        if (m_puzzle.m_rowers == 0)
+            return Nowhere("nobody rows the boat: give at least one [[traveller]] rows = true");
+        return std::nullopt;
+    }
+
+    // The traveller named by a string.
+    Found TravellerOf(const toml::node& node, int& traveller)
+    {
+        const std::string* name = node.is_string() ? &node.as_string()->get() : nullptr;
+        if (name == nullptr)
+            return At(node, "a traveller must be named by a string");
+        traveller = m_puzzle.TravellerNamed(*name);
+        if (traveller < 0)
+            return At(node, QuotedArgument(*name) + " is not a traveller");
+        return std::nullopt;
+    }
+
+    // A rule's key that names one traveller.
+    Found ReadWho(const toml::table& rule, std::string_view kind, int& who)
+    {
+        const toml::node* node = rule.get("who");
+        if (node == nullptr)
+            return At(rule, "a rule of kind '" + std::string(kind) + "' needs 'who'");
+        return TravellerOf(*node, who);
+    }
+
+    // A rule's key that names travellers in an array: at least one when
+    // required, none when absent and not required; never its subject.
+    Found ReadSet(const toml::table& rule, std::string_view kind, std::string_view key, bool required, int subject,
+                  TravellerSet& set)
+    {
+        set = 0;
+        const toml::node* node = rule.get(key);
+        if (node == nullptr) {
+            if (!required)
+                return std::nullopt;
+            return At(rule, "a rule of kind '" + std::string(kind) + "' needs '" + std::string(key) + "'");
+        }
+        const toml::array* names = node->as_array();
+        if (names == nullptr)
+            return At(*node, QuotedArgument(key) + " must be an array of travellers' names");
+        if (required && names->empty())
+            return At(*node, QuotedArgument(key) + " names nobody");
+        for (const toml::node& name : *names) {
+            int traveller = -1;
+            if (Found problem = TravellerOf(name, traveller))
+                return problem;
+            const std::string quoted = QuotedArgument(m_puzzle.NameOf(traveller));
+            if (traveller == subject)
+                return At(name, quoted + " is the rule's 'who' and cannot be in its " + QuotedArgument(key));
+            if (set & TravellerBit(traveller))
+                return At(name, quoted + " is named twice in " + QuotedArgument(key));
+            set |= TravellerBit(traveller);
+        }
+        return std::nullopt;
+    }
+
+    Found ReadRule(const toml::table& table, CSafetyRule& rule)
+    {
+        const toml::node* kindNode = table.get("kind");
+        if (kindNode == nullptr)
+            return At(table, "a [[rule]] needs a 'kind': apart, with, alone or outnumbered");
+        const std::optional<std::string_view> kind = kindNode->value<std::string_view>();
+        rule = {};
+        if (kind == RuleKindName(RuleKind::APART_UNLESS_GUARDED)) {
+            rule.m_kind = RuleKind::APART_UNLESS_GUARDED;
+            if (Found problem = UnknownKey(table, {"kind", "who", "from", "unless"}, "in a rule of kind 'apart'"))
+                return problem;
+            if (Found problem = ReadWho(table, *kind, rule.m_subject))
+                return problem;
+            if (Found problem = ReadSet(table, *kind, "from", true, rule.m_subject, rule.m_others))
+                return problem;
+            return ReadSet(table, *kind, "unless", false, rule.m_subject, rule.m_guards);
+        }
+        if (kind == RuleKindName(RuleKind::WITH_ONE_OF)) {
+            rule.m_kind = RuleKind::WITH_ONE_OF;
+            if (Found problem = UnknownKey(table, {"kind", "who", "of"}, "in a rule of kind 'with'"))
+                return problem;
+            if (Found problem = ReadWho(table, *kind, rule.m_subject))
+                return problem;
+            return ReadSet(table, *kind, "of", true, rule.m_subject, rule.m_others);
+        }
+        if (kind == RuleKindName(RuleKind::ALONE_UNLESS_GUARDED)) {
+            rule.m_kind = RuleKind::ALONE_UNLESS_GUARDED;
+            if (Found problem = UnknownKey(table, {"kind", "who", "unless"}, "in a rule of kind 'alone'"))
+                return problem;
+            if (Found problem = ReadWho(table, *kind, rule.m_subject))
+                return problem;
+            return ReadSet(table, *kind, "unless", false, rule.m_subject, rule.m_guards);
+        }
+        if (kind == RuleKindName(RuleKind::OUTNUMBERED)) {
+            rule.m_kind = RuleKind::OUTNUMBERED;
+            rule.m_subject = NO_SUBJECT;
+            if (Found problem = UnknownKey(table, {"kind", "group", "by"}, "in a rule of kind 'outnumbered'"))
+                return problem;
+            if (Found problem = ReadSet(table, *kind, "group", true, NO_SUBJECT, rule.m_others))
+                return problem;
+            if (Found problem = ReadSet(table, *kind, "by", true, NO_SUBJECT, rule.m_rivals))
+                return problem;
+            if (const TravellerSet both = rule.m_others & rule.m_rivals)
+                return At(*table.get("by"),
+                          QuotedArgument(m_puzzle.NameOf(std::countr_zero(both))) + " is in both 'group' and 'by'");
+            return std::nullopt;
+        }
+        const std::string named = kind ? " " + QuotedArgument(*kind) : std::string();
+        return At(*kindNode, "unknown kind of rule" + named + ": the kinds are apart, with, alone and outnumbered");
+    }
+
+    Found ReadRules()
+    {
+        const toml::array* rules = nullptr;
+        if (Found problem = TablesOf("rule", rules))
+            return problem;
+        if (rules == nullptr)
+            return std::nullopt;
+        for (const toml::node& node : *rules) {
+            CSafetyRule rule;
+            if (Found problem = ReadRule(*node.as_table(), rule))
+                return problem;
+            m_puzzle.m_stated.push_back(rule);
+        }
+        return std::nullopt;
+    }
+
+    const toml::table& m_root;
+    CPuzzle& m_puzzle;
+};
+
+} // namespace
+
+CPuzzleReading::CPuzzleReading(CPuzzle puzzle) : m_puzzle(std::move(puzzle)) {}
+
+CPuzzleReading::CPuzzleReading(std::string source, int line, int column, std::string what)
+    : m_source(std::move(source)), m_line(line), m_column(column), m_what(std::move(what))
+{
+}
+
+std::string CPuzzleReading::Reason() const
+{
+    // Appended in steps: g++ 12 at -O3 wrongly warns of an overlapping copy
+    // in ":" + a temporary string.
+    std::string reason = EchoedText(m_source);
+    if (m_line > 0)
+        reason.append(":").append(std::to_string(m_line)).append(":").append(std::to_string(m_column));
+    return reason.append(": ").append(m_what);
+}
+
+CPuzzleReading ReadPuzzleText(std::string_view text, std::string_view source, std::string_view defaultTitle)
+{
+    // The parser finds such bytes too, but places them a character early.
+    const std::size_t valid = ValidUtf8Length(text);
+    if (valid < text.size()) {
+        const std::string_view before = text.substr(0, valid);
+        const std::size_t lineStart = before.rfind('\n') + 1; // npos + 1 is 0
+        std::string_view line = before.substr(lineStart);
+        int column = 1;
+        for (; !line.empty(); ++column)
+            TakeCodePoint(line);
+        return CPuzzleReading(std::string(source), static_cast<int>(std::count(before.begin(), before.end(), '\n')) + 1,
+                              column, "not UTF-8");
+    }
+    const toml::parse_result parsed = toml::parse(text, source);
+    if (!parsed) {
+        const toml::parse_error& error = parsed.error();
+        return CPuzzleReading(std::string(source), static_cast<int>(error.source().begin.line),
+                              static_cast<int>(error.source().begin.column), EchoedText(error.description()));
+    }
+    CPuzzle puzzle;
+    puzzle.m_title = defaultTitle.empty() ? std::string(source) : std::string(defaultTitle);
+    puzzle.m_banks = {BUILT_IN_BANKS[0], BUILT_IN_BANKS[1]};
+    if (const Found problem = CPuzzleParser(parsed.table(), puzzle).Parse()) {
+        return CPuzzleReading(std::string(source), static_cast<int>(problem->m_at.line),
+                              static_cast<int>(problem->m_at.column), problem->m_what);
+    }
+    return CPuzzleReading(std::move(puzzle));
+}
+
+std::string PuzzleFileStem(std::string_view path)
+{
+    std::string_view name = path.substr(path.find_last_of('/') + 1);
+    for (std::string_view suffix : {PUZZLE_FILE_SUFFIX, std::string_view(".toml")}) {
+        if (name.size() > suffix.size() && name.ends_with(suffix)) {
+            name.remove_suffix(suffix.size());
+            break;
+        }
+    }
+    return std::string(name);
+}
+
+CPuzzleReading ReadPuzzleFile(const std::string& path)
+{
+    struct CCloser {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    errno = 0;
+    const std::unique_ptr<std::FILE, CCloser> file(std::fopen(path.c_str(), "rb"));
+    if (file == nullptr)
+        return CPuzzleReading(path, 0, 0, std::string("cannot open: ") + std::strerror(errno));
+    std::string text(MAX_PUZZLE_FILE_BYTES + 1, '\0');
+    const std::size_t read = std::fread(text.data(), 1, text.size(), file.get());
+    if (std::ferror(file.get()) != 0)
+        return CPuzzleReading(path, 0, 0, std::string("cannot read: ") + std::strerror(errno));
+    if (read > MAX_PUZZLE_FILE_BYTES)
+        return CPuzzleReading(path, 0, 0, "larger than 1 MiB, the most a puzzle file may hold");
+    text.resize(read);
+    return ReadPuzzleText(text, path, PuzzleFileStem(path));
+}

@@ -1,0 +1,50 @@
+// Reads a puzzle stated in a file of TOML 1.0 (the format is in the README,
+// "Your own puzzles"), with toml++. A file that cannot be used is refused
+// with the first problem found, at its line and column where it has one.
+#pragma once
+
+#include "Puzzle.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The largest puzzle file read.
+inline constexpr std::size_t MAX_PUZZLE_FILE_BYTES = std::size_t{1} << 20;
+// How puzzle files' names end.
+inline constexpr std::string_view PUZZLE_FILE_SUFFIX = ".crossing.toml";
+
+// A puzzle read, or the problem that stopped the reading.
+class CPuzzleReading {
+public:
+    explicit CPuzzleReading(CPuzzle puzzle);
+    // line and column from 1, or 0 where the problem has no place in the text.
+    CPuzzleReading(std::string source, int line, int column, std::string what);
+
+    bool IsRead() const { return m_what.empty(); }
+    const CPuzzle& Puzzle() const { return m_puzzle; }
+    int Line() const { return m_line; }
+    int Column() const { return m_column; }
+    const std::string& What() const { return m_what; }
+    // One line, safe for a terminal: "SOURCE:LINE:COLUMN: what is wrong", or
+    // "SOURCE: what is wrong" without a place.
+    std::string Reason() const;
+
+private:
+    CPuzzle m_puzzle;
+    std::string m_source;
+    int m_line = 0;
+    int m_column = 0;
+    std::string m_what;
+};
+
+// Reads text, named source in problems; a puzzle that gives no title gets
+// defaultTitle.
+CPuzzleReading ReadPuzzleText(std::string_view text, std::string_view source, std::string_view defaultTitle);
+
+// Reads the file at path, of at most MAX_PUZZLE_FILE_BYTES. The default
+// title is the file's name without PUZZLE_FILE_SUFFIX.
+CPuzzleReading ReadPuzzleFile(const std::string& path);
+
+// The file's name without its folders and PUZZLE_FILE_SUFFIX (or ".toml").
+std::string PuzzleFileStem(std::string_view path);

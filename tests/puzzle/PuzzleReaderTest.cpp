@@ -1,0 +1,164 @@
+// Puzzle files: every kind of file that cannot be used is refused with its
+// place and reason; the built-in puzzle and the shipped ones, written out
+// and read back, are the same puzzles; what a file leaves out has its
+// default.
+#include "puzzle/BuiltInPuzzle.h"
+#include "puzzle/PuzzleLibrary.h"
+#include "puzzle/PuzzleWriter.h"
+
+#include "TestPuzzles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// A traveller who rows, and then text.
+std::string WithRower(const std::string& text)
+{
+    return "[[traveller]]\nname = \"A\"\nrows = true\n" + text;
+}
+
+TEST(PuzzleReaderTest, EveryProblemIsNamedWithItsPlace)
+{
+    struct CCase {
+        const char* m_what;
+        std::string m_text;
+        int m_line;
+        int m_column;
+        const char* m_said; // a part of the reason
+    };
+    std::string seventeen;
+    for (int t = 0; t < 17; ++t)
+        seventeen += "[[traveller]]\nname = \"T" + std::to_string(t) + "\"\nrows = true\n";
+    const CCase cases[] = {
+        {"not TOML", "title = \"x\n", 1, 11, "control characters"},
+        {"not UTF-8", "# \xff\n" + WithRower(""), 1, 3, "not UTF-8"},
+        {"an unknown key", "titel = \"x\"\n" + WithRower(""), 1, 1, "unknown key 'titel'"},
+        {"an unknown key of a traveller", WithRower("[[traveller]]\nname = \"B\"\nrow = true\n"), 6, 1,
+         "unknown key 'row'"},
+        {"an unknown key of a kind", WithRower("[[rule]]\nkind = \"with\"\nwho = \"A\"\nfrom = [\"A\"]\n"), 7, 1,
+         "unknown key 'from'"},
+        {"an unknown kind", WithRower("[[rule]]\nkind = \"near\"\n"), 5, 8, "unknown kind of rule 'near'"},
+        {"a wrong type", "seats = \"2\"\n" + WithRower(""), 1, 9, "'seats' must be a whole number from 1 to 4"},
+        {"a name of the wrong type", "[[traveller]]\nname = 7\nrows = true\n", 2, 8, "must be a string"},
+        {"a missing name", WithRower("[[traveller]]\nrows = true\n"), 4, 1, "needs a 'name'"},
+        {"a duplicate name", WithRower("[[traveller]]\nname = \"A\"\n"), 5, 8, "'A' is used twice"},
+        {"a name with white space", WithRower("[[traveller]]\nname = \"B C\"\n"), 5, 8, "white space"},
+        {"a name with an ideographic space", WithRower("[[traveller]]\nname = \"B\u3000C\"\n"), 5, 8, "white space"},
+        {"a name over 32 bytes", WithRower("[[traveller]]\nname = \"" + std::string(33, 'b') + "\"\n"), 5, 8,
+         "longer than 32 bytes"},
+        {"a name read as a trip's number", WithRower("[[traveller]]\nname = \"12\"\n"), 5, 8, "trip's number"},
+        {"a rule naming a stranger", WithRower("[[rule]]\nkind = \"alone\"\nwho = \"Z\"\n"), 6, 7,
+         "'Z' is not a traveller"},
+        {"a rule naming its subject",
+         WithRower("[[traveller]]\nname = \"B\"\n[[rule]]\nkind = \"apart\"\n"
+                   "who = \"A\"\nfrom = [\"B\", \"A\"]\n"),
+         9, 14, "'A' is the rule's 'who'"},
+        {"a rule without its keys", WithRower("[[rule]]\nkind = \"outnumbered\"\ngroup = [\"A\"]\n"), 4, 1,
+         "needs 'by'"},
+        {"nobody who rows", "[[traveller]]\nname = \"A\"\n", 0, 0, "nobody rows"},
+        {"no travellers", "title = \"x\"\n", 0, 0, "no travellers"},
+        {"seats below 1", "seats = 0\n" + WithRower(""), 1, 9, "from 1 to 4"},
+        {"seats above 4", "seats = 5\n" + WithRower(""), 1, 9, "from 1 to 4"},
+        {"more than 16 travellers", seventeen, 49, 1, "more than 16 travellers"},
+        {"one bank", "banks = [\"x\"]\n" + WithRower(""), 1, 9, "two strings"},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.m_what);
+        const CPuzzleReading reading = ReadPuzzleText(c.m_text, "p.crossing.toml", "p");
+        ASSERT_FALSE(reading.IsRead());
+        EXPECT_EQ(reading.Line(), c.m_line);
+        EXPECT_EQ(reading.Column(), c.m_column);
+        const std::string reason = reading.Reason();
+        std::string start = "p.crossing.toml";
+        if (c.m_line > 0)
+            start.append(":").append(std::to_string(c.m_line)).append(":").append(std::to_string(c.m_column));
+        EXPECT_EQ(reason.rfind(start.append(": "), 0), 0u) << reason;
+        EXPECT_NE(reason.find(c.m_said), std::string::npos) << reason;
+        EXPECT_EQ(reason.find('\n'), std::string::npos) << reason;
+    }
+}
+
+TEST(PuzzleReaderTest, FilesThatCannotBeReadAndTooLargeOnesAreRefused)
+{
+    char path[] = "/tmp/torvaly-puzzle-XXXXXX";
+    close(mkstemp(path));
+    std::ofstream(path, std::ios::binary) << std::string(MAX_PUZZLE_FILE_BYTES + 1, '#');
+    const CPuzzleReading large = ReadPuzzleFile(path);
+    std::remove(path);
+    EXPECT_EQ(large.Reason(), std::string(path) + ": larger than 1 MiB, the most a puzzle file may hold");
+    const CPuzzleReading missing = ReadPuzzleFile("/nonexistent/x.crossing.toml");
+    EXPECT_EQ(missing.Reason(), "/nonexistent/x.crossing.toml: cannot open: No such file or directory");
+    const CPuzzleReading folder = ReadPuzzleFile("/tmp");
+    EXPECT_EQ(folder.Reason(), "/tmp: cannot read: Is a directory");
+    // A name that is no puzzle's lists those there are.
+    const CPuzzleReading unknown = OpenPuzzle("wolves", ShippedPuzzlesFolder());
+    EXPECT_NE(unknown.Reason().find("torvaly, couples, missionaries, wolf"), std::string::npos) << unknown.Reason();
+}
+
+TEST(PuzzleReaderTest, PuzzlesWrittenOutReadBackTheSame)
+{
+    std::vector<CPuzzle> puzzles = {BuiltInPuzzle()};
+    for (const CPuzzleEntry& entry : PuzzleEntries(ShippedPuzzlesFolder())) {
+        const CPuzzleReading reading = OpenPuzzle(entry.m_name, ShippedPuzzlesFolder());
+        ASSERT_TRUE(reading.IsRead()) << reading.Reason();
+        puzzles.push_back(reading.Puzzle());
+    }
+    ASSERT_EQ(puzzles.size(), 5u);
+    // Rules of every kind, names that need quoting, three seats.
+    puzzles.push_back(TestPuzzle(R"(title = "It's \"all\" here"
+seats = 3
+landings = false
+[[traveller]]
+name = "O'Hara"
+rows = true
+[[traveller]]
+name = "B\\C"
+[[traveller]]
+name = "C"
+[[rule]]
+kind = "outnumbered"
+group = ["O'Hara"]
+by = ["B\\C", "C"]
+[[rule]]
+kind = "alone"
+who = "C"
+[[rule]]
+kind = "with"
+who = "B\\C"
+of = ["C", "O'Hara"]
+)"));
+    for (const CPuzzle& puzzle : puzzles) {
+        SCOPED_TRACE(puzzle.m_title);
+        const std::string text = PuzzleFileText(puzzle);
+        const CPuzzleReading reading = ReadPuzzleText(text, "written", "not this title");
+        ASSERT_TRUE(reading.IsRead()) << reading.Reason() << "\n" << text;
+        EXPECT_TRUE(reading.Puzzle() == puzzle) << text;
+    }
+    // The built-in puzzle's rules are the search's own, in their order.
+    ASSERT_EQ(BuiltInPuzzle().RuleCount(), SAFETY_RULE_COUNT);
+    for (int rule = 1; rule <= SAFETY_RULE_COUNT; ++rule)
+        EXPECT_TRUE(BuiltInPuzzle().Rule(rule) == SafetyRule(rule)) << rule;
+}
+
+TEST(PuzzleReaderTest, WhatAFileLeavesOutHasItsDefault)
+{
+    const CPuzzleReading reading = ReadPuzzleText(WithRower(""), "folder/boat.crossing.toml", "boat");
+    ASSERT_TRUE(reading.IsRead()) << reading.Reason();
+    const CPuzzle& puzzle = reading.Puzzle();
+    EXPECT_EQ(puzzle.m_title, "boat");
+    EXPECT_EQ(puzzle.m_banks[0], "日本");
+    EXPECT_EQ(puzzle.m_banks[1], "米国");
+    EXPECT_EQ(puzzle.m_seats, 2);
+    EXPECT_TRUE(puzzle.m_landings);
+    EXPECT_EQ(puzzle.RuleCount(), 1);
+    EXPECT_EQ(PuzzleFileStem("folder/boat.crossing.toml"), "boat");
+    EXPECT_EQ(PuzzleFileStem("boat.toml"), "boat");
+}
+
+} // namespace

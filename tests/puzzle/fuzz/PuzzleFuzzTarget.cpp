@@ -1,0 +1,83 @@
+// Feeds any bytes to the puzzle file reader and checks the answer: a
+// problem is one safe line with a place inside the text, or the puzzle read
+// keeps every limit, writes out and reads back as the same puzzle, and, when
+// small enough to solve at once, has a first plan of trips its judge accepts.
+//
+// Built as a libFuzzer target with clang, and with any compiler together with
+// tests/engine/fuzz/ReplayMain.cpp, which replays the corpus folder as a test.
+
+#include "puzzle/PuzzleReader.h"
+#include "puzzle/PuzzleSolver.h"
+#include "puzzle/PuzzleWriter.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void Require(bool condition, const char* what, long long a = 0)
+{
+    if (condition)
+        return;
+    std::fprintf(stderr, "puzzle fuzz: %s (%lld)\n", what, a);
+    std::abort();
+}
+
+// Solving takes longer with every traveller; these many are solved at once.
+constexpr int SOLVED_TRAVELLERS = 10;
+
+void RequireKeptLimits(const CPuzzle& puzzle)
+{
+    const int count = puzzle.TravellerCount();
+    Require(count >= 1 && count <= MAX_TRAVELLERS, "travellers", count);
+    Require(puzzle.m_seats >= 1 && puzzle.m_seats <= MAX_SEATS, "seats", puzzle.m_seats);
+    Require(puzzle.m_rowers != 0 && (puzzle.m_rowers & ~puzzle.Everybody()) == 0, "rowers");
+    for (int t = 0; t < count; ++t) {
+        const std::string& name = puzzle.NameOf(t);
+        Require(!name.empty() && name.size() <= MAX_NAME_BYTES, "a name's length", t);
+        Require(puzzle.TravellerNamed(name) == t, "a name twice", t);
+    }
+    for (int rule = FIRST_STATED_RULE; rule <= puzzle.RuleCount(); ++rule)
+        Require((NamedBy(puzzle.Rule(rule)) & ~puzzle.Everybody()) == 0, "a rule naming a stranger", rule);
+}
+
+void RequireSolvedPlan(const CPuzzle& puzzle)
+{
+    const CPuzzleSolution solution(puzzle);
+    CPuzzleState state;
+    for (const TravellerSet trip : solution.FirstPlan()) {
+        const CPuzzleVerdict verdict = JudgeTrip(puzzle, state, trip);
+        Require(verdict.IsAccepted(), "a planned trip refused", static_cast<long long>(trip));
+        state = verdict.m_after;
+    }
+    Require(solution.IsSolvable() == (state.m_across == puzzle.Everybody()), "the plan does not end across");
+    Require(static_cast<int>(solution.FirstPlan().size()) == std::max(solution.FewestTrips(), 0), "plan length");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const CPuzzleReading reading = ReadPuzzleText(text, "fuzz.crossing.toml", "fuzz");
+    if (!reading.IsRead()) {
+        const std::string reason = reading.Reason();
+        Require(std::none_of(reason.begin(), reason.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }),
+                "an unsafe reason");
+        const long lines = static_cast<long>(std::count(text.begin(), text.end(), '\n')) + 1;
+        Require(reading.Line() >= 0 && reading.Line() <= lines, "a problem's line outside the text", reading.Line());
+        return 0;
+    }
+    const CPuzzle& puzzle = reading.Puzzle();
+    RequireKeptLimits(puzzle);
+    const CPuzzleReading again = ReadPuzzleText(PuzzleFileText(puzzle), "written", "not this title");
+    Require(again.IsRead() && again.Puzzle() == puzzle, "written out, it reads back otherwise");
+    if (puzzle.TravellerCount() <= SOLVED_TRAVELLERS)
+        RequireSolvedPlan(puzzle);
+    return 0;
+}

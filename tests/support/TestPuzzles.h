@@ -1,0 +1,32 @@
+// Puzzles for tests: read from TOML text, the shipped ones from the source
+// tree, and small ones whose answers were worked out by hand.
+#pragma once
+
+#include "puzzle/PuzzleReader.h"
+
+#include <string>
+#include <string_view>
+
+// Reads text as a puzzle file; a text that cannot be read fails the test.
+CPuzzle TestPuzzle(std::string_view text);
+
+// The shipped puzzle files' folder in the source tree.
+std::string ShippedPuzzlesFolder();
+
+// Two rowers, R1 and R2, and X, who may never be with R2; a boat of two.
+// Worked out by hand: without judging landings, 3 trips in 2 shortest plans,
+// the first R1 and R2, R1, R1 and X; judging them, no way across, as the
+// last landing brings X and R2 together.
+std::string KeptApartPuzzleText(bool landings);
+
+// Two missionaries and two cannibals who all row, a boat of two, and no
+// place where the missionaries are outnumbered. Worked out by hand: 5 trips,
+// as every round trip brings one more across at best.
+std::string OutnumberedPuzzleText();
+
+// A puzzle of count travellers who all row and keep no rule.
+std::string FreePuzzleText(int count, int seats);
+
+// A puzzle of count (12 to 16) travellers, T1 to Tcount, five of whom row,
+// with a rule of every kind; solvable for every count and 2 to 4 seats.
+std::string RulesOfEveryKindPuzzleText(int count, int seats);
