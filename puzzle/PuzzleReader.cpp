@@ -3,10 +3,7 @@
 #include "BuiltInPuzzle.h"
 #include "platform/ArgumentEcho.h"
 
-// The parser's errors come back as values: nothing here throws.
-#define TOML_EXCEPTIONS 0
-#define TOML_HEADER_ONLY 1
-#include <toml++/toml.h>
+#include "TomlLibrary.h"
 
 #include <algorithm>
 #include <bit>

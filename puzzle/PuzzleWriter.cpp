@@ -1,10 +1,8 @@
 #include "PuzzleWriter.h"
 
-// Only the formatting of values, which quotes and escapes strings as TOML
+// toml++ only formats values here, quoting and escaping strings as TOML
 // wants them.
-#define TOML_EXCEPTIONS 0
-#define TOML_HEADER_ONLY 1
-#include <toml++/toml.h>
+#include "TomlLibrary.h"
 
 #include <sstream>
 

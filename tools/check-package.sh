@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Debian package in a Release build folder and checks it: lintian
 # reports no error, the package holds both programs (stripped), their manual
-# pages, the desktop entry, the metainfo, the icons and Debian's copyright and
-# changelog, and its dependencies came from dpkg-shlibdeps plus the font.
+# pages, the desktop entry, the metainfo, the icons, the shipped puzzles and
+# Debian's copyright and changelog, and its dependencies came from
+# dpkg-shlibdeps plus the font.
 # Usage: tools/check-package.sh BUILD_FOLDER
 set -euo pipefail
 build="${1:?usage: $0 BUILD_FOLDER}"
@@ -40,6 +41,9 @@ for path in \
   "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
   "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
   "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
+  ./usr/share/torvaly-puzzle/puzzles/wolf.crossing.toml \
+  ./usr/share/torvaly-puzzle/puzzles/missionaries.crossing.toml \
+  ./usr/share/torvaly-puzzle/puzzles/couples.crossing.toml \
   ./usr/share/doc/torvaly-puzzle/copyright \
   ./usr/share/doc/torvaly-puzzle/changelog.Debian.gz; do
   grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (address and undefined behaviour
 # sanitizers) and fuzzes each for its share of a bounded time, starting from
-# its checked-in corpus: the engine's public operations
-# (tests/engine/fuzz) and torvaly-solve --check's reader of a list of trips
-# (tests/solve/fuzz). Exits nonzero when the build fails or a fuzzer finds a
-# crash or an invariant violation; the input that broke it is left in the
-# build folder's artifacts/, named after its target, and can be replayed with
-# any build's tests/engine/fuzz/torvaly_engine_fuzz_replay or
-# tests/solve/fuzz/torvaly_check_fuzz_replay.
+# its checked-in corpus: the engine's public operations (tests/engine/fuzz),
+# torvaly-solve --check's reader of a list of trips (tests/solve/fuzz) and
+# the puzzle file reader (tests/puzzle/fuzz). Exits nonzero when the build
+# fails or a fuzzer finds a crash or an invariant violation; the input that
+# broke it is left in the build folder's artifacts/, named after its target,
+# and can be replayed with any build's torvaly_TARGET_fuzz_replay in the
+# target's folder.
 #
 # Usage: tools/fuzz.sh [SECONDS] [extra libFuzzer options...]
 #   SECONDS            fuzzing time in all, split between the targets (at
@@ -50,7 +50,7 @@ if ! cmake -S "$source_dir" -B "$build_dir" -G Ninja \
     exit 1
 fi
 cmake --build "$build_dir" --target torvaly_engine_fuzzer torvaly_engine_fuzz_replay \
-    torvaly_check_fuzzer torvaly_check_fuzz_replay
+    torvaly_check_fuzzer torvaly_check_fuzz_replay torvaly_puzzle_fuzzer torvaly_puzzle_fuzz_replay
 
 # fuzz_target NAME FOLDER SECONDS MAX_LEN [extra options...]: the checked-in
 # corpus in FOLDER must pass as it is before new inputs are looked for.
@@ -82,8 +82,10 @@ fuzz_target() {
 }
 
 # The time is split so that the whole run takes as long as one target did.
-check_seconds=$((seconds / 2 > 0 ? seconds / 2 : 1))
-engine_seconds=$((seconds - seconds / 2))
+share_seconds=$((seconds / 3 > 0 ? seconds / 3 : 1))
+engine_seconds=$((seconds - 2 * share_seconds > 0 ? seconds - 2 * share_seconds : 1))
 fuzz_target engine tests/engine/fuzz "$engine_seconds" 256 "$@"
 # Room for a line past the reader's limit of 1024 bytes.
-fuzz_target check tests/solve/fuzz "$check_seconds" 2048 "$@"
+fuzz_target check tests/solve/fuzz "$share_seconds" 2048 "$@"
+# Room for a puzzle of sixteen travellers with rules.
+fuzz_target puzzle tests/puzzle/fuzz "$share_seconds" 4096 "$@"

@@ -5,7 +5,8 @@
 # Without either, it prints the apt-get command line to run as root.
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland nlohmann-json3-dev fonts-ipafont-gothic)
+run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland nlohmann-json3-dev libtomlplusplus-dev
+              fonts-ipafont-gothic)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang-14 libclang-rt-14-dev clang-format-14 valgrind desktop-file-utils appstream
                dpkg-dev file lintian xvfb dbus at-spi2-core python3-pyatspi locales

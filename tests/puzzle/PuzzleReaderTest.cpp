@@ -38,6 +38,10 @@ TEST(PuzzleReaderTest, EveryProblemIsNamedWithItsPlace)
     const CCase cases[] = {
         {"not TOML", "title = \"x\n", 1, 11, "control characters"},
         {"not UTF-8", "# \xff\n" + WithRower(""), 1, 3, "not UTF-8"},
+        // Letters where the parser looks for white space once were undefined
+        // behaviour in the parser.
+        {"a name without its quotes", WithRower("[[traveller]]\nname = しか\n"), 5, 8,
+         "could not determine value type"},
         {"an unknown key", "titel = \"x\"\n" + WithRower(""), 1, 1, "unknown key 'titel'"},
         {"an unknown key of a traveller", WithRower("[[traveller]]\nname = \"B\"\nrow = true\n"), 6, 1,
          "unknown key 'row'"},

@@ -3,8 +3,10 @@
 #include "RecordedShortestPath.h"
 #include "RunProcess.h"
 #include "TableReader.h"
+#include "display/DisplayText.h"
 #include "display/RuleText.h"
 #include "puzzle/BuiltInPuzzle.h"
+#include "solve/TripListReader.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +79,57 @@ TEST(CheckToolTest, SaysWhichTripIsRefusedAndWhyOrHowManyRemain)
         EXPECT_EQ(SplitLines(run.m_out).size(), 1u) << run.m_out;
         for (const std::string& said : c.m_said)
             EXPECT_NE(run.m_out.find(said), std::string::npos) << said << " in " << run.m_out;
+    }
+    // The refused trip's line counts the comment and the blank line before it.
+    CCheckJson refused;
+    ASSERT_EQ(ParseCheckJson(Check(cases[0].m_input, true).m_out, refused), "");
+    EXPECT_EQ(refused.m_rule, 5);
+    EXPECT_EQ(refused.m_refusedLine, 5);
+}
+
+// The recorded trips after a first trip there and back: two more than the
+// shortest, and said so.
+TEST(CheckToolTest, ALongerCrossingIsComparedWithTheShortest)
+{
+    std::string trips = "Ovrin Nolby\nOvrin Nolby\n";
+    for (int trip = 1; trip <= SHORTEST_TRIPS; ++trip)
+        trips += NamesOf(BuiltInPuzzle(), RecordedTrip(trip), " ") + "\n";
+    const CProcessResult run = Check(trips);
+    EXPECT_EQ(run.m_exitStatus, 0);
+    EXPECT_EQ(run.m_out, "25 回で渡りきりました。最短の 23 回より 2 回多いです。\n");
+}
+
+// Lines as people type them: with a byte-order mark, ideographic spaces, CR
+// LF, up to 1024 bytes without the line end; and a name typed in the wrong
+// case, refused with the name meant.
+TEST(CheckToolTest, ReadsLinesAsTheyAreTyped)
+{
+    const std::string padded = "Ovrin Nolby" + std::string(CTripListReader::LINE_LIMIT - 11, ' ');
+    struct CCase {
+        const char* m_what;
+        std::string m_input;
+        int m_status;
+        const char* m_said; // on standard error, for a status of 2
+    };
+    const CCase cases[] = {
+        {"a byte-order mark", "\xef\xbb\xbfOvrin Nolby\n", 1, ""},
+        {"ideographic spaces", "1\u3000行き\u3000Ovrin\u3000\u3000Nolby\n", 1, ""},
+        {"1024 bytes", padded + "\n", 1, ""},
+        {"1024 bytes and CR LF", padded + "\r\n", 1, ""},
+        {"1025 bytes", padded + " \n", 2, "longer than 1024 bytes"},
+        {"1025 bytes and CR LF", padded + " \r\n", 2, "longer than 1024 bytes"},
+        {"a name in the wrong case", "ovrin Nolby\n", 2, "unknown traveller 'ovrin'; did you mean 'Ovrin'?"},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.m_what);
+        const CProcessResult run = Check(c.m_input);
+        EXPECT_EQ(run.m_exitStatus, c.m_status) << run.m_err;
+        if (c.m_status == 2) {
+            EXPECT_NE(run.m_err.find(c.m_said), std::string::npos) << run.m_err;
+            continue;
+        }
+        // One trip accepted: Ovrin and Nolby are across.
+        EXPECT_NE(run.m_out.find(RemainingTripsSentence(SHORTEST_TRIPS - 1)), std::string::npos) << run.m_out;
     }
 }
 

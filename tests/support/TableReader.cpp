@@ -277,10 +277,11 @@ std::string ParseCheckJson(const std::string& text, CCheckJson& result)
             result.m_fields.push_back(field.key());
         result.m_across = object.at("across").get<bool>();
         result.m_accepted = object.at("accepted").get<int>();
-        result.m_shortest = object.at("shortest").get<int>();
+        result.m_shortest = object.at("shortest").is_null() ? -1 : object.at("shortest").get<int>();
         result.m_remaining = object.at("remaining").is_null() ? -1 : object.at("remaining").get<int>();
         const Json& refused = object.at("refused");
         result.m_rule = refused.is_null() ? -1 : refused.at("rule").is_null() ? 0 : refused.at("rule").get<int>();
+        result.m_refusedLine = refused.is_null() ? -1 : refused.at("line").get<int>();
         return {};
     } catch (const Json::exception& error) {
         return std::string("JSON: ") + error.what() + ": " + text;

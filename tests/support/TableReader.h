@@ -64,7 +64,8 @@ struct CCheckJson {
     int m_accepted = -2;
     int m_shortest = -2;
     int m_remaining = -2;
-    int m_rule = -2; // of the trip refused: -1 for none refused, 0 for no rule
+    int m_rule = -2;        // of the trip refused: -1 for none refused, 0 for no rule
+    int m_refusedLine = -2; // the line of the trip refused, -1 for none
     std::vector<std::string> m_fields;
 };
 
