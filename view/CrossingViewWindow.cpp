@@ -5,6 +5,7 @@
 #include "ReplayMode.h"
 #include "ScenePainter.h"
 #include "ViewTexts.h"
+#include "platform/window/qt/WindowPlacement.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -17,8 +18,6 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
-
-#include <algorithm>
 
 namespace {
 
@@ -40,39 +39,7 @@ protected:
     }
 };
 
-QMargins FrameMarginsOf(const QWidget* window)
-{
-    const QRect frame = window->frameGeometry();
-    const QRect client = window->geometry();
-    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                    frame.bottom() - client.bottom());
-}
-
 } // namespace
-
-QRect BesideGeometry(const QRect& ownerFrame, const QSize& frameSize, int minimumWidth, const QRect& available)
-{
-    const int rightRoom = available.right() - ownerFrame.right();
-    const int leftRoom = ownerFrame.left() - available.left();
-    int width = frameSize.width();
-    int x = 0;
-    if (width <= rightRoom) {
-        x = ownerFrame.right() + 1;
-    } else if (width <= leftRoom) {
-        x = ownerFrame.left() - width;
-    } else if (std::max(rightRoom, leftRoom) >= minimumWidth) {
-        // Narrower, but beside the owner rather than over it.
-        width = std::max(rightRoom, leftRoom);
-        x = rightRoom >= leftRoom ? ownerFrame.right() + 1 : ownerFrame.left() - width;
-    } else {
-        width = std::min(width, available.width());
-        x = available.right() + 1 - width;
-    }
-    x = std::max(x, available.left());
-    const int y = std::clamp(ownerFrame.top(), available.top(),
-                             std::max(available.top(), available.bottom() + 1 - frameSize.height()));
-    return QRect(QPoint(x, y), QSize(width, frameSize.height()));
-}
 
 CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, std::function<void(int)> stepChosen)
     : QWidget(owner, Qt::Window), m_owner(owner)
@@ -208,7 +175,9 @@ void CCrossingViewWindow::Open()
     if (!isVisible()) {
         // Before the window manager frames the view, the owner's frame is
         // the best guess of its frame.
-        const QMargins margins = FrameMarginsOf(m_owner);
+        QMargins margins = FrameMarginsOf(this);
+        if (margins.isNull())
+            margins = FrameMarginsOf(m_owner);
         const QScreen* screen = m_owner->screen();
         if (screen != nullptr) {
             const QRect frame = BesideGeometry(m_owner->frameGeometry(), size().grownBy(margins),

@@ -60,10 +60,3 @@ private:
     std::unique_ptr<CReplayMode> m_replay;
     std::unique_ptr<CPlayMode> m_play;
 };
-
-// Where a window whose frame has frameSize opens beside its owner's frame,
-// and how wide: to its right when it fits on the available area, else to
-// its left; else narrowed to the wider room beside the owner, down to
-// minimumWidth; else as far right as the area allows, over the owner. Its
-// top is level with the owner's, kept on the area.
-QRect BesideGeometry(const QRect& ownerFrame, const QSize& frameSize, int minimumWidth, const QRect& available);
