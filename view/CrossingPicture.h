@@ -41,8 +41,8 @@ public:
 
     const CStepScene& Scene() const { return m_scene; }
     const QString& Description() const { return m_description; }
-    // How often a new description was announced to screen readers.
-    int Announcements() const { return m_announcements; }
+    // Test seam: Qt's offscreen platform has no accessibility bridge, so tests cannot hear announcements.
+    int AnnouncementsForTests() const { return m_announcements; }
 
     // Where things are in the shown scene at rest, in the widget's
     // coordinates: a traveller's spot or seat, the bank or boat of a place
