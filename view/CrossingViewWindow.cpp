@@ -4,6 +4,7 @@
 #include "PlayMode.h"
 #include "ReplayMode.h"
 #include "ScenePainter.h"
+#include "ViewControls.h"
 #include "ViewTexts.h"
 #include "platform/window/qt/WindowPlacement.h"
 
@@ -15,7 +16,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 
@@ -84,8 +84,7 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, st
     setTabOrder(m_picture, m_modes);
     ShowMode(Mode::REPLAY);
 
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    QObject::connect(close, &QShortcut::activated, this, &QWidget::close);
+    AddViewKey(this, QKeySequence(Qt::Key_Escape), [this] { close(); });
     owner->installEventFilter(this);
 
     const QScreen* screen = owner->screen();
@@ -117,11 +116,8 @@ QWidget* CCrossingViewWindow::BuildModeSwitch()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     const auto addSwitch = [&](const char* name, Mode mode) {
-        auto* button = new QPushButton(QString::fromUtf8(name), modeSwitch);
-        button->setAccessibleName(QString::fromUtf8(name));
+        QPushButton* button = MakeViewButton(name, modeSwitch);
         button->setCheckable(true);
-        button->setFocusPolicy(Qt::StrongFocus);
-        button->setAutoDefault(true);
         layout->addWidget(button);
         // Toggled rather than clicked: screen readers toggle a checkable
         // button without clicking it. The shown mode's button stays pressed.

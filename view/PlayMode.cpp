@@ -3,11 +3,11 @@
 #include "CrossingPicture.h"
 #include "CrossingViewWindow.h"
 #include "ReplayMode.h"
+#include "ViewControls.h"
 #include "ViewTexts.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVariantAnimation>
 
 CPlayMode::CPlayMode(CCrossingViewWindow& view) : m_view(view), m_controls(new QWidget)
@@ -15,25 +15,20 @@ CPlayMode::CPlayMode(CCrossingViewWindow& view) : m_view(view), m_controls(new Q
     auto* buttons = new QHBoxLayout(m_controls);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addStretch();
-    m_cross = AddButton(CROSS_BUTTON, &CPlayMode::Cross);
+    m_cross = MakeViewButton(CROSS_BUTTON, m_controls, [this] { Cross(); });
     buttons->addWidget(m_cross);
-    m_undo = AddButton(UNDO_BUTTON, &CPlayMode::Undo);
+    m_undo = MakeViewButton(UNDO_BUTTON, m_controls, [this] { Undo(); });
     buttons->addWidget(m_undo);
-    m_redo = AddButton(REDO_BUTTON, &CPlayMode::Redo);
+    m_redo = MakeViewButton(REDO_BUTTON, m_controls, [this] { Redo(); });
     buttons->addWidget(m_redo);
-    buttons->addWidget(AddButton(RESTART_BUTTON, &CPlayMode::Restart));
-    buttons->addWidget(AddButton(HINT_BUTTON, &CPlayMode::Hint));
+    buttons->addWidget(MakeViewButton(RESTART_BUTTON, m_controls, [this] { Restart(); }));
+    buttons->addWidget(MakeViewButton(HINT_BUTTON, m_controls, [this] { Hint(); }));
     buttons->addStretch();
 
     // The keys work wherever the focus is in the view, while the game shows.
-    const auto addKey = [this](QKeySequence key, void (CPlayMode::*act)()) {
-        auto* shortcut = new QShortcut(key, m_controls);
-        shortcut->setContext(Qt::WindowShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, m_controls, [this, act] { (this->*act)(); });
-    };
-    addKey(QKeySequence(Qt::CTRL | Qt::Key_Z), &CPlayMode::Undo);
-    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CPlayMode::Redo);
-    addKey(QKeySequence(Qt::CTRL | Qt::Key_Y), &CPlayMode::Redo);
+    AddViewKey(m_controls, QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { Undo(); });
+    AddViewKey(m_controls, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { Redo(); });
+    AddViewKey(m_controls, QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { Redo(); });
 
     m_trip = new QVariantAnimation(m_controls);
     m_trip->setEasingCurve(QEasingCurve::Linear);
@@ -48,17 +43,6 @@ CPlayMode::CPlayMode(CCrossingViewWindow& view) : m_view(view), m_controls(new Q
 CPlayMode::~CPlayMode()
 {
     m_trip->stop();
-}
-
-QPushButton* CPlayMode::AddButton(const char* name, void (CPlayMode::*act)())
-{
-    auto* button = new QPushButton(QString::fromUtf8(name), m_controls);
-    button->setAccessibleName(QString::fromUtf8(name));
-    button->setFocusPolicy(Qt::StrongFocus);
-    // Enter presses the button that has the focus.
-    button->setAutoDefault(true);
-    QObject::connect(button, &QPushButton::clicked, m_controls, [this, act] { (this->*act)(); });
-    return button;
 }
 
 void CPlayMode::Enter()

@@ -45,7 +45,6 @@ public:
     void Confirm() override { Cross(); }
 
 private:
-    QPushButton* AddButton(const char* name, void (CPlayMode::*act)());
     // Shows the game at rest, its sentence announced, and fills the
     // controls; an accepted trip is drawn on its way there.
     void ShowGame(bool tripMade = false);

@@ -44,7 +44,7 @@ public:
     bool IsPlaying() const;
 
 private:
-    QPushButton* AddButton(const char* name, const char* text, int icon, std::function<void()> act);
+    QPushButton* AddButton(const char* name, int icon, std::function<void()> act);
     void Play();
     void ShowPlayState();
     // Shows the track's step at rest and fills the controls.
