@@ -1,6 +1,5 @@
 #include "CrossingPicture.h"
 
-#include "PictureAccessibility.h"
 #include "ScenePainter.h"
 #include "TravellerChoice.h"
 #include "display/DisplayText.h"
@@ -18,11 +17,17 @@
 
 CCrossingPicture::CCrossingPicture(QWidget* parent) : QWidget(parent)
 {
-    InstallPictureAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     MeasureNames();
+}
+
+CCrossingPicture::~CCrossingPicture() = default;
+
+void CCrossingPicture::SetObserver(std::unique_ptr<CPictureObserver> observer)
+{
+    m_observer = std::move(observer);
 }
 
 void CCrossingPicture::ShowScene(const CStepScene& scene, const QString& description, bool announce)
@@ -36,7 +41,8 @@ void CCrossingPicture::ShowScene(const CStepScene& scene, const QString& descrip
     update();
     if (described)
         ++m_announcements;
-    AnnouncePictureChange(this, moved, described);
+    if (m_observer != nullptr)
+        m_observer->SceneShown(moved, described);
 }
 
 void CCrossingPicture::ShowWayFrom(const CStepScene& from, double progress)
@@ -74,8 +80,8 @@ void CCrossingPicture::SetChoice(CTravellerChoice* choice)
     m_concerned = 0;
     m_hinted = 0;
     update();
-    if (changed)
-        AnnounceChoiceChange(this, ALL_TRAVELLERS, true);
+    if (changed && m_observer != nullptr)
+        m_observer->ChoiceChanged(ALL_TRAVELLERS, true);
 }
 
 void CCrossingPicture::ToggleTraveller(int traveller)
@@ -85,8 +91,8 @@ void CCrossingPicture::ToggleTraveller(int traveller)
     const bool was = (m_choice->Chosen() & TravellerBit(traveller)) != 0;
     m_choice->Toggle(traveller);
     update();
-    if (((m_choice->Chosen() & TravellerBit(traveller)) != 0) != was)
-        AnnounceChoiceChange(this, TravellerBit(traveller));
+    if (((m_choice->Chosen() & TravellerBit(traveller)) != 0) != was && m_observer != nullptr)
+        m_observer->ChoiceChanged(TravellerBit(traveller), false);
 }
 
 int CCrossingPicture::FocusedTraveller() const
@@ -139,8 +145,8 @@ void CCrossingPicture::FocusTraveller(int traveller)
 {
     m_focused = traveller;
     update();
-    if (hasFocus())
-        AnnounceTravellerFocus(this, FocusedTraveller());
+    if (hasFocus() && m_observer != nullptr)
+        m_observer->TravellerFocused(FocusedTraveller());
 }
 
 QRectF CCrossingPicture::TravellerRect(int traveller) const
@@ -255,8 +261,8 @@ void CCrossingPicture::keyPressEvent(QKeyEvent* event)
 void CCrossingPicture::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    if (m_choice != nullptr)
-        AnnounceTravellerFocus(this, FocusedTraveller());
+    if (m_choice != nullptr && m_observer != nullptr)
+        m_observer->TravellerFocused(FocusedTraveller());
 }
 
 void CCrossingPicture::changeEvent(QEvent* event)

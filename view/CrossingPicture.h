@@ -1,18 +1,26 @@
 // The crossing view's picture: one step at rest, or the way to it from the
 // step before, drawn to the widget's size. Screen readers find in it the
-// lists of who is on each bank and in the boat (PictureAccessibility.h).
+// lists of who is on each bank and in the boat (PictureAccessibility.h),
+// told of its changes through its observer.
 #pragma once
 
+#include "PictureObserver.h"
 #include "SceneLayout.h"
 #include "ScenePainter.h"
 
-class CTravellerChoice;
-
 #include <QWidget>
+
+#include <memory>
+
+class CTravellerChoice;
 
 class CCrossingPicture : public QWidget {
 public:
     explicit CCrossingPicture(QWidget* parent);
+    ~CCrossingPicture() override;
+
+    // Who is told of the picture's changes; the picture keeps it.
+    void SetObserver(std::unique_ptr<CPictureObserver> observer);
 
     // Shows a scene at rest; description says it in words. Screen readers
     // are told when either changes, or always with announce.
@@ -84,4 +92,5 @@ private:
     QString m_description;
     double m_nameWidthPerPixel = 4;
     int m_announcements = 0;
+    std::unique_ptr<CPictureObserver> m_observer;
 };

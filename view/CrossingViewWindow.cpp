@@ -1,6 +1,7 @@
 #include "CrossingViewWindow.h"
 
 #include "CrossingPicture.h"
+#include "PictureAccessibility.h"
 #include "PlayMode.h"
 #include "ReplayMode.h"
 #include "ScenePainter.h"
@@ -63,7 +64,9 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, st
     m_sentence->setWordWrap(true);
     m_sentence->setMinimumHeight(m_sentence->fontMetrics().lineSpacing() * 2);
     m_sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    InstallPictureAccessibility();
     m_picture = new CCrossingPicture(this);
+    m_picture->SetObserver(std::make_unique<CPictureAnnouncer>(m_picture));
 
     QWidget* modeSwitch = BuildModeSwitch();
     m_modes = new QStackedWidget(this);
