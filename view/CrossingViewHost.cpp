@@ -1,7 +1,6 @@
 #include "CrossingViewHost.h"
 
 #include "CrossingViewHostImpl.h"
-#include "ReplayMode.h"
 #include "platform/window/qt/WindowWidget.h"
 
 CCrossingViewHost::CImpl& CrossingViewHostImpl(const CCrossingViewHost& host)
@@ -23,7 +22,7 @@ void CCrossingViewHost::ShowPath(const CCrossingPath& path)
 {
     m_impl->m_track.SetPath(path);
     if (m_impl->m_window != nullptr)
-        m_impl->m_window->Replay().FollowTrack(true);
+        m_impl->m_window->FollowTrack(true);
     // The table lost its selection with its rows.
     if (IsOpen())
         m_impl->m_stepShown(m_impl->m_track.Step());
@@ -32,7 +31,7 @@ void CCrossingViewHost::ShowPath(const CCrossingPath& path)
 void CCrossingViewHost::ShowStep(int step)
 {
     if (m_impl->m_track.SetStep(step) && m_impl->m_window != nullptr)
-        m_impl->m_window->Replay().FollowTrack(false);
+        m_impl->m_window->FollowTrack(false);
 }
 
 void CCrossingViewHost::Open(HWND owner, int step)
@@ -51,9 +50,9 @@ void CCrossingViewHost::Open(HWND owner, int step)
     // when the view was in the game.
     if (step != KEEP_STEP) {
         m_impl->m_track.SetStep(step);
-        m_impl->m_window->ShowMode(CCrossingViewWindow::Mode::REPLAY);
+        m_impl->m_window->ShowReplay();
     }
-    m_impl->m_window->Replay().FollowTrack(false);
+    m_impl->m_window->FollowTrack(false);
     m_impl->m_window->Open();
     m_impl->m_stepShown(m_impl->m_track.Step());
 }

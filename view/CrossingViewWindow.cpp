@@ -68,11 +68,15 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, st
     m_picture = new CCrossingPicture(this);
     m_picture->SetObserver(std::make_unique<CPictureAnnouncer>(m_picture));
 
+    const StepDisplay showStep = [this](const QString& caption, const QString& sentence, const CStepScene& scene,
+                                        bool announce) { ShowStep(caption, sentence, scene, announce); };
+    m_replay = std::make_unique<CReplayMode>(*m_picture, showStep, track, std::move(stepChosen));
+    m_play = std::make_unique<CPlayMode>(*m_picture, showStep);
+    // The modes' controls join the window after the switch, so that Tab
+    // reaches them after it.
     QWidget* modeSwitch = BuildModeSwitch();
     m_modes = new QStackedWidget(this);
-    m_replay = std::make_unique<CReplayMode>(*this, track, std::move(stepChosen));
     m_modes->addWidget(m_replay->Controls());
-    m_play = std::make_unique<CPlayMode>(*this);
     m_modes->addWidget(m_play->Controls());
 
     auto* layout = new QVBoxLayout(this);
@@ -82,10 +86,10 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, st
     layout->addWidget(m_picture, 1);
     layout->addWidget(BuildLegend());
     layout->addWidget(m_modes);
-    setTabOrder(m_replaySwitch, m_playSwitch);
-    setTabOrder(m_playSwitch, m_picture);
+    setTabOrder(m_switch.front().first, m_switch.back().first);
+    setTabOrder(m_switch.back().first, m_picture);
     setTabOrder(m_picture, m_modes);
-    ShowMode(Mode::REPLAY);
+    ShowMode(*m_replay);
 
     AddViewKey(this, QKeySequence(Qt::Key_Escape), [this] { close(); });
     owner->installEventFilter(this);
@@ -118,55 +122,50 @@ QWidget* CCrossingViewWindow::BuildModeSwitch()
     auto* layout = new QHBoxLayout(modeSwitch);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    const auto addSwitch = [&](const char* name, Mode mode) {
+    const std::pair<const char*, CViewMode*> modes[] = {{REPLAY_MODE, m_replay.get()}, {PLAY_MODE, m_play.get()}};
+    for (const auto& [name, mode] : modes) {
         QPushButton* button = MakeViewButton(name, modeSwitch);
         button->setCheckable(true);
         layout->addWidget(button);
         // Toggled rather than clicked: screen readers toggle a checkable
         // button without clicking it. The shown mode's button stays pressed.
-        connect(button, &QPushButton::toggled, this, [this, button, mode](bool pressed) {
+        connect(button, &QPushButton::toggled, this, [this, button, mode = mode](bool pressed) {
             if (pressed) {
-                ShowMode(mode);
+                ShowMode(*mode);
             } else {
                 const QSignalBlocker quiet(button);
                 button->setChecked(true);
             }
         });
-        return button;
-    };
-    m_replaySwitch = addSwitch(REPLAY_MODE, Mode::REPLAY);
-    m_playSwitch = addSwitch(PLAY_MODE, Mode::PLAY);
+        m_switch.emplace_back(button, mode);
+    }
     layout->addStretch();
     return modeSwitch;
 }
 
-void CCrossingViewWindow::ShowMode(Mode mode)
+void CCrossingViewWindow::ShowMode(CViewMode& mode)
 {
-    {
-        const QSignalBlocker quietReplay(m_replaySwitch);
-        const QSignalBlocker quietPlay(m_playSwitch);
-        m_replaySwitch->setChecked(mode == Mode::REPLAY);
-        m_playSwitch->setChecked(mode == Mode::PLAY);
+    for (const auto& [button, buttonMode] : m_switch) {
+        const QSignalBlocker quiet(button);
+        button->setChecked(buttonMode == &mode);
     }
-    if (mode == Mode::PLAY) {
-        m_replay->Stop();
-        m_modes->setCurrentWidget(m_play->Controls());
-        m_play->Enter();
-    } else {
-        m_play->Leave();
-        m_modes->setCurrentWidget(m_replay->Controls());
-        m_replay->FollowTrack(false);
+    if (m_shown != &mode) {
+        if (m_shown != nullptr)
+            m_shown->Leave();
+        m_modes->setCurrentWidget(mode.Controls());
+        m_shown = &mode;
     }
+    mode.Enter();
 }
 
-CCrossingViewWindow::Mode CCrossingViewWindow::ShownMode() const
+void CCrossingViewWindow::ShowReplay()
 {
-    return IsShowing(m_play->Controls()) ? Mode::PLAY : Mode::REPLAY;
+    ShowMode(*m_replay);
 }
 
-bool CCrossingViewWindow::IsShowing(const QWidget* controls) const
+void CCrossingViewWindow::FollowTrack(bool newPath)
 {
-    return m_modes->currentWidget() == controls;
+    m_replay->FollowTrack(newPath);
 }
 
 void CCrossingViewWindow::Open()
@@ -209,7 +208,6 @@ bool CCrossingViewWindow::eventFilter(QObject* watched, QEvent* event)
 
 void CCrossingViewWindow::closeEvent(QCloseEvent* event)
 {
-    m_replay->Stop();
-    m_play->StopTrip();
+    m_shown->Stop();
     event->accept();
 }

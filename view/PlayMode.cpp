@@ -1,8 +1,6 @@
 #include "PlayMode.h"
 
 #include "CrossingPicture.h"
-#include "CrossingViewWindow.h"
-#include "ReplayMode.h"
 #include "ViewControls.h"
 #include "ViewTexts.h"
 
@@ -10,7 +8,8 @@
 #include <QPushButton>
 #include <QVariantAnimation>
 
-CPlayMode::CPlayMode(CCrossingViewWindow& view) : m_view(view), m_controls(new QWidget)
+CPlayMode::CPlayMode(CCrossingPicture& picture, StepDisplay showStep)
+    : m_picture(picture), m_showStep(std::move(showStep)), m_controls(new QWidget)
 {
     auto* buttons = new QHBoxLayout(m_controls);
     buttons->setContentsMargins(0, 0, 0, 0);
@@ -36,7 +35,7 @@ CPlayMode::CPlayMode(CCrossingViewWindow& view) : m_view(view), m_controls(new Q
     m_trip->setEndValue(1.0);
     m_trip->setDuration(2 * PLAYED_STEP_MS);
     QObject::connect(m_trip, &QVariantAnimation::valueChanged, m_controls, [this](const QVariant& value) {
-        m_view.Picture().ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), value.toDouble());
+        m_picture.ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), value.toDouble());
     });
 }
 
@@ -47,21 +46,21 @@ CPlayMode::~CPlayMode()
 
 void CPlayMode::Enter()
 {
-    m_view.Picture().SetChoice(this);
+    m_picture.SetChoice(this);
     ShowGame();
 }
 
 void CPlayMode::Leave()
 {
-    StopTrip();
-    m_view.Picture().SetChoice(nullptr);
+    Stop();
+    m_picture.SetChoice(nullptr);
 }
 
-void CPlayMode::StopTrip()
+void CPlayMode::Stop()
 {
     if (IsAnimating()) {
         m_trip->stop();
-        m_view.Picture().ShowWayFrom(m_game.Scene(), 1);
+        m_picture.ShowWayFrom(m_game.Scene(), 1);
     }
 }
 
@@ -115,11 +114,11 @@ void CPlayMode::ShowGame(bool tripMade)
 {
     // Every action of the player says something, so the sentence is
     // announced even when it says the same again.
-    m_view.ShowStep(QString::fromStdString(m_game.Caption()), QString::fromStdString(m_game.Sentence()), m_game.Scene(),
-                    true);
-    m_view.Picture().SetMarks(m_game.Concerned(), m_game.Hinted());
+    m_showStep(QString::fromStdString(m_game.Caption()), QString::fromStdString(m_game.Sentence()), m_game.Scene(),
+               true);
+    m_picture.SetMarks(m_game.Concerned(), m_game.Hinted());
     if (tripMade) {
-        m_view.Picture().ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), 0);
+        m_picture.ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), 0);
         m_trip->start();
     }
     m_cross->setEnabled(!m_game.IsFinished());

@@ -1,7 +1,6 @@
 #include "ReplayMode.h"
 
 #include "CrossingPicture.h"
-#include "CrossingViewWindow.h"
 #include "ViewControls.h"
 #include "ViewTexts.h"
 
@@ -23,8 +22,10 @@ QString Text(const char* text)
 
 } // namespace
 
-CReplayMode::CReplayMode(CCrossingViewWindow& view, CReplayTrack& track, std::function<void(int)> stepChosen)
-    : m_view(view), m_track(track), m_stepChosen(std::move(stepChosen)), m_controls(new QWidget)
+CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CReplayTrack& track,
+                         std::function<void(int)> stepChosen)
+    : m_picture(picture), m_showStep(std::move(showStep)), m_track(track), m_stepChosen(std::move(stepChosen)),
+      m_controls(new QWidget)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -88,6 +89,18 @@ QPushButton* CReplayMode::AddButton(const char* name, int icon, std::function<vo
     QPushButton* button = MakeViewButton(name, m_controls, std::move(act));
     button->setIcon(m_controls->style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)));
     return button;
+}
+
+void CReplayMode::Enter()
+{
+    m_shown = true;
+    FollowTrack(false);
+}
+
+void CReplayMode::Leave()
+{
+    Stop();
+    m_shown = false;
 }
 
 void CReplayMode::FollowTrack(bool newPath)
@@ -163,9 +176,9 @@ void CReplayMode::ShowPlayState()
 
 void CReplayMode::ShowStep()
 {
-    if (m_view.IsShowing(m_controls)) {
-        m_view.ShowStep(QString::fromStdString(m_track.Caption()), QString::fromStdString(m_track.Sentence()),
-                        m_track.CurrentScene());
+    if (m_shown) {
+        m_showStep(QString::fromStdString(m_track.Caption()), QString::fromStdString(m_track.Sentence()),
+                   m_track.CurrentScene(), false);
     }
     const QSignalBlocker quiet(m_slider);
     m_slider->setRange(0, m_track.LastStep());
@@ -181,6 +194,6 @@ void CReplayMode::ShowPlayed(double position)
         ShowStep();
         m_stepChosen(m_track.Step());
     }
-    if (m_track.Step() > 0 && m_view.IsShowing(m_controls))
-        m_view.Picture().ShowWayFrom(m_track.Scene(m_track.Step() - 1), position - (m_track.Step() - 1));
+    if (m_track.Step() > 0 && m_shown)
+        m_picture.ShowWayFrom(m_track.Scene(m_track.Step() - 1), position - (m_track.Step() - 1));
 }
