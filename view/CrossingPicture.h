@@ -45,7 +45,6 @@ public:
     // The travellers a refusal concerns and those a hint names, marked in
     // the picture; the chosen ones are marked as well.
     void SetMarks(TravellerSet concerned, TravellerSet hinted);
-    CTravellerMarks Marks() const;
 
     const CStepScene& Scene() const { return m_scene; }
     const QString& Description() const { return m_description; }
@@ -53,15 +52,10 @@ public:
     int AnnouncementsForTests() const { return m_announcements; }
 
     // Where things are in the shown scene at rest, in the widget's
-    // coordinates: a traveller's spot or seat, the bank or boat of a place
-    // (PLACE_START, PLACE_ARRIVED, or either trip for the boat), and the
-    // traveller whose figure holds a point (-1 for none).
+    // coordinates: a traveller's spot or seat, and the bank or boat of a
+    // place (PLACE_START, PLACE_ARRIVED, or either trip for the boat).
     QRectF TravellerRect(int traveller) const;
     QRectF PlaceRect(int place) const;
-    int TravellerAt(const QPointF& point) const;
-
-    // The picture of the current state, for painting outside the widget.
-    CPictureFrame CurrentFrame() const;
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -74,6 +68,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    // The traveller whose figure holds a point, -1 for none.
+    int TravellerAt(const QPointF& point) const;
+    // The picture of the current state, and the marks it shows at rest.
+    CPictureFrame CurrentFrame() const;
+    CTravellerMarks Marks() const;
     void MeasureNames();
     // Moves the focus ring by step among the choosable travellers, or to
     // the first (step -TRAVELLER_COUNT) or last (TRAVELLER_COUNT).
