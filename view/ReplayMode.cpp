@@ -65,6 +65,7 @@ CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CRepla
     AddViewKey(m_controls, QKeySequence(Qt::Key_Left), [this] { GoTo(m_track.Step() - 1); });
     AddViewKey(m_controls, QKeySequence(Qt::Key_Right), [this] { GoTo(m_track.Step() + 1); });
     AddViewKey(m_controls, QKeySequence(Qt::Key_End), [this] { GoTo(m_track.LastStep()); });
+    // Space plays and stops, but presses a button that has the focus.
     AddViewKey(m_controls, QKeySequence(Qt::Key_Space), [this] { TogglePlay(); });
 
     m_playing = new QVariantAnimation(m_controls);

@@ -1,6 +1,7 @@
 // The crossing view's buttons and keys, all made alike: a button is named
-// for screen readers, reached by Tab and pressed by Enter when it has the
-// focus; a key works wherever the focus is in the view.
+// for screen readers, reached by Tab and pressed by Enter or Space when it
+// has the focus; a key works wherever the focus is in the view, but Space
+// on a button presses the button.
 #pragma once
 
 #include <QKeySequence>

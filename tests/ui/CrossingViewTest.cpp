@@ -27,6 +27,13 @@
 
 #include <bit>
 #include <functional>
+#include <ostream>
+
+// Failures show texts as they read, not as UTF-16 code units.
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -726,4 +733,50 @@ TEST(CrossingView, InTheGameTravellersAreCheckBoxesThatScreenReadersToggle)
 
     // Every control of the game is named, and Tab reaches it.
     ExpectTabReaches(view, {"答えを見る", "自分で解く", "渡しの様子", "渡る", "元に戻す", "最初から", "ヒント"});
+}
+
+TEST(CrossingView, SpacePressesTheFocusedButtonAndElsewherePlaysOrStopsTheReplay)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    ShowPath(dlg, RecordedPathUpTo());
+
+    // Each from the replay at the table's row 5, or from the game: the
+    // control Tab gives the focus, the key pressed there, and the mode and
+    // the replay's row shown then (-1 for none). The same key stops what it
+    // played.
+    struct CCase {
+        const QString& m_from;
+        const char* m_focus;
+        Qt::Key m_key;
+        const QString& m_mode;
+        int m_step;
+        bool m_plays;
+    };
+    const CCase cases[] = {
+        {REPLAY, "最初", Qt::Key_Space, REPLAY, 0, false},       {REPLAY, "次へ", Qt::Key_Space, REPLAY, 6, false},
+        {REPLAY, "最後", Qt::Key_Return, REPLAY, 46, false},     {REPLAY, "自分で解く", Qt::Key_Space, GAME, -1, false},
+        {REPLAY, "自分で解く", Qt::Key_Return, GAME, -1, false}, {GAME, "答えを見る", Qt::Key_Space, REPLAY, 5, false},
+        {REPLAY, "再生/停止", Qt::Key_Space, REPLAY, 5, true},   {REPLAY, "渡しの様子", Qt::Key_Space, REPLAY, 5, true},
+        {REPLAY, "手順", Qt::Key_Space, REPLAY, 5, true},
+    };
+    for (const CCase& c : cases) {
+        ClickRow(dlg, 5, true);
+        QWidget* view = ViewWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+        if (c.m_from == GAME)
+            ClickWidget(Button(view, "自分で解く"));
+        SCOPED_TRACE(c.m_from.toStdString() + ", " + c.m_focus + (c.m_key == Qt::Key_Space ? ", Space" : ", Enter"));
+        ASSERT_TRUE(TabTo(view, c.m_focus));
+        Key(view, c.m_key);
+        EXPECT_EQ(ShownMode(view), c.m_mode);
+        EXPECT_EQ(IsPlaying(view), c.m_plays);
+        if (c.m_step >= 0) {
+            EXPECT_EQ(Caption(view), StepCaption(c.m_step));
+        }
+        if (c.m_plays) {
+            Key(view, c.m_key);
+            EXPECT_FALSE(IsPlaying(view));
+        }
+    }
 }
