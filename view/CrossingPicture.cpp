@@ -1,5 +1,6 @@
 #include "CrossingPicture.h"
 
+#include "FigureWalk.h"
 #include "ScenePainter.h"
 #include "TravellerChoice.h"
 #include "display/DisplayText.h"
@@ -119,26 +120,29 @@ CTravellerMarks CCrossingPicture::Marks() const
     return {m_choice->Chosen(), m_concerned, m_hinted};
 }
 
-void CCrossingPicture::MoveFocus(int step)
+void CCrossingPicture::MoveFocus(Arrow arrow)
 {
     const TravellerSet choosable = m_choice != nullptr ? m_choice->Choosable() : 0;
-    if (choosable == 0)
+    const int focused = FocusedTraveller();
+    if (focused < 0)
         return;
-    int traveller = FocusedTraveller();
-    if (step <= -TRAVELLER_COUNT) {
-        traveller = std::countr_zero(choosable);
-    } else if (step >= TRAVELLER_COUNT) {
-        traveller = std::bit_width(choosable) - 1;
-    } else {
-        // The next choosable one that way, stopping at the last.
-        for (int t = traveller + step; t >= 0 && t < TRAVELLER_COUNT; t += step) {
-            if (choosable & TravellerBit(t)) {
-                traveller = t;
-                break;
-            }
-        }
+    // Among the figures as they stand at rest, whatever the grid.
+    std::vector<CFigurePlace> figures;
+    CFigurePlace from;
+    for (const CFigureSpot& figure : FrameAtRest(size(), m_nameWidthPerPixel, m_scene).m_figures) {
+        if (figure.m_traveller == focused)
+            from = {figure.m_traveller, figure.m_rect};
+        else if (choosable & TravellerBit(figure.m_traveller))
+            figures.push_back({figure.m_traveller, figure.m_rect});
     }
-    FocusTraveller(traveller);
+    FocusTraveller(FigureToward(from, figures, arrow));
+}
+
+void CCrossingPicture::FocusEnd(bool last)
+{
+    const TravellerSet choosable = m_choice != nullptr ? m_choice->Choosable() : 0;
+    if (choosable != 0)
+        FocusTraveller(last ? std::bit_width(choosable) - 1 : std::countr_zero(choosable));
 }
 
 void CCrossingPicture::FocusTraveller(int traveller)
@@ -233,18 +237,22 @@ void CCrossingPicture::keyPressEvent(QKeyEvent* event)
     }
     switch (event->key()) {
     case Qt::Key_Left:
-    case Qt::Key_Up:
-        MoveFocus(-1);
+        MoveFocus(Arrow::LEFT);
         break;
     case Qt::Key_Right:
+        MoveFocus(Arrow::RIGHT);
+        break;
+    case Qt::Key_Up:
+        MoveFocus(Arrow::UP);
+        break;
     case Qt::Key_Down:
-        MoveFocus(1);
+        MoveFocus(Arrow::DOWN);
         break;
     case Qt::Key_Home:
-        MoveFocus(-TRAVELLER_COUNT);
+        FocusEnd(false);
         break;
     case Qt::Key_End:
-        MoveFocus(TRAVELLER_COUNT);
+        FocusEnd(true);
         break;
     case Qt::Key_Space:
         ToggleTraveller(FocusedTraveller());

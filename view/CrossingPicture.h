@@ -4,6 +4,7 @@
 // told of its changes through its observer.
 #pragma once
 
+#include "FigureWalk.h"
 #include "PictureObserver.h"
 #include "SceneLayout.h"
 #include "ScenePainter.h"
@@ -33,9 +34,11 @@ public:
     void ShowTripFrom(const CStepScene& from, const CStepScene& aboard, double progress);
 
     // In the game, who the player may choose (null in the replay): a click
-    // on a figure or Space toggles a traveller, the arrow keys, Home and End
-    // move the focus ring among the choosable ones, Enter confirms. The
-    // choice must outlive the picture or be reset first.
+    // on a figure or Space toggles a traveller, the arrow keys move the
+    // focus ring among the choosable ones as they stand, up and down between
+    // rows and left and right along one, Home and End to the first and last
+    // of them, and Enter confirms. The choice must outlive the picture or be
+    // reset first.
     void SetChoice(CTravellerChoice* choice);
     CTravellerChoice* Choice() const { return m_choice; }
     // Toggles a traveller as a click does, and tells screen readers.
@@ -74,9 +77,10 @@ private:
     CPictureFrame CurrentFrame() const;
     CTravellerMarks Marks() const;
     void MeasureNames();
-    // Moves the focus ring by step among the choosable travellers, or to
-    // the first (step -TRAVELLER_COUNT) or last (TRAVELLER_COUNT).
-    void MoveFocus(int step);
+    // Moves the focus ring among the choosable travellers: an arrow's way
+    // by their places, or to the first or last of them.
+    void MoveFocus(Arrow arrow);
+    void FocusEnd(bool last);
     void FocusTraveller(int traveller);
 
     CStepScene m_scene;

@@ -27,7 +27,9 @@
 
 #include <bit>
 #include <functional>
+#include <iterator>
 #include <ostream>
+#include <set>
 
 // Failures show texts as they read, not as UTF-16 code units.
 void PrintTo(const QString& text, std::ostream* out)
@@ -779,4 +781,91 @@ TEST(CrossingView, SpacePressesTheFocusedButtonAndElsewherePlaysOrStopsTheReplay
             EXPECT_FALSE(IsPlaying(view));
         }
     }
+}
+
+TEST(CrossingView, TheArrowKeysWalkTheFocusRingAsTheFiguresStandOnTheBank)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    QWidget* view = OpenFromWindowMenu(dlg);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+    ClickWidget(Button(view, "自分で解く"));
+
+    // At the size the view opens at, the twelve stand on 日本 in four rows
+    // of three, in traveller order.
+    std::set<int> tops;
+    std::set<int> lefts;
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        tops.insert(ItemIn(view, "日本", t)->rect().top());
+        lefts.insert(ItemIn(view, "日本", t)->rect().left());
+    }
+    ASSERT_EQ(tops.size(), 4u);
+    ASSERT_EQ(lefts.size(), 3u);
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        const QRect figure = ItemIn(view, "日本", t)->rect();
+        ASSERT_EQ(std::distance(tops.begin(), tops.find(figure.top())), t / 3) << t;
+        ASSERT_EQ(std::distance(lefts.begin(), lefts.find(figure.left())), t % 3) << t;
+    }
+
+    struct CMove {
+        Qt::Key m_key;
+        int m_to;
+    };
+    const auto expectMoves = [view](const std::vector<CMove>& moves) {
+        ASSERT_TRUE(TabTo(view, "渡しの様子"));
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            Key(view, moves[i].m_key);
+            EXPECT_EQ(FocusedTraveller(view), moves[i].m_to) << "move " << i;
+        }
+    };
+    // Everybody there: Down three times from the first and Right once is
+    // the second of the last row, not the fifth traveller; the ring stays
+    // put at the edges.
+    expectMoves({{Qt::Key_Home, 0},
+                 {Qt::Key_Down, 3},
+                 {Qt::Key_Down, 6},
+                 {Qt::Key_Down, 9},
+                 {Qt::Key_Right, 10},
+                 {Qt::Key_Up, 7},
+                 {Qt::Key_Right, 8},
+                 {Qt::Key_Right, 8},
+                 {Qt::Key_Down, 11},
+                 {Qt::Key_Down, 11},
+                 {Qt::Key_Left, 10},
+                 {Qt::Key_Left, 9},
+                 {Qt::Key_Left, 9},
+                 {Qt::Key_Up, 6},
+                 {Qt::Key_Up, 3},
+                 {Qt::Key_Up, 0},
+                 {Qt::Key_Up, 0},
+                 {Qt::Key_End, 11},
+                 {Qt::Key_Home, 0}});
+
+    // After the first four recorded trips, the first and the eleventh are at
+    // 米国 and the boat at 日本: the ring passes over their places, to the
+    // nearest one that is there.
+    for (int trip = 1; trip <= 4; ++trip) {
+        for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+            if (RecordedTrip(trip) & TravellerBit(t))
+                ItemOf(view, t)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        }
+        ClickWidget(Button(view, "渡る"));
+    }
+    ASSERT_EQ(std::string(RECORDED_SHORTEST_PATH[8]), "200000000020");
+    ASSERT_EQ(ListsUnder(QAccessible::queryAccessibleInterface(view)).at(QStringLiteral("米国")),
+              NamesWithDigit(RECORDED_SHORTEST_PATH[8], "2"));
+    expectMoves({{Qt::Key_Home, 1},
+                 {Qt::Key_Left, 1},
+                 {Qt::Key_Down, 4},
+                 {Qt::Key_Left, 3},
+                 {Qt::Key_Up, 1},
+                 {Qt::Key_Right, 2},
+                 {Qt::Key_Down, 5},
+                 {Qt::Key_Down, 8},
+                 {Qt::Key_Down, 11},
+                 {Qt::Key_Left, 9},
+                 {Qt::Key_Right, 11},
+                 {Qt::Key_Up, 8},
+                 {Qt::Key_End, 11}});
 }
