@@ -1,6 +1,6 @@
 #include "CrossingPicture.h"
 
-#include "PictureAccessibility.h"
+#include "FigureWalk.h"
 #include "ScenePainter.h"
 #include "TravellerChoice.h"
 #include "display/DisplayText.h"
@@ -18,11 +18,17 @@
 
 CCrossingPicture::CCrossingPicture(QWidget* parent) : QWidget(parent)
 {
-    InstallPictureAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     MeasureNames();
+}
+
+CCrossingPicture::~CCrossingPicture() = default;
+
+void CCrossingPicture::SetObserver(std::unique_ptr<CPictureObserver> observer)
+{
+    m_observer = std::move(observer);
 }
 
 void CCrossingPicture::ShowScene(const CStepScene& scene, const QString& description, bool announce)
@@ -36,7 +42,8 @@ void CCrossingPicture::ShowScene(const CStepScene& scene, const QString& descrip
     update();
     if (described)
         ++m_announcements;
-    AnnouncePictureChange(this, moved, described);
+    if (m_observer != nullptr)
+        m_observer->SceneShown(moved, described);
 }
 
 void CCrossingPicture::ShowWayFrom(const CStepScene& from, double progress)
@@ -74,8 +81,8 @@ void CCrossingPicture::SetChoice(CTravellerChoice* choice)
     m_concerned = 0;
     m_hinted = 0;
     update();
-    if (changed)
-        AnnounceChoiceChange(this, ALL_TRAVELLERS, true);
+    if (changed && m_observer != nullptr)
+        m_observer->ChoiceChanged(ALL_TRAVELLERS, true);
 }
 
 void CCrossingPicture::ToggleTraveller(int traveller)
@@ -85,8 +92,8 @@ void CCrossingPicture::ToggleTraveller(int traveller)
     const bool was = (m_choice->Chosen() & TravellerBit(traveller)) != 0;
     m_choice->Toggle(traveller);
     update();
-    if (((m_choice->Chosen() & TravellerBit(traveller)) != 0) != was)
-        AnnounceChoiceChange(this, TravellerBit(traveller));
+    if (((m_choice->Chosen() & TravellerBit(traveller)) != 0) != was && m_observer != nullptr)
+        m_observer->ChoiceChanged(TravellerBit(traveller), false);
 }
 
 int CCrossingPicture::FocusedTraveller() const
@@ -113,34 +120,37 @@ CTravellerMarks CCrossingPicture::Marks() const
     return {m_choice->Chosen(), m_concerned, m_hinted};
 }
 
-void CCrossingPicture::MoveFocus(int step)
+void CCrossingPicture::MoveFocus(Arrow arrow)
 {
     const TravellerSet choosable = m_choice != nullptr ? m_choice->Choosable() : 0;
-    if (choosable == 0)
+    const int focused = FocusedTraveller();
+    if (focused < 0)
         return;
-    int traveller = FocusedTraveller();
-    if (step <= -TRAVELLER_COUNT) {
-        traveller = std::countr_zero(choosable);
-    } else if (step >= TRAVELLER_COUNT) {
-        traveller = std::bit_width(choosable) - 1;
-    } else {
-        // The next choosable one that way, stopping at the last.
-        for (int t = traveller + step; t >= 0 && t < TRAVELLER_COUNT; t += step) {
-            if (choosable & TravellerBit(t)) {
-                traveller = t;
-                break;
-            }
-        }
+    // Among the figures as they stand at rest, whatever the grid.
+    std::vector<CFigurePlace> figures;
+    CFigurePlace from;
+    for (const CFigureSpot& figure : FrameAtRest(size(), m_nameWidthPerPixel, m_scene).m_figures) {
+        if (figure.m_traveller == focused)
+            from = {figure.m_traveller, figure.m_rect};
+        else if (choosable & TravellerBit(figure.m_traveller))
+            figures.push_back({figure.m_traveller, figure.m_rect});
     }
-    FocusTraveller(traveller);
+    FocusTraveller(FigureToward(from, figures, arrow));
+}
+
+void CCrossingPicture::FocusEnd(bool last)
+{
+    const TravellerSet choosable = m_choice != nullptr ? m_choice->Choosable() : 0;
+    if (choosable != 0)
+        FocusTraveller(last ? std::bit_width(choosable) - 1 : std::countr_zero(choosable));
 }
 
 void CCrossingPicture::FocusTraveller(int traveller)
 {
     m_focused = traveller;
     update();
-    if (hasFocus())
-        AnnounceTravellerFocus(this, FocusedTraveller());
+    if (hasFocus() && m_observer != nullptr)
+        m_observer->TravellerFocused(FocusedTraveller());
 }
 
 QRectF CCrossingPicture::TravellerRect(int traveller) const
@@ -227,18 +237,22 @@ void CCrossingPicture::keyPressEvent(QKeyEvent* event)
     }
     switch (event->key()) {
     case Qt::Key_Left:
-    case Qt::Key_Up:
-        MoveFocus(-1);
+        MoveFocus(Arrow::LEFT);
         break;
     case Qt::Key_Right:
+        MoveFocus(Arrow::RIGHT);
+        break;
+    case Qt::Key_Up:
+        MoveFocus(Arrow::UP);
+        break;
     case Qt::Key_Down:
-        MoveFocus(1);
+        MoveFocus(Arrow::DOWN);
         break;
     case Qt::Key_Home:
-        MoveFocus(-TRAVELLER_COUNT);
+        FocusEnd(false);
         break;
     case Qt::Key_End:
-        MoveFocus(TRAVELLER_COUNT);
+        FocusEnd(true);
         break;
     case Qt::Key_Space:
         ToggleTraveller(FocusedTraveller());
@@ -255,8 +269,8 @@ void CCrossingPicture::keyPressEvent(QKeyEvent* event)
 void CCrossingPicture::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    if (m_choice != nullptr)
-        AnnounceTravellerFocus(this, FocusedTraveller());
+    if (m_choice != nullptr && m_observer != nullptr)
+        m_observer->TravellerFocused(FocusedTraveller());
 }
 
 void CCrossingPicture::changeEvent(QEvent* event)

@@ -1,18 +1,27 @@
 // The crossing view's picture: one step at rest, or the way to it from the
 // step before, drawn to the widget's size. Screen readers find in it the
-// lists of who is on each bank and in the boat (PictureAccessibility.h).
+// lists of who is on each bank and in the boat (PictureAccessibility.h),
+// told of its changes through its observer.
 #pragma once
 
+#include "FigureWalk.h"
+#include "PictureObserver.h"
 #include "SceneLayout.h"
 #include "ScenePainter.h"
 
-class CTravellerChoice;
-
 #include <QWidget>
+
+#include <memory>
+
+class CTravellerChoice;
 
 class CCrossingPicture : public QWidget {
 public:
     explicit CCrossingPicture(QWidget* parent);
+    ~CCrossingPicture() override;
+
+    // Who is told of the picture's changes; the picture keeps it.
+    void SetObserver(std::unique_ptr<CPictureObserver> observer);
 
     // Shows a scene at rest; description says it in words. Screen readers
     // are told when either changes, or always with announce.
@@ -25,9 +34,11 @@ public:
     void ShowTripFrom(const CStepScene& from, const CStepScene& aboard, double progress);
 
     // In the game, who the player may choose (null in the replay): a click
-    // on a figure or Space toggles a traveller, the arrow keys, Home and End
-    // move the focus ring among the choosable ones, Enter confirms. The
-    // choice must outlive the picture or be reset first.
+    // on a figure or Space toggles a traveller, the arrow keys move the
+    // focus ring among the choosable ones as they stand, up and down between
+    // rows and left and right along one, Home and End to the first and last
+    // of them, and Enter confirms. The choice must outlive the picture or be
+    // reset first.
     void SetChoice(CTravellerChoice* choice);
     CTravellerChoice* Choice() const { return m_choice; }
     // Toggles a traveller as a click does, and tells screen readers.
@@ -37,23 +48,17 @@ public:
     // The travellers a refusal concerns and those a hint names, marked in
     // the picture; the chosen ones are marked as well.
     void SetMarks(TravellerSet concerned, TravellerSet hinted);
-    CTravellerMarks Marks() const;
 
     const CStepScene& Scene() const { return m_scene; }
     const QString& Description() const { return m_description; }
-    // How often a new description was announced to screen readers.
-    int Announcements() const { return m_announcements; }
+    // Test seam: Qt's offscreen platform has no accessibility bridge, so tests cannot hear announcements.
+    int AnnouncementsForTests() const { return m_announcements; }
 
     // Where things are in the shown scene at rest, in the widget's
-    // coordinates: a traveller's spot or seat, the bank or boat of a place
-    // (PLACE_START, PLACE_ARRIVED, or either trip for the boat), and the
-    // traveller whose figure holds a point (-1 for none).
+    // coordinates: a traveller's spot or seat, and the bank or boat of a
+    // place (PLACE_START, PLACE_ARRIVED, or either trip for the boat).
     QRectF TravellerRect(int traveller) const;
     QRectF PlaceRect(int place) const;
-    int TravellerAt(const QPointF& point) const;
-
-    // The picture of the current state, for painting outside the widget.
-    CPictureFrame CurrentFrame() const;
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -66,10 +71,16 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    // The traveller whose figure holds a point, -1 for none.
+    int TravellerAt(const QPointF& point) const;
+    // The picture of the current state, and the marks it shows at rest.
+    CPictureFrame CurrentFrame() const;
+    CTravellerMarks Marks() const;
     void MeasureNames();
-    // Moves the focus ring by step among the choosable travellers, or to
-    // the first (step -TRAVELLER_COUNT) or last (TRAVELLER_COUNT).
-    void MoveFocus(int step);
+    // Moves the focus ring among the choosable travellers: an arrow's way
+    // by their places, or to the first or last of them.
+    void MoveFocus(Arrow arrow);
+    void FocusEnd(bool last);
     void FocusTraveller(int traveller);
 
     CStepScene m_scene;
@@ -84,4 +95,5 @@ private:
     QString m_description;
     double m_nameWidthPerPixel = 4;
     int m_announcements = 0;
+    std::unique_ptr<CPictureObserver> m_observer;
 };

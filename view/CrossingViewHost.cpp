@@ -1,13 +1,19 @@
 #include "CrossingViewHost.h"
 
-#include "CrossingViewHostImpl.h"
-#include "ReplayMode.h"
+#include "CrossingViewWindow.h"
+#include "ReplayTrack.h"
 #include "platform/window/qt/WindowWidget.h"
 
-CCrossingViewHost::CImpl& CrossingViewHostImpl(const CCrossingViewHost& host)
-{
-    return *host.m_impl;
-}
+#include <QPointer>
+
+struct CCrossingViewHost::CImpl {
+    bool IsOpen() const { return m_window != nullptr && m_window->isVisible(); }
+
+    StepShown m_stepShown;
+    CReplayTrack m_track;
+    // Made on first opening; it goes with its owner.
+    QPointer<CCrossingViewWindow> m_window;
+};
 
 CCrossingViewHost::CCrossingViewHost(StepShown stepShown) : m_impl(std::make_unique<CImpl>())
 {
@@ -23,16 +29,16 @@ void CCrossingViewHost::ShowPath(const CCrossingPath& path)
 {
     m_impl->m_track.SetPath(path);
     if (m_impl->m_window != nullptr)
-        m_impl->m_window->Replay().FollowTrack(true);
+        m_impl->m_window->FollowTrack(true);
     // The table lost its selection with its rows.
-    if (IsOpen())
+    if (m_impl->IsOpen())
         m_impl->m_stepShown(m_impl->m_track.Step());
 }
 
 void CCrossingViewHost::ShowStep(int step)
 {
     if (m_impl->m_track.SetStep(step) && m_impl->m_window != nullptr)
-        m_impl->m_window->Replay().FollowTrack(false);
+        m_impl->m_window->FollowTrack(false);
 }
 
 void CCrossingViewHost::Open(HWND owner, int step)
@@ -51,19 +57,9 @@ void CCrossingViewHost::Open(HWND owner, int step)
     // when the view was in the game.
     if (step != KEEP_STEP) {
         m_impl->m_track.SetStep(step);
-        m_impl->m_window->ShowMode(CCrossingViewWindow::Mode::REPLAY);
+        m_impl->m_window->ShowReplay();
     }
-    m_impl->m_window->Replay().FollowTrack(false);
+    m_impl->m_window->FollowTrack(false);
     m_impl->m_window->Open();
     m_impl->m_stepShown(m_impl->m_track.Step());
-}
-
-BOOL CCrossingViewHost::IsOpen() const
-{
-    return m_impl->m_window != nullptr && m_impl->m_window->isVisible() ? TRUE : FALSE;
-}
-
-int CCrossingViewHost::Step() const
-{
-    return m_impl->m_track.Step();
 }

@@ -34,13 +34,7 @@ public:
     // step of the replay, leaving the game if that was shown, or as it was.
     void Open(HWND owner, int step = KEEP_STEP);
 
-    BOOL IsOpen() const;
-    int Step() const;
-
-    struct CImpl;
-
 private:
+    struct CImpl;
     std::unique_ptr<CImpl> m_impl;
-
-    friend CImpl& CrossingViewHostImpl(const CCrossingViewHost& host);
 };

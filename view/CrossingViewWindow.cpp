@@ -1,10 +1,13 @@
 #include "CrossingViewWindow.h"
 
 #include "CrossingPicture.h"
+#include "PictureAccessibility.h"
 #include "PlayMode.h"
 #include "ReplayMode.h"
 #include "ScenePainter.h"
+#include "ViewControls.h"
 #include "ViewTexts.h"
+#include "platform/window/qt/WindowPlacement.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -14,11 +17,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
-
-#include <algorithm>
 
 namespace {
 
@@ -40,39 +40,7 @@ protected:
     }
 };
 
-QMargins FrameMarginsOf(const QWidget* window)
-{
-    const QRect frame = window->frameGeometry();
-    const QRect client = window->geometry();
-    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                    frame.bottom() - client.bottom());
-}
-
 } // namespace
-
-QRect BesideGeometry(const QRect& ownerFrame, const QSize& frameSize, int minimumWidth, const QRect& available)
-{
-    const int rightRoom = available.right() - ownerFrame.right();
-    const int leftRoom = ownerFrame.left() - available.left();
-    int width = frameSize.width();
-    int x = 0;
-    if (width <= rightRoom) {
-        x = ownerFrame.right() + 1;
-    } else if (width <= leftRoom) {
-        x = ownerFrame.left() - width;
-    } else if (std::max(rightRoom, leftRoom) >= minimumWidth) {
-        // Narrower, but beside the owner rather than over it.
-        width = std::max(rightRoom, leftRoom);
-        x = rightRoom >= leftRoom ? ownerFrame.right() + 1 : ownerFrame.left() - width;
-    } else {
-        width = std::min(width, available.width());
-        x = available.right() + 1 - width;
-    }
-    x = std::max(x, available.left());
-    const int y = std::clamp(ownerFrame.top(), available.top(),
-                             std::max(available.top(), available.bottom() + 1 - frameSize.height()));
-    return QRect(QPoint(x, y), QSize(width, frameSize.height()));
-}
 
 CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, std::function<void(int)> stepChosen)
     : QWidget(owner, Qt::Window), m_owner(owner)
@@ -96,13 +64,19 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, st
     m_sentence->setWordWrap(true);
     m_sentence->setMinimumHeight(m_sentence->fontMetrics().lineSpacing() * 2);
     m_sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    InstallPictureAccessibility();
     m_picture = new CCrossingPicture(this);
+    m_picture->SetObserver(std::make_unique<CPictureAnnouncer>(m_picture));
 
+    const StepDisplay showStep = [this](const QString& caption, const QString& sentence, const CStepScene& scene,
+                                        bool announce) { ShowStep(caption, sentence, scene, announce); };
+    m_replay = std::make_unique<CReplayMode>(*m_picture, showStep, track, std::move(stepChosen));
+    m_play = std::make_unique<CPlayMode>(*m_picture, showStep);
+    // The modes' controls join the window after the switch, so that Tab
+    // reaches them after it.
     QWidget* modeSwitch = BuildModeSwitch();
     m_modes = new QStackedWidget(this);
-    m_replay = std::make_unique<CReplayMode>(*this, track, std::move(stepChosen));
     m_modes->addWidget(m_replay->Controls());
-    m_play = std::make_unique<CPlayMode>(*this);
     m_modes->addWidget(m_play->Controls());
 
     auto* layout = new QVBoxLayout(this);
@@ -112,13 +86,12 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, st
     layout->addWidget(m_picture, 1);
     layout->addWidget(BuildLegend());
     layout->addWidget(m_modes);
-    setTabOrder(m_replaySwitch, m_playSwitch);
-    setTabOrder(m_playSwitch, m_picture);
+    setTabOrder(m_switch.front().first, m_switch.back().first);
+    setTabOrder(m_switch.back().first, m_picture);
     setTabOrder(m_picture, m_modes);
-    ShowMode(Mode::REPLAY);
+    ShowMode(*m_replay);
 
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    QObject::connect(close, &QShortcut::activated, this, &QWidget::close);
+    AddViewKey(this, QKeySequence(Qt::Key_Escape), [this] { close(); });
     owner->installEventFilter(this);
 
     const QScreen* screen = owner->screen();
@@ -149,58 +122,50 @@ QWidget* CCrossingViewWindow::BuildModeSwitch()
     auto* layout = new QHBoxLayout(modeSwitch);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    const auto addSwitch = [&](const char* name, Mode mode) {
-        auto* button = new QPushButton(QString::fromUtf8(name), modeSwitch);
-        button->setAccessibleName(QString::fromUtf8(name));
+    const std::pair<const char*, CViewMode*> modes[] = {{REPLAY_MODE, m_replay.get()}, {PLAY_MODE, m_play.get()}};
+    for (const auto& [name, mode] : modes) {
+        QPushButton* button = MakeViewButton(name, modeSwitch);
         button->setCheckable(true);
-        button->setFocusPolicy(Qt::StrongFocus);
-        button->setAutoDefault(true);
         layout->addWidget(button);
         // Toggled rather than clicked: screen readers toggle a checkable
         // button without clicking it. The shown mode's button stays pressed.
-        connect(button, &QPushButton::toggled, this, [this, button, mode](bool pressed) {
+        connect(button, &QPushButton::toggled, this, [this, button, mode = mode](bool pressed) {
             if (pressed) {
-                ShowMode(mode);
+                ShowMode(*mode);
             } else {
                 const QSignalBlocker quiet(button);
                 button->setChecked(true);
             }
         });
-        return button;
-    };
-    m_replaySwitch = addSwitch(REPLAY_MODE, Mode::REPLAY);
-    m_playSwitch = addSwitch(PLAY_MODE, Mode::PLAY);
+        m_switch.emplace_back(button, mode);
+    }
     layout->addStretch();
     return modeSwitch;
 }
 
-void CCrossingViewWindow::ShowMode(Mode mode)
+void CCrossingViewWindow::ShowMode(CViewMode& mode)
 {
-    {
-        const QSignalBlocker quietReplay(m_replaySwitch);
-        const QSignalBlocker quietPlay(m_playSwitch);
-        m_replaySwitch->setChecked(mode == Mode::REPLAY);
-        m_playSwitch->setChecked(mode == Mode::PLAY);
+    for (const auto& [button, buttonMode] : m_switch) {
+        const QSignalBlocker quiet(button);
+        button->setChecked(buttonMode == &mode);
     }
-    if (mode == Mode::PLAY) {
-        m_replay->Stop();
-        m_modes->setCurrentWidget(m_play->Controls());
-        m_play->Enter();
-    } else {
-        m_play->Leave();
-        m_modes->setCurrentWidget(m_replay->Controls());
-        m_replay->FollowTrack(false);
+    if (m_shown != &mode) {
+        if (m_shown != nullptr)
+            m_shown->Leave();
+        m_modes->setCurrentWidget(mode.Controls());
+        m_shown = &mode;
     }
+    mode.Enter();
 }
 
-CCrossingViewWindow::Mode CCrossingViewWindow::ShownMode() const
+void CCrossingViewWindow::ShowReplay()
 {
-    return IsShowing(m_play->Controls()) ? Mode::PLAY : Mode::REPLAY;
+    ShowMode(*m_replay);
 }
 
-bool CCrossingViewWindow::IsShowing(const QWidget* controls) const
+void CCrossingViewWindow::FollowTrack(bool newPath)
 {
-    return m_modes->currentWidget() == controls;
+    m_replay->FollowTrack(newPath);
 }
 
 void CCrossingViewWindow::Open()
@@ -208,7 +173,9 @@ void CCrossingViewWindow::Open()
     if (!isVisible()) {
         // Before the window manager frames the view, the owner's frame is
         // the best guess of its frame.
-        const QMargins margins = FrameMarginsOf(m_owner);
+        QMargins margins = FrameMarginsOf(this);
+        if (margins.isNull())
+            margins = FrameMarginsOf(m_owner);
         const QScreen* screen = m_owner->screen();
         if (screen != nullptr) {
             const QRect frame = BesideGeometry(m_owner->frameGeometry(), size().grownBy(margins),
@@ -241,7 +208,6 @@ bool CCrossingViewWindow::eventFilter(QObject* watched, QEvent* event)
 
 void CCrossingViewWindow::closeEvent(QCloseEvent* event)
 {
-    m_replay->Stop();
-    m_play->StopTrip();
+    m_shown->Stop();
     event->accept();
 }

@@ -10,11 +10,14 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class CCrossingPicture;
 class CPlayMode;
 class CReplayMode;
 class CReplayTrack;
+class CViewMode;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -23,24 +26,19 @@ struct CStepScene;
 class CCrossingViewWindow : public QWidget {
 public:
     // owner: the main window, which the view belongs to and closes with.
+    // track: the replay's path and step; stepChosen: the replay moved to
+    // another step by itself.
     CCrossingViewWindow(QWidget* owner, CReplayTrack& track, std::function<void(int step)> stepChosen);
     ~CCrossingViewWindow() override;
 
     // Shows the window beside its owner, or raises it when it shows already.
     void Open();
-
-    // What the modes show: a step's caption, sentence and scene at rest.
-    // The sentence is announced when it changed, or always with announce.
-    void ShowStep(const QString& caption, const QString& sentence, const CStepScene& scene, bool announce = false);
-    CCrossingPicture& Picture() const { return *m_picture; }
-    CReplayMode& Replay() const { return *m_replay; }
-    CPlayMode& Play() const { return *m_play; }
-
-    enum class Mode { REPLAY, PLAY };
-    void ShowMode(Mode mode);
-    Mode ShownMode() const;
-    // Whether the mode whose controls these are shows.
-    bool IsShowing(const QWidget* controls) const;
+    // Shows the replay, leaving the game if that showed.
+    void ShowReplay();
+    // The track was changed from outside: the replay takes its step, at
+    // rest. A new path goes on playing from there; another step stops
+    // playing.
+    void FollowTrack(bool newPath);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,21 +47,18 @@ protected:
 private:
     QWidget* BuildLegend();
     QWidget* BuildModeSwitch();
+    void ShowMode(CViewMode& mode);
+    // What the modes show: a step's caption, sentence and scene at rest.
+    void ShowStep(const QString& caption, const QString& sentence, const CStepScene& scene, bool announce);
 
     QWidget* m_owner;
     QLabel* m_caption;
     QLabel* m_sentence;
     CCrossingPicture* m_picture;
-    QPushButton* m_replaySwitch = nullptr;
-    QPushButton* m_playSwitch = nullptr;
-    QStackedWidget* m_modes;
     std::unique_ptr<CReplayMode> m_replay;
     std::unique_ptr<CPlayMode> m_play;
+    // Each mode's button in the switch.
+    std::vector<std::pair<QPushButton*, CViewMode*>> m_switch;
+    QStackedWidget* m_modes;
+    CViewMode* m_shown = nullptr;
 };
-
-// Where a window whose frame has frameSize opens beside its owner's frame,
-// and how wide: to its right when it fits on the available area, else to
-// its left; else narrowed to the wider room beside the owner, down to
-// minimumWidth; else as far right as the area allows, over the owner. Its
-// top is level with the owner's, kept on the area.
-QRect BesideGeometry(const QRect& ownerFrame, const QSize& frameSize, int minimumWidth, const QRect& available);

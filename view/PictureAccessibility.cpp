@@ -304,11 +304,11 @@ void InstallPictureAccessibility()
     (void)s_installed;
 }
 
-void AnnouncePictureChange(CCrossingPicture* picture, bool moved, bool described)
+void CPictureAnnouncer::SceneShown(bool moved, bool described)
 {
     if (!QAccessible::isActive())
         return;
-    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(picture);
+    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(m_picture);
     if (pane == nullptr)
         return;
     if (moved) {
@@ -318,16 +318,16 @@ void AnnouncePictureChange(CCrossingPicture* picture, bool moved, bool described
         }
     }
     if (described) {
-        QAccessibleEvent change(picture, QAccessible::DescriptionChanged);
+        QAccessibleEvent change(m_picture, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&change);
     }
 }
 
-void AnnounceChoiceChange(CCrossingPicture* picture, TravellerSet travellers, bool choosing)
+void CPictureAnnouncer::ChoiceChanged(TravellerSet travellers, bool choosing)
 {
     if (!QAccessible::isActive())
         return;
-    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(picture);
+    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(m_picture);
     if (pane == nullptr)
         return;
     QAccessible::State changed;
@@ -345,11 +345,11 @@ void AnnounceChoiceChange(CCrossingPicture* picture, TravellerSet travellers, bo
     }
 }
 
-void AnnounceTravellerFocus(CCrossingPicture* picture, int traveller)
+void CPictureAnnouncer::TravellerFocused(int traveller)
 {
     if (!QAccessible::isActive())
         return;
-    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(picture);
+    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(m_picture);
     QAccessibleInterface* item = pane != nullptr ? CPictureAccessible::TravellerItemOf(pane, traveller) : nullptr;
     if (item == nullptr)
         return;

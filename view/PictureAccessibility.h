@@ -7,22 +7,26 @@
 // toggle action; the one in the picture's focus ring has the focus.
 #pragma once
 
-#include "engine/Travellers.h"
+#include "PictureObserver.h"
 
 class CCrossingPicture;
 
-// Makes the toolkit use these objects for every crossing picture.
+// Makes the toolkit use these objects for every crossing picture made
+// after.
 void InstallPictureAccessibility();
 
-// Tells screen readers that the picture shows another step: the lists'
-// members when the travellers moved, the description when it changed. The
-// description's change is how a new step is announced.
-void AnnouncePictureChange(CCrossingPicture* picture, bool moved, bool described);
+// Tells screen readers what changed in a picture. A new step is announced
+// by its description's change; the lists tell their new members when the
+// travellers moved; in the game, the items tell when they were checked or
+// became check boxes, and the one in the focus ring takes the focus.
+class CPictureAnnouncer : public CPictureObserver {
+public:
+    explicit CPictureAnnouncer(CCrossingPicture* picture) : m_picture(picture) {}
 
-// Tells screen readers that travellers were chosen or no longer are, or,
-// with choosing, that the travellers became check boxes or stopped being
-// ones.
-void AnnounceChoiceChange(CCrossingPicture* picture, TravellerSet travellers, bool choosing = false);
+    void SceneShown(bool moved, bool described) override;
+    void ChoiceChanged(TravellerSet travellers, bool choosing) override;
+    void TravellerFocused(int traveller) override;
 
-// Tells screen readers that the focus ring moved to a traveller.
-void AnnounceTravellerFocus(CCrossingPicture* picture, int traveller);
+private:
+    CCrossingPicture* m_picture;
+};

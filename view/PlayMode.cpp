@@ -1,39 +1,33 @@
 #include "PlayMode.h"
 
 #include "CrossingPicture.h"
-#include "CrossingViewWindow.h"
-#include "ReplayMode.h"
+#include "ViewControls.h"
 #include "ViewTexts.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVariantAnimation>
 
-CPlayMode::CPlayMode(CCrossingViewWindow& view) : m_view(view), m_controls(new QWidget)
+CPlayMode::CPlayMode(CCrossingPicture& picture, StepDisplay showStep)
+    : m_picture(picture), m_showStep(std::move(showStep)), m_controls(new QWidget)
 {
     auto* buttons = new QHBoxLayout(m_controls);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addStretch();
-    m_cross = AddButton(CROSS_BUTTON, &CPlayMode::Cross);
+    m_cross = MakeViewButton(CROSS_BUTTON, m_controls, [this] { Cross(); });
     buttons->addWidget(m_cross);
-    m_undo = AddButton(UNDO_BUTTON, &CPlayMode::Undo);
+    m_undo = MakeViewButton(UNDO_BUTTON, m_controls, [this] { Undo(); });
     buttons->addWidget(m_undo);
-    m_redo = AddButton(REDO_BUTTON, &CPlayMode::Redo);
+    m_redo = MakeViewButton(REDO_BUTTON, m_controls, [this] { Redo(); });
     buttons->addWidget(m_redo);
-    buttons->addWidget(AddButton(RESTART_BUTTON, &CPlayMode::Restart));
-    buttons->addWidget(AddButton(HINT_BUTTON, &CPlayMode::Hint));
+    buttons->addWidget(MakeViewButton(RESTART_BUTTON, m_controls, [this] { Restart(); }));
+    buttons->addWidget(MakeViewButton(HINT_BUTTON, m_controls, [this] { Hint(); }));
     buttons->addStretch();
 
     // The keys work wherever the focus is in the view, while the game shows.
-    const auto addKey = [this](QKeySequence key, void (CPlayMode::*act)()) {
-        auto* shortcut = new QShortcut(key, m_controls);
-        shortcut->setContext(Qt::WindowShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, m_controls, [this, act] { (this->*act)(); });
-    };
-    addKey(QKeySequence(Qt::CTRL | Qt::Key_Z), &CPlayMode::Undo);
-    addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CPlayMode::Redo);
-    addKey(QKeySequence(Qt::CTRL | Qt::Key_Y), &CPlayMode::Redo);
+    AddViewKey(m_controls, QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { Undo(); });
+    AddViewKey(m_controls, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { Redo(); });
+    AddViewKey(m_controls, QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { Redo(); });
 
     m_trip = new QVariantAnimation(m_controls);
     m_trip->setEasingCurve(QEasingCurve::Linear);
@@ -41,7 +35,7 @@ CPlayMode::CPlayMode(CCrossingViewWindow& view) : m_view(view), m_controls(new Q
     m_trip->setEndValue(1.0);
     m_trip->setDuration(2 * PLAYED_STEP_MS);
     QObject::connect(m_trip, &QVariantAnimation::valueChanged, m_controls, [this](const QVariant& value) {
-        m_view.Picture().ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), value.toDouble());
+        m_picture.ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), value.toDouble());
     });
 }
 
@@ -50,34 +44,23 @@ CPlayMode::~CPlayMode()
     m_trip->stop();
 }
 
-QPushButton* CPlayMode::AddButton(const char* name, void (CPlayMode::*act)())
-{
-    auto* button = new QPushButton(QString::fromUtf8(name), m_controls);
-    button->setAccessibleName(QString::fromUtf8(name));
-    button->setFocusPolicy(Qt::StrongFocus);
-    // Enter presses the button that has the focus.
-    button->setAutoDefault(true);
-    QObject::connect(button, &QPushButton::clicked, m_controls, [this, act] { (this->*act)(); });
-    return button;
-}
-
 void CPlayMode::Enter()
 {
-    m_view.Picture().SetChoice(this);
+    m_picture.SetChoice(this);
     ShowGame();
 }
 
 void CPlayMode::Leave()
 {
-    StopTrip();
-    m_view.Picture().SetChoice(nullptr);
+    Stop();
+    m_picture.SetChoice(nullptr);
 }
 
-void CPlayMode::StopTrip()
+void CPlayMode::Stop()
 {
     if (IsAnimating()) {
         m_trip->stop();
-        m_view.Picture().ShowWayFrom(m_game.Scene(), 1);
+        m_picture.ShowWayFrom(m_game.Scene(), 1);
     }
 }
 
@@ -131,11 +114,11 @@ void CPlayMode::ShowGame(bool tripMade)
 {
     // Every action of the player says something, so the sentence is
     // announced even when it says the same again.
-    m_view.ShowStep(QString::fromStdString(m_game.Caption()), QString::fromStdString(m_game.Sentence()), m_game.Scene(),
-                    true);
-    m_view.Picture().SetMarks(m_game.Concerned(), m_game.Hinted());
+    m_showStep(QString::fromStdString(m_game.Caption()), QString::fromStdString(m_game.Sentence()), m_game.Scene(),
+               true);
+    m_picture.SetMarks(m_game.Concerned(), m_game.Hinted());
     if (tripMade) {
-        m_view.Picture().ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), 0);
+        m_picture.ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), 0);
         m_trip->start();
     }
     m_cross->setEnabled(!m_game.IsFinished());

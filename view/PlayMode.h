@@ -2,33 +2,37 @@
 // travellers in the picture and crosses with them, one trip at a time,
 // with undo, redo, a fresh start and a hint, its own buttons (渡る, 元に戻す,
 // やり直す, 最初から, ヒント) and keys (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y). The
-// game itself is a CCrossingGame; this shows it in the view and animates
-// each trip.
+// game itself is a CCrossingGame; this shows it in the picture and the
+// texts above it, and animates each trip.
 #pragma once
 
 #include "CrossingGame.h"
 #include "TravellerChoice.h"
+#include "ViewMode.h"
 
-class CCrossingViewWindow;
+class CCrossingPicture;
 class QPushButton;
 class QVariantAnimation;
-class QWidget;
 
-class CPlayMode : public CTravellerChoice {
+class CPlayMode : public CViewMode, public CTravellerChoice {
 public:
-    explicit CPlayMode(CCrossingViewWindow& view);
-    ~CPlayMode();
+    CPlayMode(CCrossingPicture& picture, StepDisplay showStep);
+    ~CPlayMode() override;
     CPlayMode(const CPlayMode&) = delete;
     CPlayMode& operator=(const CPlayMode&) = delete;
 
-    // The controls, for the view to lay out; the keys work while they show.
-    QWidget* Controls() const { return m_controls; }
-    const CCrossingGame& Game() const { return m_game; }
+    QWidget* Controls() const override { return m_controls; }
+    // The picture lets the player choose while the game shows.
+    void Enter() override;
+    void Leave() override;
+    // Ends the animation of a trip, showing the game at rest.
+    void Stop() override;
 
-    // The view switched to the game, or away from it: the picture lets the
-    // player choose, or no longer.
-    void Enter();
-    void Leave();
+private:
+    TravellerSet Chosen() const override { return m_game.Chosen(); }
+    TravellerSet Choosable() const override;
+    void Toggle(int traveller) override { m_game.Toggle(traveller); }
+    void Confirm() override { Cross(); }
 
     void Cross();
     void Undo();
@@ -36,21 +40,12 @@ public:
     void Restart();
     void Hint();
     bool IsAnimating() const;
-    // Ends the animation of a trip, showing the game at rest.
-    void StopTrip();
-
-    TravellerSet Chosen() const override { return m_game.Chosen(); }
-    TravellerSet Choosable() const override;
-    void Toggle(int traveller) override { m_game.Toggle(traveller); }
-    void Confirm() override { Cross(); }
-
-private:
-    QPushButton* AddButton(const char* name, void (CPlayMode::*act)());
     // Shows the game at rest, its sentence announced, and fills the
     // controls; an accepted trip is drawn on its way there.
     void ShowGame(bool tripMade = false);
 
-    CCrossingViewWindow& m_view;
+    CCrossingPicture& m_picture;
+    StepDisplay m_showStep;
     CCrossingGame m_game;
     QWidget* m_controls;
     QPushButton* m_cross = nullptr;

@@ -1,12 +1,11 @@
 #include "ReplayMode.h"
 
 #include "CrossingPicture.h"
-#include "CrossingViewWindow.h"
+#include "ViewControls.h"
 #include "ViewTexts.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
@@ -23,15 +22,17 @@ QString Text(const char* text)
 
 } // namespace
 
-CReplayMode::CReplayMode(CCrossingViewWindow& view, CReplayTrack& track, std::function<void(int)> stepChosen)
-    : m_view(view), m_track(track), m_stepChosen(std::move(stepChosen)), m_controls(new QWidget)
+CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CReplayTrack& track,
+                         std::function<void(int)> stepChosen)
+    : m_picture(picture), m_showStep(std::move(showStep)), m_track(track), m_stepChosen(std::move(stepChosen)),
+      m_controls(new QWidget)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(AddButton(FIRST_BUTTON, FIRST_BUTTON, QStyle::SP_MediaSkipBackward, [this] { GoTo(0); }));
-    buttons->addWidget(AddButton(PREVIOUS_BUTTON, PREVIOUS_BUTTON, QStyle::SP_MediaSeekBackward,
-                                 [this] { GoTo(m_track.Step() - 1); }));
-    m_play = AddButton(PLAY_BUTTON, PLAY_TEXT, QStyle::SP_MediaPlay, nullptr);
+    buttons->addWidget(AddButton(FIRST_BUTTON, QStyle::SP_MediaSkipBackward, [this] { GoTo(0); }));
+    buttons->addWidget(AddButton(PREVIOUS_BUTTON, QStyle::SP_MediaSeekBackward, [this] { GoTo(m_track.Step() - 1); }));
+    m_play = AddButton(PLAY_BUTTON, QStyle::SP_MediaPlay, nullptr);
+    m_play->setText(Text(PLAY_TEXT));
     m_play->setCheckable(true);
     // Its checked state, not its clicks: a screen reader's toggle action
     // checks the button without clicking it.
@@ -40,10 +41,8 @@ CReplayMode::CReplayMode(CCrossingViewWindow& view, CReplayTrack& track, std::fu
             TogglePlay();
     });
     buttons->addWidget(m_play);
-    buttons->addWidget(
-        AddButton(NEXT_BUTTON, NEXT_BUTTON, QStyle::SP_MediaSeekForward, [this] { GoTo(m_track.Step() + 1); }));
-    buttons->addWidget(
-        AddButton(LAST_BUTTON, LAST_BUTTON, QStyle::SP_MediaSkipForward, [this] { GoTo(m_track.LastStep()); }));
+    buttons->addWidget(AddButton(NEXT_BUTTON, QStyle::SP_MediaSeekForward, [this] { GoTo(m_track.Step() + 1); }));
+    buttons->addWidget(AddButton(LAST_BUTTON, QStyle::SP_MediaSkipForward, [this] { GoTo(m_track.LastStep()); }));
     buttons->addStretch();
 
     // Made after the buttons, so that Tab reaches it after them: it is
@@ -62,16 +61,12 @@ CReplayMode::CReplayMode(CCrossingViewWindow& view, CReplayTrack& track, std::fu
 
     // The keys work wherever the focus is in the view, while these controls
     // show.
-    const auto addKey = [this](Qt::Key key, std::function<void()> act) {
-        auto* shortcut = new QShortcut(QKeySequence(key), m_controls);
-        shortcut->setContext(Qt::WindowShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, m_controls, std::move(act));
-    };
-    addKey(Qt::Key_Home, [this] { GoTo(0); });
-    addKey(Qt::Key_Left, [this] { GoTo(m_track.Step() - 1); });
-    addKey(Qt::Key_Right, [this] { GoTo(m_track.Step() + 1); });
-    addKey(Qt::Key_End, [this] { GoTo(m_track.LastStep()); });
-    addKey(Qt::Key_Space, [this] { TogglePlay(); });
+    AddViewKey(m_controls, QKeySequence(Qt::Key_Home), [this] { GoTo(0); });
+    AddViewKey(m_controls, QKeySequence(Qt::Key_Left), [this] { GoTo(m_track.Step() - 1); });
+    AddViewKey(m_controls, QKeySequence(Qt::Key_Right), [this] { GoTo(m_track.Step() + 1); });
+    AddViewKey(m_controls, QKeySequence(Qt::Key_End), [this] { GoTo(m_track.LastStep()); });
+    // Space plays and stops, but presses a button that has the focus.
+    AddViewKey(m_controls, QKeySequence(Qt::Key_Space), [this] { TogglePlay(); });
 
     m_playing = new QVariantAnimation(m_controls);
     m_playing->setEasingCurve(QEasingCurve::Linear);
@@ -90,18 +85,23 @@ CReplayMode::~CReplayMode()
     m_playing->stop();
 }
 
-QPushButton* CReplayMode::AddButton(const char* name, const char* text, int icon, std::function<void()> act)
+QPushButton* CReplayMode::AddButton(const char* name, int icon, std::function<void()> act)
 {
-    auto* button = new QPushButton(Text(text), m_controls);
-    button->setAccessibleName(Text(name));
+    QPushButton* button = MakeViewButton(name, m_controls, std::move(act));
     button->setIcon(m_controls->style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)));
-    button->setFocusPolicy(Qt::StrongFocus);
-    // Space plays and stops anywhere in the view; Enter presses the button
-    // that has the focus.
-    button->setAutoDefault(true);
-    if (act)
-        QObject::connect(button, &QPushButton::clicked, m_controls, std::move(act));
     return button;
+}
+
+void CReplayMode::Enter()
+{
+    m_shown = true;
+    FollowTrack(false);
+}
+
+void CReplayMode::Leave()
+{
+    Stop();
+    m_shown = false;
 }
 
 void CReplayMode::FollowTrack(bool newPath)
@@ -177,9 +177,9 @@ void CReplayMode::ShowPlayState()
 
 void CReplayMode::ShowStep()
 {
-    if (m_view.IsShowing(m_controls)) {
-        m_view.ShowStep(QString::fromStdString(m_track.Caption()), QString::fromStdString(m_track.Sentence()),
-                        m_track.CurrentScene());
+    if (m_shown) {
+        m_showStep(QString::fromStdString(m_track.Caption()), QString::fromStdString(m_track.Sentence()),
+                   m_track.CurrentScene(), false);
     }
     const QSignalBlocker quiet(m_slider);
     m_slider->setRange(0, m_track.LastStep());
@@ -195,6 +195,6 @@ void CReplayMode::ShowPlayed(double position)
         ShowStep();
         m_stepChosen(m_track.Step());
     }
-    if (m_track.Step() > 0 && m_view.IsShowing(m_controls))
-        m_view.Picture().ShowWayFrom(m_track.Scene(m_track.Step() - 1), position - (m_track.Step() - 1));
+    if (m_track.Step() > 0 && m_shown)
+        m_picture.ShowWayFrom(m_track.Scene(m_track.Step() - 1), position - (m_track.Step() - 1));
 }

@@ -1,7 +1,10 @@
-// The crossing view beside the real dialog: opening it, the table and the
-// view following each other, a refill of the table, playing, the picture,
-// and what screen readers find in it; and its game, from the keyboard and
-// through screen readers' actions.
+// The crossing view beside the real dialog, used as people use it: found by
+// its title, its controls by the names screen readers read, driven with
+// clicks and keys, and read back from its texts, its picture and what screen
+// readers are told. Opening it, the table and the view following each other,
+// a refill of the table, playing, the picture and its accessible lists; its
+// game from the keyboard and through screen readers' actions; and which key
+// does what where.
 #include "TestPuzzleDlg.h"
 #include "WorkerGate.h"
 
@@ -10,28 +13,45 @@
 #include "display/RuleText.h"
 #include "puzzle/BuiltInPuzzle.h"
 #include "view/CrossingPicture.h"
-#include "view/CrossingViewHostImpl.h"
-#include "view/PlayMode.h"
-#include "view/ReplayMode.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
-#include <QPushButton>
-#include <QSlider>
+#include <QPointer>
 #include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <functional>
+#include <iterator>
+#include <ostream>
+#include <set>
+
+// Failures show texts as they read, not as UTF-16 code units.
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
 const QString VIEW_ITEM = QStringLiteral("手順を見る(&V)...");
+const QString VIEW_TITLE = QStringLiteral("Torvalyパズル - 手順");
 
-CCrossingViewWindow* ViewOf(const CTestPuzzleDlg& dlg)
+// The crossing view, found by its title as a user finds it; null before it
+// was first opened.
+QWidget* ViewWindow()
 {
-    return CrossingViewHostImpl(dlg.m_crossingView).m_window;
+    QWidget* view = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->windowTitle() == VIEW_TITLE)
+            view = window;
+    }
+    return view;
 }
 
 // Offers a path to the dialog's status, as the search does, and refreshes.
@@ -66,6 +86,16 @@ void ClickRow(const CTestPuzzleDlg& dlg, int row, bool twice = false)
     ClickAt(table->viewport(), table->visualItemRect(table->topLevelItem(row)).center(), twice);
 }
 
+// Opens the view with the dialog's window menu.
+QWidget* OpenFromWindowMenu(const CTestPuzzleDlg& dlg)
+{
+    QStringList items;
+    auto menu = ChooseMenuItem(VIEW_ITEM, &items);
+    RightClick(dlg.Window(), QPoint(4, 4));
+    EXPECT_TRUE(menu->Done()) << items.join(' ').toStdString();
+    return ViewWindow();
+}
+
 // The selected rows, which the view's step must be alone in, focused and
 // showing.
 void ExpectRowSelectedAlone(const CTestPuzzleDlg& dlg, int row)
@@ -77,15 +107,32 @@ void ExpectRowSelectedAlone(const CTestPuzzleDlg& dlg, int row)
     EXPECT_TRUE(table->viewport()->rect().intersects(table->visualItemRect(table->topLevelItem(row)))) << row;
 }
 
+QString NameOf(QWidget* widget)
+{
+    return widget != nullptr ? QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) : QString();
+}
+
+// The control of the view that screen readers know by name, or null.
 QWidget* Named(QWidget* view, const char* name)
 {
     for (QWidget* widget : view->findChildren<QWidget*>()) {
-        if (widget->accessibleName() == QString::fromUtf8(name))
+        if (NameOf(widget) == QString::fromUtf8(name))
             return widget;
     }
     return nullptr;
 }
 
+QAbstractButton* Button(QWidget* view, const char* name)
+{
+    return qobject_cast<QAbstractButton*>(Named(view, name));
+}
+
+QWidget* Picture(QWidget* view)
+{
+    return Named(view, "渡しの様子");
+}
+
+// The replay's caption above the picture, "手順 k / N"; empty in the game.
 QString Caption(QWidget* view)
 {
     for (const QLabel* label : view->findChildren<QLabel*>()) {
@@ -95,9 +142,47 @@ QString Caption(QWidget* view)
     return QString();
 }
 
+QString StepCaption(int step, int steps = RECORDED_SHORTEST_TOP + 1)
+{
+    return QStringLiteral("手順 %1 / %2").arg(step + 1).arg(steps);
+}
+
+// The mode the view shows: the name of each pressed button of the switch.
+QString ShownMode(QWidget* view)
+{
+    QStringList pressed;
+    for (const char* mode : {"答えを見る", "自分で解く"}) {
+        if (Button(view, mode)->isChecked())
+            pressed << QString::fromUtf8(mode);
+    }
+    return pressed.join(' ');
+}
+
+const QString REPLAY = QStringLiteral("答えを見る");
+const QString GAME = QStringLiteral("自分で解く");
+
+// Whether the replay plays, as its button shows it: pressed.
+bool IsPlaying(QWidget* view)
+{
+    return Button(view, "再生/停止")->isChecked();
+}
+
+// What the picture tells screen readers, read as they read it.
+QString Description(QWidget* view)
+{
+    return QAccessible::queryAccessibleInterface(Picture(view))->text(QAccessible::Description);
+}
+
 void Key(QWidget* view, Qt::Key key)
 {
     PressKey(view, key);
+}
+
+// How often the view announced a step, or an action of the game, to screen
+// readers.
+int Announcements(QWidget* view)
+{
+    return dynamic_cast<const CCrossingPicture&>(*Picture(view)).AnnouncementsForTests();
 }
 
 // Calls visit with every accessible list under root.
@@ -133,9 +218,98 @@ QStringList NamesWithDigit(const std::string& row, const char* digits)
     return names;
 }
 
-QString NameOf(QWidget* widget)
+int TravellerNamed(const QString& name)
 {
-    return widget != nullptr ? QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) : QString();
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        if (name == QString::fromUtf8(TravellerName(t)))
+            return t;
+    }
+    return -1;
+}
+
+// Calls visit with every traveller's item in the view's accessible lists.
+void ForEachItem(QWidget* view, const std::function<void(int traveller, QAccessibleInterface* item)>& visit)
+{
+    ForEachList(QAccessible::queryAccessibleInterface(view), [&](QAccessibleInterface* list) {
+        for (int i = 0; i < list->childCount(); ++i)
+            visit(TravellerNamed(list->child(i)->text(QAccessible::Name)), list->child(i));
+    });
+}
+
+// The item of a traveller in the accessible list named list, or null.
+QAccessibleInterface* ItemIn(QWidget* view, const char* list, int traveller)
+{
+    QAccessibleInterface* found = nullptr;
+    ForEachItem(view, [&](int t, QAccessibleInterface* item) {
+        if (t == traveller && item->parent()->text(QAccessible::Name) == QString::fromUtf8(list))
+            found = item;
+    });
+    return found;
+}
+
+// The item of a traveller in whichever list holds it.
+QAccessibleInterface* ItemOf(QWidget* view, int traveller)
+{
+    QAccessibleInterface* found = nullptr;
+    ForEachItem(view, [&](int t, QAccessibleInterface* item) { found = t == traveller ? item : found; });
+    return found;
+}
+
+// The traveller whose item has the focus: the one in the picture's focus
+// ring; -1 for none.
+int FocusedTraveller(QWidget* view)
+{
+    int focused = -1;
+    ForEachItem(view, [&](int t, QAccessibleInterface* item) { focused = item->state().focused ? t : focused; });
+    return focused;
+}
+
+TravellerSet CheckedTravellers(QWidget* view)
+{
+    TravellerSet checked = 0;
+    ForEachItem(view,
+                [&](int t, QAccessibleInterface* item) { checked |= item->state().checked ? TravellerBit(t) : 0; });
+    return checked;
+}
+
+QImage PictureImage(QWidget* view)
+{
+    return Picture(view)->grab().toImage();
+}
+
+// Where an accessible object of the picture shows in an image of it.
+QRect PixelsOf(QWidget* view, const QImage& image, const QRect& onScreen)
+{
+    const qreal scale = image.devicePixelRatio();
+    return QRect(Picture(view)->mapFromGlobal(onScreen.topLeft()) * scale, onScreen.size() * scale);
+}
+
+// The picture where it shows the travellers at the place of the accessible
+// list named list.
+QImage PlaceImage(QWidget* view, const char* list)
+{
+    QRect place;
+    ForEachList(QAccessible::queryAccessibleInterface(view), [&](QAccessibleInterface* node) {
+        if (node->text(QAccessible::Name) == QString::fromUtf8(list))
+            place = node->rect();
+    });
+    const QImage image = PictureImage(view);
+    return image.copy(PixelsOf(view, image, place));
+}
+
+// The travellers whose figures look different in after than in before, two
+// images of the picture: marks put on or taken off. The figures are where
+// screen readers find them, less a little of their edges, where a
+// neighbour's mark may reach.
+TravellerSet RedrawnTravellers(QWidget* view, const QImage& before, const QImage& after)
+{
+    TravellerSet redrawn = 0;
+    ForEachItem(view, [&](int t, QAccessibleInterface* item) {
+        const QRect pixels = PixelsOf(view, before, item->rect().adjusted(2, 2, -2, -2));
+        if (before.copy(pixels) != after.copy(pixels))
+            redrawn |= TravellerBit(t);
+    });
+    return redrawn;
 }
 
 // Presses Tab until the control named name has the focus.
@@ -149,30 +323,33 @@ bool TabTo(QWidget* view, const char* name)
     return false;
 }
 
-// The item of a traveller in the accessible list named list, or null.
-QAccessibleInterface* ItemIn(QWidget* view, const char* list, int traveller)
+// Walks the picture's focus ring to a traveller with the arrow keys, as a
+// player does: up or down to its row, then along the row.
+void WalkTo(QWidget* view, int traveller)
 {
-    QAccessibleInterface* found = nullptr;
-    ForEachList(QAccessible::queryAccessibleInterface(view), [&](QAccessibleInterface* node) {
-        for (int i = 0; i < node->childCount() && node->text(QAccessible::Name) == QString::fromUtf8(list); ++i) {
-            if (node->child(i)->text(QAccessible::Name) == QString::fromUtf8(TravellerName(traveller)))
-                found = node->child(i);
-        }
-    });
-    return found;
+    const QRect target = ItemOf(view, traveller)->rect();
+    for (int presses = 0; presses < 2 * TRAVELLER_COUNT && FocusedTraveller(view) != traveller; ++presses) {
+        const QRect at = ItemOf(view, FocusedTraveller(view))->rect();
+        if (at.bottom() < target.top())
+            Key(view, Qt::Key_Down);
+        else if (at.top() > target.bottom())
+            Key(view, Qt::Key_Up);
+        else
+            Key(view, at.center().x() < target.center().x() ? Qt::Key_Right : Qt::Key_Left);
+    }
 }
 
 // Expects Tab to reach a control named by each of names, starting from the
 // picture.
-void ExpectTabReaches(CCrossingViewWindow* view, std::initializer_list<const char*> names)
+void ExpectTabReaches(QWidget* view, std::initializer_list<const char*> names)
 {
     QStringList reached;
-    QWidget* widget = &view->Picture();
+    QWidget* widget = Picture(view);
     do {
         if (widget->isEnabled() && widget->focusPolicy() & Qt::TabFocus)
             reached << NameOf(widget);
         widget = widget->nextInFocusChain();
-    } while (widget != &view->Picture());
+    } while (widget != Picture(view));
     for (const char* name : names)
         EXPECT_TRUE(reached.contains(QString::fromUtf8(name))) << name << " " << reached.join(' ').toStdString();
 }
@@ -187,18 +364,13 @@ TEST(CrossingView, TheTableAndTheViewShowTheSameStepBothWays)
 
     // A row clicked before the view opens is where the window menu opens it.
     ClickRow(dlg, 5);
-    EXPECT_EQ(ViewOf(dlg), nullptr);
-    QStringList items;
-    auto menu = ChooseMenuItem(VIEW_ITEM, &items);
-    RightClick(dlg.Window(), QPoint(4, 4));
-    ASSERT_TRUE(menu->Done());
-    CCrossingViewWindow* view = ViewOf(dlg);
+    EXPECT_EQ(ViewWindow(), nullptr);
+    QWidget* view = OpenFromWindowMenu(dlg);
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
-    EXPECT_EQ(view->windowTitle(), QStringLiteral("Torvalyパズル - 手順"));
     EXPECT_FALSE(view->windowIcon().isNull());
     EXPECT_TRUE(view->screen()->availableGeometry().contains(view->frameGeometry()));
-    EXPECT_EQ(Caption(view), QStringLiteral("手順 6 / 47"));
+    EXPECT_EQ(Caption(view), StepCaption(5));
     ExpectRowSelectedAlone(dlg, 5);
 
     // Moving the view selects its row in the table.
@@ -219,25 +391,24 @@ TEST(CrossingView, TheTableAndTheViewShowTheSameStepBothWays)
         {"Home", key(Qt::Key_Home), 0},
         {"最後", click("最後"), 46},
         {"最初", click("最初"), 0},
-        {"slider", [view] { static_cast<QSlider*>(Named(view, "手順"))->setValue(20); }, 20},
+        {"slider", [view] { qobject_cast<QAbstractSlider*>(Named(view, "手順"))->setValue(20); }, 20},
     };
     for (const CMove& move : moves) {
         move.m_act();
         SCOPED_TRACE(move.m_what);
-        EXPECT_EQ(dlg.m_crossingView.Step(), move.m_step);
-        EXPECT_EQ(Caption(view), QStringLiteral("手順 %1 / 47").arg(move.m_step + 1));
+        EXPECT_EQ(Caption(view), StepCaption(move.m_step));
         ExpectRowSelectedAlone(dlg, move.m_step);
     }
 
     // The table moves the view; a double-click raises the same window.
     ClickRow(dlg, 12);
-    EXPECT_EQ(Caption(view), QStringLiteral("手順 13 / 47"));
+    EXPECT_EQ(Caption(view), StepCaption(12));
     ClickRow(dlg, 30, true);
-    EXPECT_EQ(Caption(view), QStringLiteral("手順 31 / 47"));
-    EXPECT_EQ(ViewOf(dlg), view);
+    EXPECT_EQ(Caption(view), StepCaption(30));
+    EXPECT_EQ(ViewWindow(), view);
     int views = 0;
     for (const QWidget* window : QApplication::topLevelWidgets())
-        views += window->isVisible() && window->windowTitle() == view->windowTitle() ? 1 : 0;
+        views += window->isVisible() && window->windowTitle() == VIEW_TITLE ? 1 : 0;
     EXPECT_EQ(views, 1);
 
     // Esc closes the view alone.
@@ -252,27 +423,28 @@ TEST(CrossingView, WorksBesideTheModalDialogAndClosesWithIt)
 {
     CTestPuzzleDlg dlg;
     CWorkerCleanup cleanup;
-    QPointer<CCrossingViewWindow> view;
-    int stepAfterClick = -1;
+    QPointer<QWidget> view;
+    QString captionAfterClick;
     const std::intptr_t result = RunModal(dlg, [&](QWidget* window) {
         // Before any search the view shows the one starting row.
         ClickRow(dlg, 0, true);
-        view = ViewOf(dlg);
+        view = ViewWindow();
         ASSERT_TRUE(view != nullptr && view->isVisible());
-        EXPECT_EQ(Caption(view), QStringLiteral("手順 1 / 1"));
+        EXPECT_EQ(Caption(view), StepCaption(0, 1));
         // A real search: the view follows the table's refills.
         ClickWidget(dlg.Control(IDC_START));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.TimerRuns(); }, WAIT_FOR_SEARCH_MS));
-        EXPECT_EQ(Caption(view), QStringLiteral("手順 1 / 47"));
+        EXPECT_EQ(Caption(view), StepCaption(0));
         // The modal dialog does not block the view.
         QWidget* next = Named(view, "次へ");
         ClickAt(next, next->rect().center());
-        stepAfterClick = dlg.m_crossingView.Step();
+        captionAfterClick = Caption(view);
+        ExpectRowSelectedAlone(dlg, 1);
         // The dialog's close box: the search has ended, so it closes at once.
         window->close();
     });
     EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(stepAfterClick, 1);
+    EXPECT_EQ(captionAfterClick, StepCaption(1));
     EXPECT_TRUE(view == nullptr || !view->isVisible());
 }
 
@@ -280,8 +452,7 @@ TEST(CrossingView, ARefillKeepsTheStepWhereItStillExistsElseGoesToTheLast)
 {
     CTestPuzzleDlg dlg;
     ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
-    dlg.m_crossingView.Open(dlg.GetSafeHwnd());
-    CCrossingViewWindow* view = ViewOf(dlg);
+    QWidget* view = OpenFromWindowMenu(dlg);
     ASSERT_NE(view, nullptr);
 
     // Each better path in turn, with the view moved to a step first.
@@ -291,13 +462,14 @@ TEST(CrossingView, ARefillKeepsTheStepWhereItStillExistsElseGoesToTheLast)
         int m_expected;
     };
     const CRefill refills[] = {{8, 0, 0}, {2, 7, 2}, {RECORDED_SHORTEST_TOP, 1, 1}};
+    int steps = 1;
     for (const CRefill& refill : refills) {
         ClickRow(dlg, refill.m_viewAt);
-        ASSERT_EQ(dlg.m_crossingView.Step(), refill.m_viewAt);
+        ASSERT_EQ(Caption(view), StepCaption(refill.m_viewAt, steps));
         ShowPath(dlg, RecordedPathUpTo(refill.m_top));
+        steps = refill.m_top + 1;
         SCOPED_TRACE(refill.m_top);
-        EXPECT_EQ(dlg.m_crossingView.Step(), refill.m_expected);
-        EXPECT_EQ(Caption(view), QStringLiteral("手順 %1 / %2").arg(refill.m_expected + 1).arg(refill.m_top + 1));
+        EXPECT_EQ(Caption(view), StepCaption(refill.m_expected, steps));
         ExpectRowSelectedAlone(dlg, refill.m_expected);
     }
 }
@@ -308,34 +480,38 @@ TEST(CrossingView, PlayingRunsToTheLastStepAndStops)
     ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
     ShowPath(dlg, RecordedPathUpTo());
     ClickRow(dlg, 43, true);
-    CCrossingViewWindow* view = ViewOf(dlg);
+    QWidget* view = ViewWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
-    auto* play = static_cast<QPushButton*>(Named(view, "再生/停止"));
+    QAbstractButton* play = Button(view, "再生/停止");
 
     ClickWidget(play);
-    EXPECT_TRUE(view->Replay().IsPlaying());
+    EXPECT_TRUE(IsPlaying(view));
     EXPECT_EQ(play->text(), QStringLiteral("停止"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->Replay().IsPlaying(); }, WAIT_FOR_UI_MS));
-    EXPECT_EQ(dlg.m_crossingView.Step(), 46);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !IsPlaying(view); }, WAIT_FOR_UI_MS));
+    EXPECT_EQ(Caption(view), StepCaption(46));
     EXPECT_EQ(play->text(), QStringLiteral("再生"));
-    EXPECT_FALSE(play->isChecked());
     ExpectRowSelectedAlone(dlg, 46);
 
-    // From the last step, Space plays from the first; Space stops where it is.
+    // From the last step, Space plays from the first; Space stops where it
+    // is. Here the picture has the focus, where Space is the replay's key.
+    ASSERT_TRUE(TabTo(view, "渡しの様子"));
     Key(view, Qt::Key_Space);
-    EXPECT_TRUE(view->Replay().IsPlaying());
-    EXPECT_EQ(dlg.m_crossingView.Step(), 0);
+    EXPECT_TRUE(IsPlaying(view));
+    EXPECT_EQ(Caption(view), StepCaption(0));
     Key(view, Qt::Key_Space);
-    EXPECT_FALSE(view->Replay().IsPlaying());
-    EXPECT_LT(dlg.m_crossingView.Step(), 46);
-    ExpectRowSelectedAlone(dlg, dlg.m_crossingView.Step());
+    EXPECT_FALSE(IsPlaying(view));
+    const int stoppedAt = dlg.m_list.GetNextItem(-1, LVNI_SELECTED);
+    EXPECT_LT(stoppedAt, 46);
+    EXPECT_EQ(Caption(view), StepCaption(stoppedAt));
+    ExpectRowSelectedAlone(dlg, stoppedAt);
 
     // A screen reader's toggle action plays and stops as a click does.
     QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(play)->actionInterface();
     ASSERT_NE(actions, nullptr);
     for (const bool playing : {true, false}) {
         actions->doAction(QAccessibleActionInterface::toggleAction());
-        EXPECT_EQ(view->Replay().IsPlaying(), playing);
+        EXPECT_EQ(IsPlaying(view), playing);
+        EXPECT_EQ(play->text(), QString::fromUtf8(playing ? "停止" : "再生"));
     }
 }
 
@@ -344,13 +520,14 @@ TEST(CrossingView, TheBoatIsOnTheRiverOnlyWhileTravellersAreAboard)
     CTestPuzzleDlg dlg;
     ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
     ShowPath(dlg, RecordedPathUpTo());
-    dlg.m_crossingView.Open(dlg.GetSafeHwnd());
-    const CCrossingPicture& picture = ViewOf(dlg)->Picture();
+    QWidget* view = OpenFromWindowMenu(dlg);
+    ASSERT_NE(view, nullptr);
 
     // The middle of the river, as drawn at a step of the recorded path.
     const auto riverMiddle = [&](int step) {
-        dlg.m_crossingView.ShowStep(step);
-        const QImage image = const_cast<CCrossingPicture&>(picture).grab().toImage();
+        ClickRow(dlg, step);
+        EXPECT_EQ(Caption(view), StepCaption(step));
+        const QImage image = PictureImage(view);
         return image.copy(image.width() / 2 - image.width() / 20, 0, image.width() / 10, image.height());
     };
     // Steps 0 and 4 have everybody ashore and the boat at 日本 (the trip
@@ -369,15 +546,14 @@ TEST(CrossingView, ScreenReadersFindWhoIsWhereAtEveryStepAndHearEachStep)
     CTestPuzzleDlg dlg;
     ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
     ShowPath(dlg, RecordedPathUpTo());
-    dlg.m_crossingView.Open(dlg.GetSafeHwnd(), 0);
-    CCrossingViewWindow* view = ViewOf(dlg);
+    ClickRow(dlg, 0, true);
+    QWidget* view = ViewWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(view);
     ASSERT_NE(root, nullptr);
-    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(&view->Picture());
 
     for (int step = 0; step <= RECORDED_SHORTEST_TOP; ++step) {
-        const int announced = view->Picture().Announcements();
+        const int announced = Announcements(view);
         if (step > 0)
             Key(view, Qt::Key_Right);
         const std::string row = RECORDED_SHORTEST_PATH[step];
@@ -387,15 +563,15 @@ TEST(CrossingView, ScreenReadersFindWhoIsWhereAtEveryStepAndHearEachStep)
         EXPECT_EQ(lists.at(QStringLiteral("日本")), NamesWithDigit(row, "0"));
         EXPECT_EQ(lists.at(QStringLiteral("米国")), NamesWithDigit(row, "2"));
         EXPECT_EQ(lists.at(QStringLiteral("舟")), NamesWithDigit(row, "13"));
-        // The caption can be read, and the new step was announced.
-        const QString caption = QStringLiteral("手順 %1 / 47").arg(step + 1);
-        EXPECT_TRUE(picture->text(QAccessible::Description).startsWith(caption));
+        // The caption can be read, and the new step was announced once.
+        const QString caption = StepCaption(step);
+        EXPECT_TRUE(Description(view).startsWith(caption));
         if (step > 0) {
-            EXPECT_EQ(view->Picture().Announcements(), announced + 1);
+            EXPECT_EQ(Announcements(view), announced + 1);
         }
         bool captionRead = false;
         for (QLabel* label : view->findChildren<QLabel*>())
-            captionRead |= QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name) == caption;
+            captionRead |= NameOf(label) == caption;
         EXPECT_TRUE(captionRead);
     }
 
@@ -408,72 +584,84 @@ TEST(CrossingView, TheGameIsPlayedFromTheKeyboardAlone)
     CTestPuzzleDlg dlg;
     ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
     ShowPath(dlg, RecordedPathUpTo());
-    ClickRow(dlg, 6, true);
-    CCrossingViewWindow* view = ViewOf(dlg);
+    // The boat at rest at 米国, empty, as the replay draws it after the first
+    // trip, in the active window, with the focus on the picture as it will
+    // be when the game's trip lands.
+    ClickRow(dlg, 2, true);
+    QWidget* view = ViewWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
-    CCrossingPicture& picture = view->Picture();
-    const CCrossingGame& game = view->Play().Game();
+    ASSERT_TRUE(TabTo(view, "渡しの様子"));
+    ASSERT_NE(std::string(RECORDED_SHORTEST_PATH[2]).find('2'), std::string::npos);
+    ASSERT_EQ(std::string(RECORDED_SHORTEST_PATH[2]).find_first_of("13"), std::string::npos);
+    const QImage boatLanded = PlaceImage(view, "舟");
+    ClickRow(dlg, 6, true);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
 
     // Each action shows the counter and a sentence, and announces them.
-    int announced = picture.Announcements();
+    int announced = Announcements(view);
     const auto expectShown = [&](int trips, const std::string& sentenceStart) {
-        const std::string shown = picture.Description().toStdString();
+        const std::string shown = Description(view).toStdString();
         EXPECT_EQ(shown.rfind(TripCounterText(trips) + " " + sentenceStart, 0), 0u) << shown;
-        EXPECT_EQ(picture.Announcements(), announced + 1) << shown;
-        announced = picture.Announcements();
+        EXPECT_EQ(Announcements(view), announced + 1) << shown;
+        announced = Announcements(view);
     };
 
     ASSERT_TRUE(TabTo(view, "自分で解く"));
     Key(view, Qt::Key_Return);
-    EXPECT_EQ(view->ShownMode(), CCrossingViewWindow::Mode::PLAY);
+    EXPECT_EQ(ShownMode(view), GAME);
     expectShown(0, "");
 
     // The focus ring starts on the first traveller of the boat's bank.
     ASSERT_TRUE(TabTo(view, "渡しの様子"));
-    EXPECT_EQ(picture.FocusedTraveller(), 0);
+    EXPECT_EQ(FocusedTraveller(view), 0);
     const TravellerSet trip = RecordedTrip(1);
     const int first = std::countr_zero(trip);
     const int second = std::bit_width(trip) - 1;
     ASSERT_EQ(first, 0);
 
-    // Alone, the first of the recorded first trip is refused: nothing moves.
+    // Alone, the first of the recorded first trip is refused: nothing moves,
+    // and the travellers the refusal concerns are marked.
     const CPuzzleVerdict alone = JudgeTrip(BuiltInPuzzle(), {}, TravellerBit(first));
     ASSERT_FALSE(alone.IsAccepted());
     Key(view, Qt::Key_Space);
+    const QImage chosen = PictureImage(view);
     Key(view, Qt::Key_Return);
     expectShown(0, VerdictSentence(BuiltInPuzzle(), alone));
-    EXPECT_EQ(picture.Marks().m_concerned, alone.m_concerned);
-    EXPECT_EQ(game.Chosen(), TravellerBit(first));
+    EXPECT_EQ(RedrawnTravellers(view, chosen, PictureImage(view)), alone.m_concerned);
+    EXPECT_EQ(CheckedTravellers(view), TravellerBit(first));
 
-    // With the second, the trip is made and drawn crossing the river.
-    for (int t = first; t < second; ++t)
-        Key(view, Qt::Key_Right);
-    EXPECT_EQ(picture.FocusedTraveller(), second);
+    // With the second, the trip is made and drawn crossing the river: the
+    // boat is not yet at rest at 米国, and comes to rest there, empty.
+    WalkTo(view, second);
+    EXPECT_EQ(FocusedTraveller(view), second);
     Key(view, Qt::Key_Space);
-    EXPECT_EQ(picture.Marks().m_chosen, trip);
+    EXPECT_EQ(CheckedTravellers(view), trip);
     Key(view, Qt::Key_Return);
     expectShown(1, "");
-    EXPECT_TRUE(view->Play().IsAnimating());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->Play().IsAnimating(); }, WAIT_FOR_UI_MS));
+    EXPECT_NE(PlaceImage(view, "舟"), boatLanded);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PlaceImage(view, "舟") == boatLanded; }, WAIT_FOR_UI_MS));
     const std::map<QString, QStringList> lists = ListsUnder(QAccessible::queryAccessibleInterface(view));
     EXPECT_EQ(lists.at(QStringLiteral("米国")), NamesWithDigit(RECORDED_SHORTEST_PATH[2], "2"));
     // The ring stays with the traveller, who is with the boat again.
-    EXPECT_EQ(picture.FocusedTraveller(), second);
+    EXPECT_EQ(FocusedTraveller(view), second);
 
     // The hint marks a trip from 米国, where the boat is.
     ASSERT_TRUE(TabTo(view, "ヒント"));
+    const QImage unhinted = PictureImage(view);
     Key(view, Qt::Key_Return);
     expectShown(1, RemainingTripsSentence(RECORDED_SHORTEST_TOP / 2 - 1));
-    EXPECT_NE(picture.Marks().m_hinted, 0u);
-    EXPECT_EQ(picture.Marks().m_hinted & ~trip, 0u);
+    const TravellerSet hinted = RedrawnTravellers(view, unhinted, PictureImage(view));
+    EXPECT_NE(hinted, 0u);
+    EXPECT_EQ(hinted & ~trip, 0u);
 
     // The replay kept its step, and the game its trip.
     ASSERT_TRUE(TabTo(view, "答えを見る"));
     Key(view, Qt::Key_Return);
-    EXPECT_EQ(Caption(view), QStringLiteral("手順 7 / 47"));
+    EXPECT_EQ(ShownMode(view), REPLAY);
+    EXPECT_EQ(Caption(view), StepCaption(6));
     ASSERT_TRUE(TabTo(view, "自分で解く"));
     Key(view, Qt::Key_Return);
-    announced = picture.Announcements() - 1;
+    announced = Announcements(view) - 1;
     expectShown(1, "");
 
     // Undo and redo by their keys; the table's selection stays where the
@@ -497,9 +685,10 @@ TEST(CrossingView, TheGameIsPlayedFromTheKeyboardAlone)
     // A double-click on a row asks for that step of the best path: the
     // replay shows it, and the game waits where it was.
     ClickRow(dlg, 9, true);
-    EXPECT_EQ(view->ShownMode(), CCrossingViewWindow::Mode::REPLAY);
-    EXPECT_EQ(Caption(view), QStringLiteral("手順 10 / 47"));
-    EXPECT_EQ(game.Trips(), 1);
+    EXPECT_EQ(ShownMode(view), REPLAY);
+    EXPECT_EQ(Caption(view), StepCaption(9));
+    ClickWidget(Button(view, "自分で解く"));
+    EXPECT_TRUE(Description(view).startsWith(QString::fromStdString(TripCounterText(1) + " ")));
     Key(view, Qt::Key_Escape);
     EXPECT_FALSE(view->isVisible());
 }
@@ -508,8 +697,8 @@ TEST(CrossingView, InTheGameTravellersAreCheckBoxesThatScreenReadersToggle)
 {
     CTestPuzzleDlg dlg;
     ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
-    dlg.m_crossingView.Open(dlg.GetSafeHwnd());
-    CCrossingViewWindow* view = ViewOf(dlg);
+    QWidget* view = OpenFromWindowMenu(dlg);
+    ASSERT_NE(view, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
 
     // In the replay, the travellers are only listed.
@@ -518,7 +707,7 @@ TEST(CrossingView, InTheGameTravellersAreCheckBoxesThatScreenReadersToggle)
     EXPECT_FALSE(listed->state().checkable);
     EXPECT_TRUE(listed->actionInterface()->actionNames().isEmpty());
 
-    ClickWidget(Named(view, "自分で解く"));
+    ClickWidget(Button(view, "自分で解く"));
     const TravellerSet trip = RecordedTrip(1);
     for (int t = 0; t < TRAVELLER_COUNT; ++t) {
         QAccessibleInterface* item = ItemIn(view, "日本", t);
@@ -530,14 +719,14 @@ TEST(CrossingView, InTheGameTravellersAreCheckBoxesThatScreenReadersToggle)
             EXPECT_TRUE(item->state().checked) << t;
         }
     }
-    EXPECT_EQ(view->Play().Game().Chosen(), trip);
+    EXPECT_EQ(CheckedTravellers(view), trip);
 
     // Pressed as screen readers press it, it takes a moment to come up.
-    const int announced = view->Picture().Announcements();
+    const int announced = Announcements(view);
     QAccessible::queryAccessibleInterface(Named(view, "渡る"))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return view->Picture().Announcements() > announced; }, WAIT_FOR_UI_MS));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Announcements(view) > announced; }, WAIT_FOR_UI_MS));
     for (int t = 0; t < TRAVELLER_COUNT; ++t) {
         QAccessibleInterface* item = ItemIn(view, (trip & TravellerBit(t)) != 0 ? "米国" : "日本", t);
         ASSERT_NE(item, nullptr) << t;
@@ -546,4 +735,137 @@ TEST(CrossingView, InTheGameTravellersAreCheckBoxesThatScreenReadersToggle)
 
     // Every control of the game is named, and Tab reaches it.
     ExpectTabReaches(view, {"答えを見る", "自分で解く", "渡しの様子", "渡る", "元に戻す", "最初から", "ヒント"});
+}
+
+TEST(CrossingView, SpacePressesTheFocusedButtonAndElsewherePlaysOrStopsTheReplay)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    ShowPath(dlg, RecordedPathUpTo());
+
+    // Each from the replay at the table's row 5, or from the game: the
+    // control Tab gives the focus, the key pressed there, and the mode and
+    // the replay's row shown then (-1 for none). The same key stops what it
+    // played.
+    struct CCase {
+        const QString& m_from;
+        const char* m_focus;
+        Qt::Key m_key;
+        const QString& m_mode;
+        int m_step;
+        bool m_plays;
+    };
+    const CCase cases[] = {
+        {REPLAY, "最初", Qt::Key_Space, REPLAY, 0, false},       {REPLAY, "次へ", Qt::Key_Space, REPLAY, 6, false},
+        {REPLAY, "最後", Qt::Key_Return, REPLAY, 46, false},     {REPLAY, "自分で解く", Qt::Key_Space, GAME, -1, false},
+        {REPLAY, "自分で解く", Qt::Key_Return, GAME, -1, false}, {GAME, "答えを見る", Qt::Key_Space, REPLAY, 5, false},
+        {REPLAY, "再生/停止", Qt::Key_Space, REPLAY, 5, true},   {REPLAY, "渡しの様子", Qt::Key_Space, REPLAY, 5, true},
+        {REPLAY, "手順", Qt::Key_Space, REPLAY, 5, true},
+    };
+    for (const CCase& c : cases) {
+        ClickRow(dlg, 5, true);
+        QWidget* view = ViewWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+        if (c.m_from == GAME)
+            ClickWidget(Button(view, "自分で解く"));
+        SCOPED_TRACE(c.m_from.toStdString() + ", " + c.m_focus + (c.m_key == Qt::Key_Space ? ", Space" : ", Enter"));
+        ASSERT_TRUE(TabTo(view, c.m_focus));
+        Key(view, c.m_key);
+        EXPECT_EQ(ShownMode(view), c.m_mode);
+        EXPECT_EQ(IsPlaying(view), c.m_plays);
+        if (c.m_step >= 0) {
+            EXPECT_EQ(Caption(view), StepCaption(c.m_step));
+        }
+        if (c.m_plays) {
+            Key(view, c.m_key);
+            EXPECT_FALSE(IsPlaying(view));
+        }
+    }
+}
+
+TEST(CrossingView, TheArrowKeysWalkTheFocusRingAsTheFiguresStandOnTheBank)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    QWidget* view = OpenFromWindowMenu(dlg);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+    ClickWidget(Button(view, "自分で解く"));
+
+    // At the size the view opens at, the twelve stand on 日本 in four rows
+    // of three, in traveller order.
+    std::set<int> tops;
+    std::set<int> lefts;
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        tops.insert(ItemIn(view, "日本", t)->rect().top());
+        lefts.insert(ItemIn(view, "日本", t)->rect().left());
+    }
+    ASSERT_EQ(tops.size(), 4u);
+    ASSERT_EQ(lefts.size(), 3u);
+    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        const QRect figure = ItemIn(view, "日本", t)->rect();
+        ASSERT_EQ(std::distance(tops.begin(), tops.find(figure.top())), t / 3) << t;
+        ASSERT_EQ(std::distance(lefts.begin(), lefts.find(figure.left())), t % 3) << t;
+    }
+
+    struct CMove {
+        Qt::Key m_key;
+        int m_to;
+    };
+    const auto expectMoves = [view](const std::vector<CMove>& moves) {
+        ASSERT_TRUE(TabTo(view, "渡しの様子"));
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            Key(view, moves[i].m_key);
+            EXPECT_EQ(FocusedTraveller(view), moves[i].m_to) << "move " << i;
+        }
+    };
+    // Everybody there: Down three times from the first and Right once is
+    // the second of the last row, not the fifth traveller; the ring stays
+    // put at the edges.
+    expectMoves({{Qt::Key_Home, 0},
+                 {Qt::Key_Down, 3},
+                 {Qt::Key_Down, 6},
+                 {Qt::Key_Down, 9},
+                 {Qt::Key_Right, 10},
+                 {Qt::Key_Up, 7},
+                 {Qt::Key_Right, 8},
+                 {Qt::Key_Right, 8},
+                 {Qt::Key_Down, 11},
+                 {Qt::Key_Down, 11},
+                 {Qt::Key_Left, 10},
+                 {Qt::Key_Left, 9},
+                 {Qt::Key_Left, 9},
+                 {Qt::Key_Up, 6},
+                 {Qt::Key_Up, 3},
+                 {Qt::Key_Up, 0},
+                 {Qt::Key_Up, 0},
+                 {Qt::Key_End, 11},
+                 {Qt::Key_Home, 0}});
+
+    // After the first four recorded trips, the first and the eleventh are at
+    // 米国 and the boat at 日本: the ring passes over their places, to the
+    // nearest one that is there.
+    for (int trip = 1; trip <= 4; ++trip) {
+        for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+            if (RecordedTrip(trip) & TravellerBit(t))
+                ItemOf(view, t)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        }
+        ClickWidget(Button(view, "渡る"));
+    }
+    ASSERT_EQ(std::string(RECORDED_SHORTEST_PATH[8]), "200000000020");
+    ASSERT_EQ(ListsUnder(QAccessible::queryAccessibleInterface(view)).at(QStringLiteral("米国")),
+              NamesWithDigit(RECORDED_SHORTEST_PATH[8], "2"));
+    expectMoves({{Qt::Key_Home, 1},
+                 {Qt::Key_Left, 1},
+                 {Qt::Key_Down, 4},
+                 {Qt::Key_Left, 3},
+                 {Qt::Key_Up, 1},
+                 {Qt::Key_Right, 2},
+                 {Qt::Key_Down, 5},
+                 {Qt::Key_Down, 8},
+                 {Qt::Key_Down, 11},
+                 {Qt::Key_Left, 9},
+                 {Qt::Key_Right, 11},
+                 {Qt::Key_Up, 8},
+                 {Qt::Key_End, 11}});
 }

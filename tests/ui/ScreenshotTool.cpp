@@ -6,12 +6,13 @@
 //   torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png>]]
 // Exits non-zero when the search does not end with the complete table.
 #include "TestAccess.h"
+#include "display/DisplayText.h"
 #include "platform/window/WinApp.h"
 #include "res/ResourceModule.h"
 #include "ui/PuzzleDlg.h"
-#include "view/CrossingViewWindow.h"
-#include "view/PlayMode.h"
+#include "view/CrossingGame.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QPixmap>
@@ -21,31 +22,61 @@
 
 namespace {
 
+const QString VIEW_TITLE = QStringLiteral("Torvalyパズル - 手順");
+
+// Clicks the view's button that screen readers know by name.
+void Press(QWidget* view, const char* name)
+{
+    for (QPushButton* button : view->findChildren<QPushButton*>()) {
+        if (button->accessibleName() == QString::fromUtf8(name))
+            button->click();
+    }
+}
+
+// Toggles the items of travellers in the picture's accessible lists, as a
+// screen reader does.
+void Toggle(QAccessibleInterface* node, TravellerSet travellers)
+{
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+            if ((travellers & TravellerBit(t)) != 0 && child->role() == QAccessible::ListItem &&
+                child->text(QAccessible::Name) == QString::fromUtf8(TravellerName(t)))
+                child->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        }
+        Toggle(child, travellers);
+    }
+}
+
 // The game after three trips of the hints, and a fourth one refused: the
 // first pair on the boat's bank that breaks a rule other than the first.
-void ShowGame(CCrossingViewWindow& view)
+// The view is played through its buttons and its accessible lists; a game
+// of the same moves beside it says what the hints are.
+void ShowGame(QWidget* view)
 {
-    view.ShowMode(CCrossingViewWindow::Mode::PLAY);
-    CPlayMode& play = view.Play();
-    const auto choose = [&play](TravellerSet travellers) {
+    QAccessibleInterface* lists = QAccessible::queryAccessibleInterface(view);
+    CCrossingGame game;
+    const auto cross = [&](TravellerSet travellers) {
         for (int t = 0; t < TRAVELLER_COUNT; ++t) {
             if (travellers & TravellerBit(t))
-                play.Toggle(t);
+                game.Toggle(t);
         }
+        Toggle(lists, travellers);
+        game.Cross();
+        Press(view, "渡る");
     };
+    Press(view, "自分で解く");
     for (int trip = 0; trip < 3; ++trip) {
-        play.Hint();
-        choose(play.Game().Hinted());
-        play.Cross();
+        game.Hint();
+        Press(view, "ヒント");
+        cross(game.Hinted());
     }
-    const CCrossingGame& game = play.Game();
     for (int first = 0; first < TRAVELLER_COUNT; ++first) {
         for (int second = first + 1; second < TRAVELLER_COUNT; ++second) {
             const TravellerSet pair = TravellerBit(first) | TravellerBit(second);
             const CTripVerdict verdict = JudgeTrip(game.Arrangement(), game.BoatSide(), pair);
             if (verdict.m_answer == TripAnswer::RULE_BROKEN && verdict.m_rule != OPERATOR_RULE) {
-                choose(pair);
-                play.Cross();
+                cross(pair);
                 return;
             }
         }
@@ -92,16 +123,16 @@ int main(int argc, char* argv[])
         // there.
         dlg.m_list.SetItemState(21, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         dlg.SendMessage(WM_SYSCOMMAND, IDM_CROSSINGVIEW);
-        CCrossingViewWindow* view = nullptr;
+        QWidget* view = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible() && window->parentWidget() == AfxGetWidget(dlg))
-                view = dynamic_cast<CCrossingViewWindow*>(window);
+            if (window->isVisible() && window->windowTitle() == VIEW_TITLE)
+                view = window;
         }
         QCoreApplication::processEvents();
         written = argv[2];
         saved = view != nullptr && view->grab().save(QString::fromLocal8Bit(written), "PNG");
         if (saved && argc == 4) {
-            ShowGame(*view);
+            ShowGame(view);
             written = argv[3];
             saved = view->grab().save(QString::fromLocal8Bit(written), "PNG");
         }

@@ -13,7 +13,6 @@
 
 class CTestPuzzleDlg : public CPuzzleDlg {
 public:
-    using CPuzzleDlg::m_crossingView;
     using CPuzzleDlg::m_hIcon;
     using CPuzzleDlg::m_pWorker;
     using CPuzzleDlg::m_status;

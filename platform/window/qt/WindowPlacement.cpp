@@ -7,21 +7,43 @@
 
 #include <algorithm>
 
-namespace {
-
+// Asked of the window system each time: the widget's own copy of the frame
+// is brought up to date only while the window shows.
 QMargins FrameMarginsOf(const QWidget* window)
 {
     const QWindow* handle = window->windowHandle();
     return handle != nullptr ? handle->frameMargins() : QMargins();
 }
 
-} // namespace
-
 QPoint CentredFramePosition(const QRect& area, const QSize& frameSize)
 {
     const int x = area.x() + (area.width() - frameSize.width()) / 2;
     const int y = area.y() + (area.height() - frameSize.height()) / 2;
     return QPoint(std::max(x, area.x()), std::max(y, area.y()));
+}
+
+QRect BesideGeometry(const QRect& ownerFrame, const QSize& frameSize, int minimumWidth, const QRect& available)
+{
+    const int rightRoom = available.right() - ownerFrame.right();
+    const int leftRoom = ownerFrame.left() - available.left();
+    int width = frameSize.width();
+    int x = 0;
+    if (width <= rightRoom) {
+        x = ownerFrame.right() + 1;
+    } else if (width <= leftRoom) {
+        x = ownerFrame.left() - width;
+    } else if (std::max(rightRoom, leftRoom) >= minimumWidth) {
+        // Narrower, but beside the owner rather than over it.
+        width = std::max(rightRoom, leftRoom);
+        x = rightRoom >= leftRoom ? ownerFrame.right() + 1 : ownerFrame.left() - width;
+    } else {
+        width = std::min(width, available.width());
+        x = available.right() + 1 - width;
+    }
+    x = std::max(x, available.left());
+    const int y = std::clamp(ownerFrame.top(), available.top(),
+                             std::max(available.top(), available.bottom() + 1 - frameSize.height()));
+    return QRect(QPoint(x, y), QSize(width, frameSize.height()));
 }
 
 CCentredPlacement::CCentredPlacement(QWidget* window) : QObject(window), m_window(window)
