@@ -5,6 +5,7 @@
 
 #include "RecordedShortestPath.h"
 #include "platform/window/WinApp.h"
+#include "play/CrossingSteps.h"
 #include "res/ResourceModule.h"
 #include "ui/PuzzleDlg.h"
 #include "view/CrossingPicture.h"
@@ -80,16 +81,16 @@ BENCHMARK(OpenView)->Unit(benchmark::kMillisecond)->UseRealTime();
 void DrawStep(benchmark::State& state)
 {
     const bool atRest = state.range(0) != 0;
-    const CCrossingPath path = RecordedPathUpTo();
+    const std::vector<CStepScene> scenes = ScenesOf(StepsOfPath(RecordedPathUpTo()));
     CCrossingPicture picture(nullptr);
     picture.resize(picture.sizeHint());
     QImage image(picture.size() * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
     int step = 1;
     for (auto _ : state) {
-        picture.ShowScene(SceneOfStep(path, step), QString());
+        picture.ShowScene(scenes[static_cast<std::size_t>(step)], QString());
         if (!atRest)
-            picture.ShowWayFrom(SceneOfStep(path, step - 1), 0.5);
+            picture.ShowWayFrom(scenes[static_cast<std::size_t>(step - 1)], 0.5);
         picture.render(&image);
         benchmark::DoNotOptimize(image.constBits());
         step = step % RECORDED_SHORTEST_TOP + 1;

@@ -2,26 +2,26 @@
 
 namespace {
 
-std::array<TravellerSet, PLACE_COUNT> GroupsAt(const CCrossingPath& path, int step)
-{
-    std::array<TravellerSet, PLACE_COUNT> groups{};
-    for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller) {
-        const int place = path.GetPlaceAt(step, traveller);
-        if (place >= PLACE_START && place < PLACE_COUNT)
-            groups[static_cast<std::size_t>(place)] |= TravellerBit(traveller);
-    }
-    return groups;
-}
-
-TravellerSet AboardIn(const std::array<TravellerSet, PLACE_COUNT>& groups)
+TravellerSet AboardIn(const PlaceGroups& groups)
 {
     return groups[PLACE_GOING] | groups[PLACE_RETURNING];
 }
 
 } // namespace
 
-CStepScene SceneOf(const std::array<TravellerSet, PLACE_COUNT>& groups,
-                   const std::array<TravellerSet, PLACE_COUNT>* previous)
+TravellerSet CStepScene::At(int place) const
+{
+    switch (place) {
+    case PLACE_START:
+        return m_atStart;
+    case PLACE_ARRIVED:
+        return m_atFar;
+    default:
+        return m_aboard;
+    }
+}
+
+CStepScene SceneOf(const PlaceGroups& groups, const PlaceGroups* previous)
 {
     CStepScene scene;
     scene.m_atStart = groups[PLACE_START];
@@ -37,12 +37,4 @@ CStepScene SceneOf(const std::array<TravellerSet, PLACE_COUNT>& groups,
         scene.m_landed = AboardIn(*previous);
     }
     return scene;
-}
-
-CStepScene SceneOfStep(const CCrossingPath& path, int step)
-{
-    if (step <= 0)
-        return SceneOf(GroupsAt(path, 0), nullptr);
-    const std::array<TravellerSet, PLACE_COUNT> previous = GroupsAt(path, step - 1);
-    return SceneOf(GroupsAt(path, step), &previous);
 }

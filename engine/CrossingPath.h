@@ -41,6 +41,9 @@ public:
 
     CCrossingState Current() const { return ArrangementOf(m_codes[m_top]); }
     ArrangementCode CurrentCode() const { return m_codes[m_top]; }
+    // The code of the arrangement at step, 0 to Top(); the initial one's
+    // for any other step.
+    ArrangementCode CodeAt(int step) const { return step >= 0 && step <= m_top ? m_codes[step] : m_codes[0]; }
     // Whether an arrangement with this code, pushed as step (the top + 1 or
     // later, while the steps between hold other phases), would repeat an
     // arrangement of its phase: lets the search judge a move before making

@@ -1,8 +1,9 @@
 #include "CrossingViewHost.h"
 
 #include "CrossingViewWindow.h"
-#include "ReplayTrack.h"
 #include "platform/window/qt/WindowWidget.h"
+#include "play/ReplayTrack.h"
+#include "puzzle/BuiltInPuzzle.h"
 
 #include <QPointer>
 
@@ -10,7 +11,7 @@ struct CCrossingViewHost::CImpl {
     bool IsOpen() const { return m_window != nullptr && m_window->isVisible(); }
 
     StepShown m_stepShown;
-    CReplayTrack m_track;
+    CReplayTrack m_track{std::make_shared<CPuzzle>(BuiltInPuzzle())};
     // Made on first opening; it goes with its owner.
     QPointer<CCrossingViewWindow> m_window;
 };
@@ -27,7 +28,7 @@ CCrossingViewHost::~CCrossingViewHost()
 
 void CCrossingViewHost::ShowPath(const CCrossingPath& path)
 {
-    m_impl->m_track.SetPath(path);
+    m_impl->m_track.SetSteps(StepsOfPath(path));
     if (m_impl->m_window != nullptr)
         m_impl->m_window->FollowTrack(true);
     // The table lost its selection with its rows.

@@ -17,18 +17,6 @@ namespace {
 // The places the picture lists, in the order of its children.
 constexpr std::array<int, 3> LISTED_PLACES = {PLACE_START, PLACE_ARRIVED, PLACE_GOING};
 
-TravellerSet TravellersAt(const CStepScene& scene, int place)
-{
-    switch (place) {
-    case PLACE_START:
-        return scene.m_atStart;
-    case PLACE_ARRIVED:
-        return scene.m_atFar;
-    default:
-        return scene.m_aboard;
-    }
-}
-
 QRect OnScreen(const CCrossingPicture* picture, const QRectF& rect)
 {
     return QRect(picture->mapToGlobal(rect.toAlignedRect().topLeft()), rect.toAlignedRect().size());
@@ -100,7 +88,7 @@ public:
     }
 
     CCrossingPicture* Picture() const { return m_picture; }
-    TravellerSet Travellers() const { return m_picture != nullptr ? TravellersAt(m_picture->Scene(), m_place) : 0; }
+    TravellerSet Travellers() const { return m_picture != nullptr ? m_picture->Scene().At(m_place) : 0; }
 
     bool isValid() const override { return m_picture != nullptr; }
     QObject* object() const override { return nullptr; }

@@ -3,13 +3,16 @@
 #include "CrossingPicture.h"
 #include "ViewControls.h"
 #include "ViewTexts.h"
+#include "puzzle/BuiltInPuzzle.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
 #include <QVariantAnimation>
 
 CPlayMode::CPlayMode(CCrossingPicture& picture, StepDisplay showStep)
-    : m_picture(picture), m_showStep(std::move(showStep)), m_controls(new QWidget)
+    : m_picture(picture), m_showStep(std::move(showStep)),
+      m_game(std::shared_ptr<const CPuzzleSolution>(&BuiltInSolution(), [](const CPuzzleSolution*) {})),
+      m_controls(new QWidget)
 {
     auto* buttons = new QHBoxLayout(m_controls);
     buttons->setContentsMargins(0, 0, 0, 0);
@@ -114,8 +117,8 @@ void CPlayMode::ShowGame(bool tripMade)
 {
     // Every action of the player says something, so the sentence is
     // announced even when it says the same again.
-    m_showStep(QString::fromStdString(m_game.Caption()), QString::fromStdString(m_game.Sentence()), m_game.Scene(),
-               true);
+    m_showStep(QString::fromStdString(m_game.Caption()), QString::fromStdString(m_game.Sentence(CROSS_BUTTON)),
+               m_game.Scene(), true);
     m_picture.SetMarks(m_game.Concerned(), m_game.Hinted());
     if (tripMade) {
         m_picture.ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), 0);

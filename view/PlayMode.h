@@ -6,9 +6,9 @@
 // texts above it, and animates each trip.
 #pragma once
 
-#include "CrossingGame.h"
 #include "TravellerChoice.h"
 #include "ViewMode.h"
+#include "play/CrossingGame.h"
 
 class CCrossingPicture;
 class QPushButton;

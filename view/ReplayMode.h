@@ -5,8 +5,8 @@
 // the replay is the mode shown.
 #pragma once
 
-#include "ReplayTrack.h"
 #include "ViewMode.h"
+#include "play/ReplayTrack.h"
 
 #include <functional>
 

@@ -8,9 +8,10 @@
 #include "TestAccess.h"
 #include "display/DisplayText.h"
 #include "platform/window/WinApp.h"
+#include "play/CrossingGame.h"
+#include "puzzle/BuiltInPuzzle.h"
 #include "res/ResourceModule.h"
 #include "ui/PuzzleDlg.h"
-#include "view/CrossingGame.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -55,7 +56,7 @@ void Toggle(QAccessibleInterface* node, TravellerSet travellers)
 void ShowGame(QWidget* view)
 {
     QAccessibleInterface* lists = QAccessible::queryAccessibleInterface(view);
-    CCrossingGame game;
+    CCrossingGame game(std::make_shared<CPuzzleSolution>(BuiltInPuzzle()));
     const auto cross = [&](TravellerSet travellers) {
         for (int t = 0; t < TRAVELLER_COUNT; ++t) {
             if (travellers & TravellerBit(t))
@@ -74,7 +75,7 @@ void ShowGame(QWidget* view)
     for (int first = 0; first < TRAVELLER_COUNT; ++first) {
         for (int second = first + 1; second < TRAVELLER_COUNT; ++second) {
             const TravellerSet pair = TravellerBit(first) | TravellerBit(second);
-            const CTripVerdict verdict = JudgeTrip(game.Arrangement(), game.BoatSide(), pair);
+            const CPuzzleVerdict verdict = JudgeTrip(game.Puzzle(), game.State(), pair);
             if (verdict.m_answer == TripAnswer::RULE_BROKEN && verdict.m_rule != OPERATOR_RULE) {
                 cross(pair);
                 return;

@@ -4,6 +4,8 @@
 // recorded path.
 #include "view/SceneLayout.h"
 
+#include "play/CrossingSteps.h"
+
 #include "RecordedShortestPath.h"
 
 #include <gtest/gtest.h>
@@ -73,11 +75,11 @@ TEST(SceneLayoutTest, SpotsSeatsAndBoatStayApartAtEverySize)
 
 TEST(SceneLayoutTest, NoTwoTravellersMeetInAnyFrameOfTheRecordedTrips)
 {
-    const CCrossingPath path = RecordedPathUpTo();
+    const std::vector<CStepScene> scenes = ScenesOf(StepsOfPath(RecordedPathUpTo()));
     for (const QSizeF size : {SMALLEST, QSizeF(700, 380), QSizeF(1900, 500), QSizeF(600, 1200)}) {
-        for (int step = 1; step <= path.Top(); ++step) {
-            const CStepScene from = SceneOfStep(path, step - 1);
-            const CStepScene to = SceneOfStep(path, step);
+        for (std::size_t step = 1; step < scenes.size(); ++step) {
+            const CStepScene& from = scenes[step - 1];
+            const CStepScene& to = scenes[step];
             for (int tenth = 0; tenth <= 10; ++tenth) {
                 const CPictureFrame frame = FrameBetween(size, 3.94, from, to, tenth / 10.0);
                 SCOPED_TRACE(SizeText(size) + " step " + std::to_string(step) + " at " + std::to_string(tenth));

@@ -1,43 +1,12 @@
 #include "CrossingGame.h"
 
-#include "ViewTexts.h"
 #include "display/GameText.h"
 #include "display/RuleText.h"
 #include "display/StepText.h"
-#include "puzzle/BuiltInPuzzle.h"
 
-#include <array>
-
-namespace {
-
-using CGroups = std::array<TravellerSet, PLACE_COUNT>;
-
-// The travellers at each place with those across on 米国, and aboard ones
-// in the boat leaving boatSide.
-CGroups GroupsOf(TravellerSet across, TravellerSet aboard, int boatSide)
-{
-    CGroups groups{};
-    groups[PLACE_START] = ALL_TRAVELLERS & ~across & ~aboard;
-    groups[PLACE_ARRIVED] = across & ~aboard;
-    groups[static_cast<std::size_t>(BoardingAction(boatSide))] = aboard;
-    return groups;
-}
-
-} // namespace
-
-CCrossingGame::CCrossingGame()
+CCrossingGame::CCrossingGame(std::shared_ptr<const CPuzzleSolution> solution) : m_solution(std::move(solution))
 {
     Restart();
-}
-
-TravellerSet CCrossingGame::OnBoatSide() const
-{
-    return BoatSide() == PLACE_START ? ALL_TRAVELLERS & ~Across() : Across();
-}
-
-CCrossingState CCrossingGame::Arrangement() const
-{
-    return ArrangementOf(MakeCode(0, Across()));
 }
 
 bool CCrossingGame::MetBefore() const
@@ -53,7 +22,7 @@ bool CCrossingGame::MetBefore() const
 
 void CCrossingGame::Toggle(int traveller)
 {
-    if (traveller >= 0 && traveller < TRAVELLER_COUNT && !IsFinished())
+    if (Puzzle().IsTraveller(traveller) && !IsFinished())
         m_chosen ^= TravellerBit(traveller);
 }
 
@@ -61,7 +30,7 @@ const CPuzzleVerdict& CCrossingGame::Cross()
 {
     if (IsFinished())
         return m_verdict;
-    m_verdict = JudgeTrip(BuiltInPuzzle(), State(), m_chosen);
+    m_verdict = JudgeTrip(Puzzle(), State(), m_chosen);
     if (!m_verdict.IsAccepted()) {
         m_notice = Notice::REFUSED;
         return m_verdict;
@@ -96,7 +65,7 @@ void CCrossingGame::Restart()
 
 const CContinuation& CCrossingGame::Hint()
 {
-    m_hint = BuiltInSolution().Continuation(State());
+    m_hint = m_solution->Continuation(State());
     m_notice = Notice::HINT;
     return m_hint;
 }
@@ -108,13 +77,18 @@ void CCrossingGame::Moved(int position)
     m_notice = Notice::NONE;
 }
 
+PlaceGroups CCrossingGame::GroupsAt(int position, TravellerSet aboard) const
+{
+    // Those aboard on a return trip are still counted across until they land.
+    return GroupsOf(Puzzle().Everybody(), aboard, m_stops[static_cast<std::size_t>(position)].m_across);
+}
+
 CStepScene CCrossingGame::SceneAt(int position) const
 {
-    const auto index = static_cast<std::size_t>(position);
-    const CGroups groups = GroupsOf(m_stops[index].m_across, 0, BoatSideAfter(position));
+    const PlaceGroups groups = GroupsAt(position, 0);
     if (position == 0)
         return SceneOf(groups, nullptr);
-    const CGroups aboard = GroupsOf(m_stops[index - 1].m_across, m_stops[index].m_trip, BoatSideAfter(position - 1));
+    const PlaceGroups aboard = GroupsAt(position - 1, m_stops[static_cast<std::size_t>(position)].m_trip);
     return SceneOf(groups, &aboard);
 }
 
@@ -132,10 +106,8 @@ CStepScene CCrossingGame::SceneAboard() const
 {
     if (m_position == 0)
         return Scene();
-    const CStop& before = m_stops[Index() - 1];
-    const int side = BoatSideAfter(m_position - 1);
-    const CGroups ashore = GroupsOf(before.m_across, 0, side);
-    return SceneOf(GroupsOf(before.m_across, m_stops[Index()].m_trip, side), &ashore);
+    const PlaceGroups ashore = GroupsAt(m_position - 1, 0);
+    return SceneOf(GroupsAt(m_position - 1, m_stops[Index()].m_trip), &ashore);
 }
 
 std::string CCrossingGame::Caption() const
@@ -143,27 +115,22 @@ std::string CCrossingGame::Caption() const
     return TripCounterText(m_position);
 }
 
-std::string CCrossingGame::Sentence() const
+std::string CCrossingGame::Sentence(const std::string& crossControl) const
 {
     switch (m_notice) {
     case Notice::REFUSED:
-        return VerdictSentence(BuiltInPuzzle(), m_verdict);
+        return VerdictSentence(Puzzle(), m_verdict);
     case Notice::HINT:
-        return HintSentence(BuiltInPuzzle(), m_hint);
+        return HintSentence(Puzzle(), m_hint);
     case Notice::NONE:
         break;
     }
     if (IsFinished())
         return FinishedSentence(m_position, ShortestTrips());
-    std::string sentence = StepSentence(BuiltInPuzzle(), Scene());
+    std::string sentence = StepSentence(Puzzle(), Scene());
     if (m_position == 0)
-        sentence += StartSentence(BuiltInPuzzle(), CROSS_BUTTON);
+        sentence += StartSentence(Puzzle(), crossControl);
     if (MetBefore())
         sentence += MetBeforeSentence();
     return sentence;
-}
-
-int CCrossingGame::ShortestTrips()
-{
-    return BuiltInSolution().FewestTrips();
 }

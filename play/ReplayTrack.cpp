@@ -1,20 +1,17 @@
 #include "ReplayTrack.h"
 
 #include "display/StepText.h"
-#include "puzzle/BuiltInPuzzle.h"
 
 #include <algorithm>
 
-CReplayTrack::CReplayTrack()
+CReplayTrack::CReplayTrack(std::shared_ptr<const CPuzzle> puzzle) : m_puzzle(std::move(puzzle))
 {
-    SetPath(CCrossingPath());
+    SetSteps({});
 }
 
-void CReplayTrack::SetPath(const CCrossingPath& path)
+void CReplayTrack::SetSteps(const CrossingSteps& steps)
 {
-    m_scenes.clear();
-    for (int step = 0; step <= path.Top(); ++step)
-        m_scenes.push_back(SceneOfStep(path, step));
+    m_scenes = ScenesOf(steps.empty() ? StepsOfPlan(*m_puzzle, {}) : steps);
     m_step = std::min(m_step, LastStep());
 }
 
@@ -34,5 +31,5 @@ std::string CReplayTrack::Caption() const
 
 std::string CReplayTrack::Sentence() const
 {
-    return StepSentence(BuiltInPuzzle(), CurrentScene());
+    return StepSentence(*m_puzzle, CurrentScene());
 }

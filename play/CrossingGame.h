@@ -1,32 +1,33 @@
-// One game of 自分で解く, the crossing view's game, without the window
-// toolkit: the trips made from the start, with undo and redo, the travellers
-// chosen for the next trip, and what the game says now. Every trip is
-// judged by the engine's JudgeTrip, and the hint comes from its shortest
-// continuation.
+// One game of any puzzle, played trip by trip: the trips made from the
+// start, with undo and redo, the travellers chosen for the next trip, and
+// what the game says now. Every trip is judged by the puzzle's judge, and
+// the hint comes from its exact solution.
 #pragma once
 
 #include "display/StepScene.h"
 #include "puzzle/PuzzleSolver.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class CCrossingGame {
 public:
-    // Everybody at 日本, with the boat.
-    CCrossingGame();
+    // Everybody with the boat on the start bank of the solved puzzle.
+    explicit CCrossingGame(std::shared_ptr<const CPuzzleSolution> solution);
 
+    const CPuzzle& Puzzle() const { return m_solution->Puzzle(); }
     // The trips made since the start, undone ones left out.
     int Trips() const { return m_position; }
+    // Those across and the bank where the boat is.
+    CPuzzleState State() const { return {Across(), BoatSide()}; }
     // PLACE_START or PLACE_ARRIVED.
     int BoatSide() const { return BoatSideAfter(m_position); }
-    CPuzzleState State() const { return {Across(), BoatSide()}; }
-    // The travellers on 米国.
+    // The travellers on the far bank.
     TravellerSet Across() const { return m_stops[Index()].m_across; }
     // Those on the bank where the boat is, who can take it.
-    TravellerSet OnBoatSide() const;
-    CCrossingState Arrangement() const;
-    bool IsFinished() const { return Across() == ALL_TRAVELLERS; }
+    TravellerSet OnBoatSide() const { return State().OnBoatSide(Puzzle().Everybody()); }
+    bool IsFinished() const { return Across() == Puzzle().Everybody(); }
     // Whether the same travellers were across, with the boat on the same
     // side, after an earlier trip of this game (or at its start).
     bool MetBefore() const;
@@ -39,14 +40,14 @@ public:
 
     // The chosen travellers cross, if the judge accepts the trip; a refused
     // trip changes nothing but what the game says. Nothing happens once the
-    // game is finished.
+    // game is finished. A trip made after an undo ends what could be redone.
     const CPuzzleVerdict& Cross();
     bool CanUndo() const { return m_position > 0; }
     bool CanRedo() const { return Index() + 1 < m_stops.size(); }
     // Take back the last trip, or make again the last one taken back.
     bool Undo();
     bool Redo();
-    // Everybody back at 日本; nothing to redo.
+    // Everybody back on the start bank; nothing to redo.
     void Restart();
     // Marks the next trip of a shortest continuation from here.
     const CContinuation& Hint();
@@ -65,12 +66,13 @@ public:
     // The counter, "渡った回数 n　往復回数 x", and the sentence: the last
     // refusal or hint, or else what the last trip did and whether the
     // arrangement was met before, or how the finished game compares with the
-    // shortest.
+    // shortest. At the start it says how to play, naming the control that
+    // makes a trip, which the front end calls crossControl.
     std::string Caption() const;
-    std::string Sentence() const;
+    std::string Sentence(const std::string& crossControl) const;
 
-    // The fewest trips from the start, as the shortest continuation says.
-    static int ShortestTrips();
+    // The fewest trips from the start.
+    int ShortestTrips() const { return m_solution->FewestTrips(); }
 
 private:
     enum class Notice { NONE, REFUSED, HINT };
@@ -81,9 +83,12 @@ private:
     };
 
     std::size_t Index() const { return static_cast<std::size_t>(m_position); }
+    // The groups at each place with those across, and the trip aboard.
+    PlaceGroups GroupsAt(int position, TravellerSet aboard) const;
     CStepScene SceneAt(int position) const;
     void Moved(int position);
 
+    std::shared_ptr<const CPuzzleSolution> m_solution;
     std::vector<CStop> m_stops;
     int m_position = 0;
     TravellerSet m_chosen = 0;

@@ -1,0 +1,61 @@
+// The puzzles a player chooses from: the built-in one, the shipped ones by
+// name, then files opened, each once however it is named; a file that cannot
+// be used changes nothing.
+#include "play/PuzzleCatalog.h"
+
+#include "TestPuzzles.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+TEST(PuzzleCatalogTest, TheBuiltInShippedAndOpenedPuzzlesInTheirOrder)
+{
+    CPuzzleCatalog catalog(ShippedPuzzlesFolder());
+    const std::vector<std::string> shipped = {"Torvalyパズル", "三組の夫婦", "宣教師と人食い人種",
+                                              "オオカミとヤギとキャベツ"};
+    ASSERT_EQ(catalog.Count(), static_cast<int>(shipped.size()));
+    for (int index = 0; index < catalog.Count(); ++index)
+        EXPECT_EQ(catalog.PuzzleAt(index).m_title, shipped[static_cast<std::size_t>(index)]);
+    EXPECT_EQ(catalog.Chosen(), CPuzzleCatalog::BUILT_IN);
+    EXPECT_EQ(catalog.SolutionAt(CPuzzleCatalog::BUILT_IN)->FewestTrips(), 23);
+    EXPECT_FALSE(catalog.Choose(catalog.Count()));
+    EXPECT_TRUE(catalog.Choose(3));
+    EXPECT_EQ(catalog.SolutionAt(3)->FewestTrips(), 7);
+
+    char folder[] = "/tmp/torvaly-catalog-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string path = std::string(folder) + "/apart.crossing.toml";
+    const std::string broken = std::string(folder) + "/broken.crossing.toml";
+    std::ofstream(path) << KeptApartPuzzleText(false);
+    std::ofstream(broken) << "seats = 9\n";
+    struct CStep {
+        std::string m_path;
+        bool m_read;
+        int m_chosen;
+        int m_count;
+    };
+    const CStep steps[] = {
+        {path, true, 4, 5},
+        {broken, false, 4, 5},
+        // The same file by another name: chosen again, not added.
+        {std::string(folder) + "/./apart.crossing.toml", true, 4, 5},
+    };
+    for (const CStep& step : steps) {
+        SCOPED_TRACE(step.m_path);
+        const CPuzzleReading reading = catalog.Open(step.m_path);
+        EXPECT_EQ(reading.IsRead(), step.m_read) << reading.Reason();
+        EXPECT_EQ(catalog.Chosen(), step.m_chosen);
+        EXPECT_EQ(catalog.Count(), step.m_count);
+    }
+    EXPECT_EQ(catalog.PuzzleAt(4).m_title, "apart");
+    EXPECT_EQ(catalog.SolutionAt(4)->FewestTrips(), 3);
+    unlink(path.c_str());
+    unlink(broken.c_str());
+    rmdir(folder);
+}
+
+} // namespace
