@@ -1,20 +1,28 @@
 // Benchmarks of the crossing view on Qt's offscreen platform: opening it
-// from the dialog's window menu until its picture is painted, and drawing
-// one step of the picture at scale 2. Not part of the tests; see
+// from the dialog's window menu until its picture is painted, drawing one
+// step of the picture at scale 2, and the same for a puzzle of sixteen
+// travellers, switched to from the chooser. Not part of the tests; see
 // bench/README.md.
 
 #include "RecordedShortestPath.h"
+#include "TestPuzzles.h"
 #include "platform/window/WinApp.h"
 #include "play/CrossingSteps.h"
+#include "puzzle/BuiltInPuzzle.h"
 #include "res/ResourceModule.h"
 #include "ui/PuzzleDlg.h"
 #include "view/CrossingPicture.h"
+#include "view/CrossingViewHost.h"
+#include "view/CrossingViewWindow.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
+
+#include <fstream>
 
 namespace {
 
@@ -97,6 +105,78 @@ void DrawStep(benchmark::State& state)
     }
 }
 BENCHMARK(DrawStep)->ArgName("at_rest")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// A puzzle file of sixteen travellers and a boat of two, with a rule of
+// every kind, for as long as the benchmarks run.
+const std::string& LargePuzzleFile()
+{
+    static const std::string s_path = [] {
+        const std::string path =
+            QDir::temp().filePath(QStringLiteral("torvaly-bench-sixteen.crossing.toml")).toStdString();
+        std::ofstream(path) << RulesOfEveryKindPuzzleText(MAX_TRAVELLERS, 2);
+        return path;
+    }();
+    return s_path;
+}
+
+// The view, alone on the built-in puzzle, switched to the puzzle of sixteen
+// travellers until its first step has been painted: the file read, the
+// puzzle solved, the view laid out anew and drawn.
+void SwitchToLargePuzzle(benchmark::State& state)
+{
+    CPaintCounter counter;
+    qApp->installEventFilter(&counter);
+    CCrossingViewHost host([](int) {});
+    if (!host.OpenAlone(IDD_PUZZLE_DIALOG, BUILT_IN_PUZZLE_NAME)) {
+        state.SkipWithError("the view could not be opened");
+        return;
+    }
+    CCrossingViewWindow* view = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        view = view != nullptr ? view : dynamic_cast<CCrossingViewWindow*>(window);
+    for (auto _ : state) {
+        state.PauseTiming();
+        view->ShowBuiltInReplay();
+        QCoreApplication::processEvents();
+        counter.m_paints = 0;
+        state.ResumeTiming();
+
+        view->PlayPuzzle(LargePuzzleFile());
+        const QDeadlineTimer deadline(5000);
+        while (counter.m_paints == 0 && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (counter.m_paints == 0)
+            state.SkipWithError("the puzzle was not painted");
+    }
+    qApp->removeEventFilter(&counter);
+    view->close();
+}
+BENCHMARK(SwitchToLargePuzzle)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One step of that puzzle's answer drawn at scale 2, at rest or halfway
+// through its trip.
+void DrawLargeStep(benchmark::State& state)
+{
+    const bool atRest = state.range(0) != 0;
+    const CPuzzleReading reading = ReadPuzzleFile(LargePuzzleFile());
+    const CPuzzleSolution solution(reading.Puzzle());
+    const std::vector<CStepScene> scenes = ScenesOf(StepsOfPlan(reading.Puzzle(), solution.FirstPlan()));
+    CCrossingPicture picture(nullptr);
+    picture.SetPuzzle(std::make_shared<CPuzzle>(reading.Puzzle()));
+    picture.resize(picture.sizeHint());
+    QImage image(picture.size() * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    std::size_t step = 1;
+    for (auto _ : state) {
+        picture.ShowScene(scenes[step], QString());
+        if (!atRest)
+            picture.ShowWayFrom(scenes[step - 1], 0.5);
+        picture.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+        step = step % (scenes.size() - 1) + 1;
+    }
+}
+BENCHMARK(DrawLargeStep)->ArgName("at_rest")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

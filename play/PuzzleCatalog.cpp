@@ -18,18 +18,18 @@ std::string Canonical(const std::string& path)
 
 } // namespace
 
-CPuzzleCatalog::CPuzzleCatalog(const std::string& shippedFolder)
+CPuzzleCatalog::CPuzzleCatalog(const std::string& shippedFolder) : m_shippedFolder(shippedFolder)
 {
     for (const CPuzzleEntry& entry : PuzzleEntries(shippedFolder)) {
         if (entry.m_path.empty()) {
-            m_entries.push_back({std::make_shared<CPuzzle>(BuiltInPuzzle()), "", nullptr});
+            m_entries.push_back({std::make_shared<CPuzzle>(BuiltInPuzzle()), entry.m_name, "", nullptr});
             continue;
         }
         const CPuzzleReading reading = ReadPuzzleFile(entry.m_path);
         if (reading.IsRead())
-            m_entries.push_back({std::make_shared<CPuzzle>(reading.Puzzle()), Canonical(entry.m_path), nullptr});
+            m_entries.push_back(
+                {std::make_shared<CPuzzle>(reading.Puzzle()), entry.m_name, Canonical(entry.m_path), nullptr});
     }
-    m_shippedEnd = Count();
 }
 
 std::shared_ptr<const CPuzzle> CPuzzleCatalog::SharedPuzzleAt(int index) const
@@ -70,7 +70,7 @@ CPuzzleReading CPuzzleCatalog::Open(const std::string& path)
     CPuzzleReading reading = ReadPuzzleFile(path);
     if (!reading.IsRead())
         return reading;
-    CEntry entry{std::make_shared<CPuzzle>(reading.Puzzle()), Canonical(path), nullptr};
+    CEntry entry{std::make_shared<CPuzzle>(reading.Puzzle()), "", Canonical(path), nullptr};
     const int known = IndexOfFile(path);
     if (known >= 0) {
         m_entries[static_cast<std::size_t>(known)] = std::move(entry);
@@ -80,4 +80,18 @@ CPuzzleReading CPuzzleCatalog::Open(const std::string& path)
         m_chosen = Count() - 1;
     }
     return reading;
+}
+
+CPuzzleReading CPuzzleCatalog::OpenNamed(const std::string& fileOrName)
+{
+    if (!IsPuzzleName(fileOrName))
+        return Open(fileOrName);
+    for (int index = 0; index < Count(); ++index) {
+        if (m_entries[static_cast<std::size_t>(index)].m_name == fileOrName) {
+            m_chosen = index;
+            return CPuzzleReading(PuzzleAt(index));
+        }
+    }
+    // No such name: the reading says which names there are.
+    return OpenPuzzle(fileOrName, m_shippedFolder);
 }

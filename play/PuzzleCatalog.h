@@ -32,17 +32,20 @@ public:
     // again, read anew; a new one is added at the end. A file that cannot be
     // used changes nothing, and the reading says why.
     CPuzzleReading Open(const std::string& path);
+    // Chooses the puzzle of that name (PuzzleLibrary.h), or opens the file.
+    CPuzzleReading OpenNamed(const std::string& fileOrName);
     // The index of a puzzle opened from path, or -1.
     int IndexOfFile(const std::string& path) const;
 
 private:
     struct CEntry {
         std::shared_ptr<const CPuzzle> m_puzzle;
+        std::string m_name; // "" for a file opened
         std::string m_path; // "" for the built-in puzzle
         std::shared_ptr<const CPuzzleSolution> m_solution;
     };
 
+    std::string m_shippedFolder;
     std::vector<CEntry> m_entries;
-    int m_shippedEnd = 1; // the index after the shipped puzzles
     int m_chosen = BUILT_IN;
 };

@@ -12,7 +12,16 @@ std::string ShippedPuzzleFolder(const std::string& programPath)
     std::error_code error;
     const std::filesystem::path program = programPath.empty() ? std::filesystem::read_symlink("/proc/self/exe", error)
                                                               : std::filesystem::path(programPath);
-    return (program.parent_path().parent_path() / "share" / "torvaly-puzzle" / "puzzles").string();
+    const std::filesystem::path shipped = std::filesystem::path("share") / "torvaly-puzzle" / "puzzles";
+    // The nearest folder up from the program's that holds it: its prefix's
+    // for an installed program, the build folder's for one in a build.
+    for (std::filesystem::path folder = program.parent_path(); !folder.empty(); folder = folder.parent_path()) {
+        if (std::filesystem::is_directory(folder / shipped, error))
+            return (folder / shipped).string();
+        if (folder == folder.parent_path())
+            break;
+    }
+    return (program.parent_path().parent_path() / shipped).string();
 }
 
 std::vector<CPuzzleEntry> PuzzleEntries(const std::string& folder)

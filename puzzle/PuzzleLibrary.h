@@ -10,9 +10,10 @@
 #include <string_view>
 #include <vector>
 
-// The folder of the shipped puzzles for a program at programPath (its bin
-// folder's sibling share/torvaly-puzzle/puzzles), or for the running
-// program when programPath is empty.
+// The folder of the shipped puzzles for a program at programPath, or for
+// the running program when programPath is empty: share/torvaly-puzzle/
+// puzzles in the nearest folder up from the program's that has it, which
+// for a program in a bin folder is that folder's sibling.
 std::string ShippedPuzzleFolder(const std::string& programPath = "");
 
 struct CPuzzleEntry {

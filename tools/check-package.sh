@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Debian package in a Release build folder and checks it: lintian
 # reports no error, the package holds both programs (stripped), their manual
-# pages, the desktop entry, the metainfo, the icons, the shipped puzzles and
-# Debian's copyright and changelog, and its dependencies came from
+# pages, the desktop entries, the metainfo, the puzzle file type, the icons,
+# the shipped puzzles and Debian's copyright and changelog, and its dependencies came from
 # dpkg-shlibdeps plus the font.
 # Usage: tools/check-package.sh BUILD_FOLDER
 set -euo pipefail
@@ -37,6 +37,8 @@ for path in \
   ./usr/share/man/man1/torvaly-puzzle.1.gz \
   ./usr/share/man/man1/torvaly-solve.1.gz \
   "./usr/share/applications/$app_id.desktop" \
+  "./usr/share/applications/$app_id.Play.desktop" \
+  "./usr/share/mime/packages/$app_id.xml" \
   "./usr/share/metainfo/$app_id.metainfo.xml" \
   "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
   "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \

@@ -8,7 +8,7 @@ set -euo pipefail
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland nlohmann-json3-dev libtomlplusplus-dev
               fonts-ipafont-gothic)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
-               clang-14 libclang-rt-14-dev clang-format-14 valgrind desktop-file-utils appstream
+               clang-14 libclang-rt-14-dev clang-format-14 valgrind desktop-file-utils appstream shared-mime-info
                dpkg-dev file lintian xvfb dbus at-spi2-core python3-pyatspi locales
                fonts-dejavu-core)
 

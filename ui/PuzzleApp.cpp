@@ -1,9 +1,18 @@
 #include "PuzzleApp.h"
 
 #include "PuzzleDlg.h"
+#include "puzzle/PuzzleLibrary.h"
 #include "res/ResourceModule.h"
 
-CPuzzleApp::CPuzzleApp()
+namespace {
+
+const CProgramOption PROGRAM_OPTIONS[] = {
+    {"--play", "FILE|NAME", "open the crossing view alone on a puzzle, in 自分で解く"},
+};
+
+} // namespace
+
+CPuzzleApp::CPuzzleApp() : m_viewAlone([](int) {})
 {
     AfxSetResourceModule(&TorvalyPuzzleResources());
 }
@@ -17,9 +26,32 @@ BOOL CPuzzleApp::OnCommand(UINT id)
     return CWinApp::OnCommand(id);
 }
 
+std::span<const CProgramOption> CPuzzleApp::ProgramOptions() const
+{
+    return PROGRAM_OPTIONS;
+}
+
+std::optional<int> CPuzzleApp::TakeProgramOptions(const CProgramValues& values, const std::string& program,
+                                                  std::FILE* err)
+{
+    const auto play = values.find(PROGRAM_OPTIONS[0].m_name);
+    if (play == values.end())
+        return std::nullopt;
+    const CPuzzleReading reading = OpenPuzzle(play->second, ShippedPuzzleFolder());
+    if (!reading.IsRead()) {
+        std::fprintf(err, "%s: %s\n", program.c_str(), reading.Reason().c_str());
+        return 2;
+    }
+    m_playPuzzle = play->second;
+    return std::nullopt;
+}
+
 BOOL CPuzzleApp::InitInstance()
 {
     Enable3dControls();
+
+    if (!m_playPuzzle.empty())
+        return m_viewAlone.OpenAlone(IDD_PUZZLE_DIALOG, m_playPuzzle);
 
     CPuzzleDlg dlg;
     m_pMainWnd = &dlg;

@@ -3,7 +3,7 @@
 #include "FigureWalk.h"
 #include "ScenePainter.h"
 #include "TravellerChoice.h"
-#include "display/DisplayText.h"
+#include "puzzle/BuiltInPuzzle.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -12,16 +12,28 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <bit>
 
-CCrossingPicture::CCrossingPicture(QWidget* parent) : QWidget(parent)
+CCrossingPicture::CCrossingPicture(QWidget* parent)
+    : QWidget(parent), m_puzzle(std::make_shared<CPuzzle>(BuiltInPuzzle()))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     MeasureNames();
+}
+
+void CCrossingPicture::SetPuzzle(std::shared_ptr<const CPuzzle> puzzle)
+{
+    m_puzzle = std::move(puzzle);
+    m_focused = -1;
+    m_concerned = 0;
+    m_hinted = 0;
+    MeasureNames();
+    update();
 }
 
 CCrossingPicture::~CCrossingPicture() = default;
@@ -64,13 +76,13 @@ void CCrossingPicture::ShowTripFrom(const CStepScene& from, const CStepScene& ab
 CPictureFrame CCrossingPicture::CurrentFrame() const
 {
     if (m_progress >= 1)
-        return FrameAtRest(size(), m_nameWidthPerPixel, m_scene);
+        return FrameAtRest(size(), m_shape, m_scene);
     if (!m_wholeTrip)
-        return FrameBetween(size(), m_nameWidthPerPixel, m_from, m_scene, m_progress);
+        return FrameBetween(size(), m_shape, m_from, m_scene, m_progress);
     // Boarding takes the first half, landing the second.
     if (m_progress < 0.5)
-        return FrameBetween(size(), m_nameWidthPerPixel, m_from, m_aboard, m_progress * 2);
-    return FrameBetween(size(), m_nameWidthPerPixel, m_aboard, m_scene, m_progress * 2 - 1);
+        return FrameBetween(size(), m_shape, m_from, m_aboard, m_progress * 2);
+    return FrameBetween(size(), m_shape, m_aboard, m_scene, m_progress * 2 - 1);
 }
 
 void CCrossingPicture::SetChoice(CTravellerChoice* choice)
@@ -82,12 +94,12 @@ void CCrossingPicture::SetChoice(CTravellerChoice* choice)
     m_hinted = 0;
     update();
     if (changed && m_observer != nullptr)
-        m_observer->ChoiceChanged(ALL_TRAVELLERS, true);
+        m_observer->ChoiceChanged(m_puzzle->Everybody(), true);
 }
 
 void CCrossingPicture::ToggleTraveller(int traveller)
 {
-    if (m_choice == nullptr || traveller < 0 || traveller >= TRAVELLER_COUNT)
+    if (m_choice == nullptr || !m_puzzle->IsTraveller(traveller))
         return;
     const bool was = (m_choice->Chosen() & TravellerBit(traveller)) != 0;
     m_choice->Toggle(traveller);
@@ -129,7 +141,7 @@ void CCrossingPicture::MoveFocus(Arrow arrow)
     // Among the figures as they stand at rest, whatever the grid.
     std::vector<CFigurePlace> figures;
     CFigurePlace from;
-    for (const CFigureSpot& figure : FrameAtRest(size(), m_nameWidthPerPixel, m_scene).m_figures) {
+    for (const CFigureSpot& figure : FrameAtRest(size(), m_shape, m_scene).m_figures) {
         if (figure.m_traveller == focused)
             from = {figure.m_traveller, figure.m_rect};
         else if (choosable & TravellerBit(figure.m_traveller))
@@ -155,7 +167,7 @@ void CCrossingPicture::FocusTraveller(int traveller)
 
 QRectF CCrossingPicture::TravellerRect(int traveller) const
 {
-    const CPictureFrame frame = FrameAtRest(size(), m_nameWidthPerPixel, m_scene);
+    const CPictureFrame frame = FrameAtRest(size(), m_shape, m_scene);
     for (const CFigureSpot& figure : frame.m_figures) {
         if (figure.m_traveller == traveller)
             return figure.m_rect;
@@ -165,7 +177,7 @@ QRectF CCrossingPicture::TravellerRect(int traveller) const
 
 QRectF CCrossingPicture::PlaceRect(int place) const
 {
-    const CSceneLayout layout = LayoutScene(size(), m_nameWidthPerPixel, BoatPositionOf(m_scene));
+    const CSceneLayout layout = LayoutScene(size(), m_shape, BoatPositionOf(m_scene));
     switch (place) {
     case PLACE_START:
         return layout.m_startBank;
@@ -178,7 +190,7 @@ QRectF CCrossingPicture::PlaceRect(int place) const
 
 int CCrossingPicture::TravellerAt(const QPointF& point) const
 {
-    for (const CFigureSpot& figure : FrameAtRest(size(), m_nameWidthPerPixel, m_scene).m_figures) {
+    for (const CFigureSpot& figure : FrameAtRest(size(), m_shape, m_scene).m_figures) {
         if (figure.m_rect.contains(point))
             return figure.m_traveller;
     }
@@ -188,19 +200,20 @@ int CCrossingPicture::TravellerAt(const QPointF& point) const
 // Below this the names would be too small to read.
 QSize CCrossingPicture::minimumSizeHint() const
 {
-    return QSize(520, 260);
+    return SmallestPicture(m_shape).toSize();
 }
 
 QSize CCrossingPicture::sizeHint() const
 {
-    return QSize(680, 360);
+    return QSize(680, 360).expandedTo(minimumSizeHint());
 }
 
 void CCrossingPicture::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     const bool atRest = m_progress >= 1;
-    PaintFrame(painter, CurrentFrame(), SceneColoursOf(palette()), font(), atRest ? Marks() : CTravellerMarks{});
+    PaintFrame(painter, CurrentFrame(), *m_puzzle, SceneColoursOf(palette()), font(),
+               atRest ? Marks() : CTravellerMarks{});
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
@@ -273,6 +286,21 @@ void CCrossingPicture::focusInEvent(QFocusEvent* event)
         m_observer->TravellerFocused(FocusedTraveller());
 }
 
+// A figure's tooltip names its traveller in full, however the picture
+// shortened the name.
+bool CCrossingPicture::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int traveller = TravellerAt(help->pos());
+    if (traveller >= 0)
+        QToolTip::showText(help->globalPos(), QString::fromStdString(m_puzzle->NameOf(traveller)), this);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
 void CCrossingPicture::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange)
@@ -287,7 +315,8 @@ void CCrossingPicture::MeasureNames()
     probe.setPixelSize(PROBE_PIXELS);
     const QFontMetricsF metrics(probe);
     double widest = 0;
-    for (int traveller = 0; traveller < TRAVELLER_COUNT; ++traveller)
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(TravellerName(traveller))));
-    m_nameWidthPerPixel = widest / PROBE_PIXELS;
+    for (const std::string& name : m_puzzle->m_names)
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(name)));
+    m_shape = {m_puzzle->TravellerCount(), m_puzzle->m_seats, widest / PROBE_PIXELS};
+    updateGeometry();
 }

@@ -8,6 +8,7 @@
 #include "PictureObserver.h"
 #include "SceneLayout.h"
 #include "ScenePainter.h"
+#include "puzzle/Puzzle.h"
 
 #include <QWidget>
 
@@ -22,6 +23,11 @@ public:
 
     // Who is told of the picture's changes; the picture keeps it.
     void SetObserver(std::unique_ptr<CPictureObserver> observer);
+
+    // The puzzle whose travellers, boat and banks the picture draws, the
+    // built-in one at first. Scenes shown after are of its travellers.
+    void SetPuzzle(std::shared_ptr<const CPuzzle> puzzle);
+    const CPuzzle& Puzzle() const { return *m_puzzle; }
 
     // Shows a scene at rest; description says it in words. Screen readers
     // are told when either changes, or always with announce.
@@ -64,6 +70,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -93,7 +100,8 @@ private:
     TravellerSet m_concerned = 0;
     TravellerSet m_hinted = 0;
     QString m_description;
-    double m_nameWidthPerPixel = 4;
+    std::shared_ptr<const CPuzzle> m_puzzle;
+    CSceneShape m_shape;
     int m_announcements = 0;
     std::unique_ptr<CPictureObserver> m_observer;
 };

@@ -9,9 +9,18 @@
 
 struct CCrossingViewHost::CImpl {
     bool IsOpen() const { return m_window != nullptr && m_window->isVisible(); }
+    // Tells the dialog the step shown. The table's selection that follows
+    // comes back as ShowStep, an echo, not the user's choice.
+    void TellStepShown()
+    {
+        m_echoing = true;
+        m_stepShown(m_track.Step());
+        m_echoing = false;
+    }
 
     StepShown m_stepShown;
     CReplayTrack m_track{std::make_shared<CPuzzle>(BuiltInPuzzle())};
+    bool m_echoing = false;
     // Made on first opening; it goes with its owner.
     QPointer<CCrossingViewWindow> m_window;
 };
@@ -33,12 +42,17 @@ void CCrossingViewHost::ShowPath(const CCrossingPath& path)
         m_impl->m_window->FollowTrack(true);
     // The table lost its selection with its rows.
     if (m_impl->IsOpen())
-        m_impl->m_stepShown(m_impl->m_track.Step());
+        m_impl->TellStepShown();
 }
 
 void CCrossingViewHost::ShowStep(int step)
 {
-    if (m_impl->m_track.SetStep(step) && m_impl->m_window != nullptr)
+    const bool moved = m_impl->m_track.SetStep(step);
+    if (m_impl->m_window == nullptr)
+        return;
+    if (!m_impl->m_echoing && !m_impl->m_window->ShowsBuiltIn())
+        m_impl->m_window->ShowBuiltInReplay();
+    else if (moved)
         m_impl->m_window->FollowTrack(false);
 }
 
@@ -51,16 +65,31 @@ void CCrossingViewHost::Open(HWND owner, int step)
     if (m_impl->m_window != nullptr && m_impl->m_window->parentWidget() != ownerWidget)
         delete m_impl->m_window.data();
     if (m_impl->m_window == nullptr) {
-        m_impl->m_window =
-            new CCrossingViewWindow(ownerWidget, m_impl->m_track, [this](int shown) { m_impl->m_stepShown(shown); });
+        m_impl->m_window = new CCrossingViewWindow(ownerWidget, ownerWidget->windowTitle(), ownerWidget->font(),
+                                                   m_impl->m_track, [this](int shown) { m_impl->m_stepShown(shown); });
     }
     // A row asked for is a step of the best path: the replay shows it, even
-    // when the view was in the game.
+    // when the view was in the game or on another puzzle.
     if (step != KEEP_STEP) {
         m_impl->m_track.SetStep(step);
-        m_impl->m_window->ShowReplay();
+        m_impl->m_window->ShowBuiltInReplay();
     }
     m_impl->m_window->FollowTrack(false);
     m_impl->m_window->Open();
-    m_impl->m_stepShown(m_impl->m_track.Step());
+    m_impl->TellStepShown();
+}
+
+BOOL CCrossingViewHost::OpenAlone(UINT look, const std::string& fileOrName)
+{
+    delete m_impl->m_window.data();
+    m_impl->m_track.SetSteps(StepsOfPlan(BuiltInPuzzle(), BuiltInSolution().FirstPlan()));
+    m_impl->m_window = new CCrossingViewWindow(nullptr, AfxGetTemplateCaption(look), AfxGetTemplateFont(look),
+                                               m_impl->m_track, [](int) {});
+    m_impl->m_window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!m_impl->m_window->PlayPuzzle(fileOrName)) {
+        delete m_impl->m_window.data();
+        return FALSE;
+    }
+    m_impl->m_window->Open();
+    return TRUE;
 }

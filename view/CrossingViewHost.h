@@ -1,14 +1,16 @@
 // How the main dialog reaches the crossing view, without the window toolkit:
 // it hands over every new best path and the step selected in its table, and
-// opens the view; the view tells it which step it moved to, so that the
-// table selects that row. The host keeps the path and the step while the
-// view is closed, and opening shows them.
+// opens the view; the view tells it which step of the built-in puzzle's
+// answer it moved to, so that the table selects that row. The host keeps
+// the path and the step while the view is closed, and opening shows them.
+// Without a dialog, the host opens the view alone, on a puzzle's game.
 #pragma once
 
 #include "platform/window/WinTypes.h"
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class CCrossingPath;
 
@@ -28,11 +30,18 @@ public:
     // The path the table now shows. The step stays where it still exists,
     // otherwise it becomes the last one.
     void ShowPath(const CCrossingPath& path);
-    // The step selected in the table; stepShown is not called back.
+    // The step selected in the table; stepShown is not called back. A view
+    // that shows another puzzle goes back to the built-in one's replay.
     void ShowStep(int step);
     // Opens the view beside owner, or raises it when it is open already: at
-    // step of the replay, leaving the game if that was shown, or as it was.
+    // step of the built-in puzzle's replay, leaving another puzzle or the
+    // game if that was shown, or as it was.
     void Open(HWND owner, int step = KEEP_STEP);
+    // Opens the view alone, with the title and face of the dialog template
+    // look, in the game of the puzzle named by fileOrName (PuzzleLibrary.h),
+    // the built-in puzzle's answer being its first shortest plan. False,
+    // with the view closed, when the puzzle cannot be used.
+    BOOL OpenAlone(UINT look, const std::string& fileOrName);
 
 private:
     struct CImpl;

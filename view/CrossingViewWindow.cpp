@@ -7,13 +7,18 @@
 #include "ScenePainter.h"
 #include "ViewControls.h"
 #include "ViewTexts.h"
+#include "display/SolutionText.h"
 #include "platform/window/qt/WindowPlacement.h"
+#include "puzzle/PuzzleLibrary.h"
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -42,14 +47,15 @@ protected:
 
 } // namespace
 
-CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, std::function<void(int)> stepChosen)
-    : QWidget(owner, Qt::Window), m_owner(owner)
+CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePrefix, const QFont& ownerFace,
+                                         CReplayTrack& builtInTrack, std::function<void(int)> stepChosen)
+    : QWidget(owner, Qt::Window), m_owner(owner), m_titlePrefix(titlePrefix), m_catalog(ShippedPuzzleFolder()),
+      m_builtInTrack(builtInTrack), m_stepChosen(std::move(stepChosen))
 {
-    setWindowTitle(owner->windowTitle() + QString::fromUtf8(VIEW_TITLE_SUFFIX));
-    setWindowIcon(owner->windowIcon());
+    setWindowIcon(owner != nullptr ? owner->windowIcon() : QApplication::windowIcon());
     // The main window's face, at the desktop's size.
     QFont face = QApplication::font();
-    face.setFamily(QFontInfo(owner->font()).family());
+    face.setFamily(QFontInfo(ownerFace).family());
     setFont(face);
 
     m_caption = new QLabel(this);
@@ -57,6 +63,8 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, st
     captionFont.setBold(true);
     captionFont.setPointSizeF(face.pointSizeF() * 1.25);
     m_caption->setFont(captionFont);
+    // How many trips a puzzle other than the built-in one takes.
+    m_summary = new QLabel(this);
     m_sentence = new QLabel(this);
     QFont sentenceFont = face;
     sentenceFont.setPointSizeF(face.pointSizeF() * 1.1);
@@ -70,31 +78,42 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, CReplayTrack& track, st
 
     const StepDisplay showStep = [this](const QString& caption, const QString& sentence, const CStepScene& scene,
                                         bool announce) { ShowStep(caption, sentence, scene, announce); };
-    m_replay = std::make_unique<CReplayMode>(*m_picture, showStep, track, std::move(stepChosen));
+    // The dialog's table follows the built-in puzzle's answer alone.
+    m_replay = std::make_unique<CReplayMode>(*m_picture, showStep, builtInTrack, [this](int step) {
+        if (ShowsBuiltIn())
+            m_stepChosen(step);
+    });
     m_play = std::make_unique<CPlayMode>(*m_picture, showStep);
-    // The modes' controls join the window after the switch, so that Tab
-    // reaches them after it.
+    // The modes' controls join the window after the chooser and the switch,
+    // so that Tab reaches them after those.
+    QWidget* chooser = BuildChooser();
     QWidget* modeSwitch = BuildModeSwitch();
     m_modes = new QStackedWidget(this);
     m_modes->addWidget(m_replay->Controls());
     m_modes->addWidget(m_play->Controls());
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(chooser);
     layout->addWidget(modeSwitch);
     layout->addWidget(m_caption);
+    layout->addWidget(m_summary);
     layout->addWidget(m_sentence);
     layout->addWidget(m_picture, 1);
     layout->addWidget(BuildLegend());
     layout->addWidget(m_modes);
+    setTabOrder(m_chooser, m_switch.front().first);
     setTabOrder(m_switch.front().first, m_switch.back().first);
     setTabOrder(m_switch.back().first, m_picture);
     setTabOrder(m_picture, m_modes);
     ShowMode(*m_replay);
+    ShowChosenPuzzle();
 
     AddViewKey(this, QKeySequence(Qt::Key_Escape), [this] { close(); });
-    owner->installEventFilter(this);
+    AddViewKey(this, QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenFile(); });
+    if (owner != nullptr)
+        owner->installEventFilter(this);
 
-    const QScreen* screen = owner->screen();
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen != nullptr ? screen->availableGeometry().size() * 9 / 10 : QSize(1024, 768);
     resize(sizeHint().boundedTo(room).expandedTo(minimumSizeHint()));
 }
@@ -111,6 +130,122 @@ QWidget* CCrossingViewWindow::BuildLegend()
     layout->addWidget(text);
     layout->addStretch();
     return legend;
+}
+
+// パズル, and the puzzles to choose from.
+QWidget* CCrossingViewWindow::BuildChooser()
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(QString::fromUtf8(PUZZLE_CHOOSER), row);
+    // Screen readers name it by its label, and read its current item.
+    m_chooser = new QComboBox(row);
+    m_chooser->setFocusPolicy(Qt::StrongFocus);
+    m_chooser->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    label->setBuddy(m_chooser);
+    layout->addWidget(label);
+    layout->addWidget(m_chooser);
+    layout->addStretch();
+    // Activated, the user's own choice, keyboard included; not the changes
+    // that filling the list makes.
+    connect(m_chooser, &QComboBox::activated, this, [this](int index) {
+        if (index == m_catalog.Count())
+            OpenFile();
+        else if (m_catalog.Choose(index))
+            ShowChosenPuzzle();
+    });
+    return row;
+}
+
+void CCrossingViewWindow::FillChooser()
+{
+    const QSignalBlocker quiet(m_chooser);
+    m_chooser->clear();
+    for (int index = 0; index < m_catalog.Count(); ++index)
+        m_chooser->addItem(QString::fromStdString(m_catalog.PuzzleAt(index).m_title));
+    m_chooser->addItem(QString::fromUtf8(OPEN_PUZZLE_ITEM));
+    m_chooser->setCurrentIndex(m_catalog.Chosen());
+}
+
+void CCrossingViewWindow::ShowChosenPuzzle()
+{
+    const int chosen = m_catalog.Chosen();
+    const std::shared_ptr<const CPuzzle> puzzle = m_catalog.SharedPuzzleAt(chosen);
+    const std::shared_ptr<const CPuzzleSolution> solution = m_catalog.SolutionAt(chosen);
+    m_picture->SetPuzzle(puzzle);
+    if (chosen == CPuzzleCatalog::BUILT_IN) {
+        m_replay->SetTrack(m_builtInTrack);
+        m_plan.reset();
+        setWindowTitle(m_titlePrefix + QString::fromUtf8(VIEW_TITLE_SUFFIX));
+    } else {
+        // Its answer from its first step.
+        auto plan = std::make_unique<CReplayTrack>(puzzle);
+        plan->SetSteps(StepsOfPlan(*puzzle, solution->FirstPlan()));
+        m_replay->SetTrack(*plan);
+        m_plan = std::move(plan);
+        m_summary->setText(QString::fromStdString(SolutionSummary(*solution)));
+        setWindowTitle(m_titlePrefix + QString::fromUtf8(VIEW_TITLE_DASH) + QString::fromStdString(puzzle->m_title));
+    }
+    m_play->SetGame(solution);
+    ShowSummary();
+    FillChooser();
+}
+
+void CCrossingViewWindow::ShowSummary()
+{
+    m_summary->setVisible(!ShowsBuiltIn() && m_shown == m_replay.get());
+}
+
+// The file dialog and the message box belong to the view, which goes on
+// meanwhile: no loop of their own.
+void CCrossingViewWindow::OpenFile()
+{
+    const QString suffix =
+        QString::fromUtf8(PUZZLE_FILE_SUFFIX.data(), static_cast<qsizetype>(PUZZLE_FILE_SUFFIX.size()));
+    auto* dialog =
+        new QFileDialog(this, QString::fromUtf8(OPEN_PUZZLE_TITLE), QString(),
+                        QString::fromUtf8(PUZZLE_FILES_FILTER) + QStringLiteral(" (*") + suffix +
+                            QStringLiteral(");;") + QString::fromUtf8(ALL_FILES_FILTER) + QStringLiteral(" (*)"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        const CPuzzleReading reading = m_catalog.Open(path.toStdString());
+        if (reading.IsRead())
+            ShowChosenPuzzle();
+        else
+            ShowUnusable(reading);
+    });
+    // The list shows the puzzle that shows, whatever the dialog's end.
+    connect(dialog, &QFileDialog::finished, this, [this] { FillChooser(); });
+    dialog->open();
+}
+
+void CCrossingViewWindow::ShowUnusable(const CPuzzleReading& reading)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                                QString::fromUtf8(UNUSABLE_PUZZLE_TEXT) + QLatin1Char('\n') +
+                                    QString::fromStdString(reading.Reason()),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+bool CCrossingViewWindow::ShowsBuiltIn() const
+{
+    return m_catalog.Chosen() == CPuzzleCatalog::BUILT_IN;
+}
+
+bool CCrossingViewWindow::PlayPuzzle(const std::string& fileOrName)
+{
+    const CPuzzleReading reading = m_catalog.OpenNamed(fileOrName);
+    if (!reading.IsRead()) {
+        ShowUnusable(reading);
+        return false;
+    }
+    ShowChosenPuzzle();
+    ShowMode(*m_play);
+    return true;
 }
 
 // Two buttons, of which the shown mode's is pressed. Not an exclusive
@@ -155,22 +290,31 @@ void CCrossingViewWindow::ShowMode(CViewMode& mode)
         m_modes->setCurrentWidget(mode.Controls());
         m_shown = &mode;
     }
+    ShowSummary();
     mode.Enter();
 }
 
-void CCrossingViewWindow::ShowReplay()
+void CCrossingViewWindow::ShowBuiltInReplay()
 {
+    if (m_catalog.Choose(CPuzzleCatalog::BUILT_IN))
+        ShowChosenPuzzle();
     ShowMode(*m_replay);
 }
 
 void CCrossingViewWindow::FollowTrack(bool newPath)
 {
-    m_replay->FollowTrack(newPath);
+    if (ShowsBuiltIn())
+        m_replay->FollowTrack(newPath);
 }
 
 void CCrossingViewWindow::Open()
 {
-    if (!isVisible()) {
+    if (!isVisible() && m_owner == nullptr) {
+        // Alone, in the middle of the screen.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(CentredFramePosition(screen->availableGeometry(), frameGeometry().size()));
+        show();
+    } else if (!isVisible()) {
         // Before the window manager frames the view, the owner's frame is
         // the best guess of its frame.
         QMargins margins = FrameMarginsOf(this);
@@ -201,7 +345,7 @@ void CCrossingViewWindow::ShowStep(const QString& caption, const QString& senten
 // The view closes with its owner, and does not wait for anything to do so.
 bool CCrossingViewWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_owner && event->type() == QEvent::Hide && !event->spontaneous())
+    if (m_owner != nullptr && watched == m_owner && event->type() == QEvent::Hide && !event->spontaneous())
         close();
     return QWidget::eventFilter(watched, event);
 }

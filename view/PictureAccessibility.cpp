@@ -3,7 +3,6 @@
 #include "CrossingPicture.h"
 #include "TravellerChoice.h"
 #include "ViewTexts.h"
-#include "display/DisplayText.h"
 #include "display/StepText.h"
 
 #include <QAccessibleWidget>
@@ -41,14 +40,8 @@ public:
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return QString::fromUtf8(TravellerName(m_traveller));
-        if (t == QAccessible::Description && (OPERATORS & TravellerBit(m_traveller)) != 0)
-            return QString::fromUtf8(OPERATOR_LEGEND);
-        return QString();
-    }
+    // The traveller's whole name, however the picture shortens it.
+    QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
@@ -76,7 +69,7 @@ public:
     CPlaceList(CCrossingPicture* picture, QAccessibleInterface* parent, int place)
         : m_picture(picture), m_parent(parent), m_place(place)
     {
-        for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        for (int t = 0; t < MAX_TRAVELLERS; ++t) {
             auto* item = new CTravellerItem(this, t);
             m_items[static_cast<std::size_t>(t)] = QAccessible::registerAccessibleInterface(item);
         }
@@ -121,11 +114,14 @@ public:
         }
         return -1;
     }
+    // Named for the puzzle's banks, and the boat.
     QString text(QAccessible::Text t) const override
     {
-        if (t != QAccessible::Name)
+        if (t != QAccessible::Name || m_picture == nullptr)
             return QString();
-        return QString::fromUtf8(m_place == PLACE_GOING ? BoatText() : PlaceText(m_place));
+        if (m_place == PLACE_GOING)
+            return QString::fromUtf8(BoatText());
+        return QString::fromStdString(m_picture->Puzzle().BankName(m_place));
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
@@ -149,8 +145,20 @@ private:
     QPointer<CCrossingPicture> m_picture;
     QAccessibleInterface* m_parent;
     int m_place;
-    std::array<QAccessible::Id, TRAVELLER_COUNT> m_items{};
+    std::array<QAccessible::Id, MAX_TRAVELLERS> m_items{};
 };
+
+QString CTravellerItem::text(QAccessible::Text t) const
+{
+    const CCrossingPicture* picture = m_list->Picture();
+    if (picture == nullptr)
+        return QString();
+    if (t == QAccessible::Name)
+        return QString::fromStdString(picture->Puzzle().NameOf(m_traveller));
+    if (t == QAccessible::Description && (picture->Puzzle().m_rowers & TravellerBit(m_traveller)) != 0)
+        return QString::fromUtf8(OPERATOR_LEGEND);
+    return QString();
+}
 
 bool CTravellerItem::IsListed() const
 {
@@ -323,7 +331,7 @@ void CPictureAnnouncer::ChoiceChanged(TravellerSet travellers, bool choosing)
     changed.checkable = choosing;
     changed.readOnly = choosing;
     changed.focusable = choosing;
-    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+    for (int t = 0; t < MAX_TRAVELLERS; ++t) {
         QAccessibleInterface* item =
             travellers & TravellerBit(t) ? CPictureAccessible::TravellerItemOf(pane, t) : nullptr;
         if (item != nullptr) {

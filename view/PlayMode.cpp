@@ -49,6 +49,7 @@ CPlayMode::~CPlayMode()
 
 void CPlayMode::Enter()
 {
+    m_shown = true;
     m_picture.SetChoice(this);
     ShowGame();
 }
@@ -56,7 +57,16 @@ void CPlayMode::Enter()
 void CPlayMode::Leave()
 {
     Stop();
+    m_shown = false;
     m_picture.SetChoice(nullptr);
+}
+
+void CPlayMode::SetGame(std::shared_ptr<const CPuzzleSolution> solution)
+{
+    m_trip->stop();
+    m_game = CCrossingGame(std::move(solution));
+    if (m_shown)
+        Enter();
 }
 
 void CPlayMode::Stop()

@@ -1,5 +1,6 @@
-// The crossing view's game, 自分で解く: the player chooses one or two
-// travellers in the picture and crosses with them, one trip at a time,
+// The crossing view's game, 自分で解く: the player chooses as many
+// travellers as the boat seats in the picture and crosses with them, one
+// trip at a time,
 // with undo, redo, a fresh start and a hint, its own buttons (渡る, 元に戻す,
 // やり直す, 最初から, ヒント) and keys (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y). The
 // game itself is a CCrossingGame; this shows it in the picture and the
@@ -16,6 +17,7 @@ class QVariantAnimation;
 
 class CPlayMode : public CViewMode, public CTravellerChoice {
 public:
+    // A game of the built-in puzzle.
     CPlayMode(CCrossingPicture& picture, StepDisplay showStep);
     ~CPlayMode() override;
     CPlayMode(const CPlayMode&) = delete;
@@ -27,6 +29,9 @@ public:
     void Leave() override;
     // Ends the animation of a trip, showing the game at rest.
     void Stop() override;
+
+    // A game of another puzzle, from its start.
+    void SetGame(std::shared_ptr<const CPuzzleSolution> solution);
 
 private:
     TravellerSet Chosen() const override { return m_game.Chosen(); }
@@ -47,6 +52,7 @@ private:
     CCrossingPicture& m_picture;
     StepDisplay m_showStep;
     CCrossingGame m_game;
+    bool m_shown = false;
     QWidget* m_controls;
     QPushButton* m_cross = nullptr;
     QPushButton* m_undo = nullptr;

@@ -24,13 +24,13 @@ QString Text(const char* text)
 
 CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CReplayTrack& track,
                          std::function<void(int)> stepChosen)
-    : m_picture(picture), m_showStep(std::move(showStep)), m_track(track), m_stepChosen(std::move(stepChosen)),
+    : m_picture(picture), m_showStep(std::move(showStep)), m_track(&track), m_stepChosen(std::move(stepChosen)),
       m_controls(new QWidget)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(AddButton(FIRST_BUTTON, QStyle::SP_MediaSkipBackward, [this] { GoTo(0); }));
-    buttons->addWidget(AddButton(PREVIOUS_BUTTON, QStyle::SP_MediaSeekBackward, [this] { GoTo(m_track.Step() - 1); }));
+    buttons->addWidget(AddButton(PREVIOUS_BUTTON, QStyle::SP_MediaSeekBackward, [this] { GoTo(m_track->Step() - 1); }));
     m_play = AddButton(PLAY_BUTTON, QStyle::SP_MediaPlay, nullptr);
     m_play->setText(Text(PLAY_TEXT));
     m_play->setCheckable(true);
@@ -41,8 +41,8 @@ CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CRepla
             TogglePlay();
     });
     buttons->addWidget(m_play);
-    buttons->addWidget(AddButton(NEXT_BUTTON, QStyle::SP_MediaSeekForward, [this] { GoTo(m_track.Step() + 1); }));
-    buttons->addWidget(AddButton(LAST_BUTTON, QStyle::SP_MediaSkipForward, [this] { GoTo(m_track.LastStep()); }));
+    buttons->addWidget(AddButton(NEXT_BUTTON, QStyle::SP_MediaSeekForward, [this] { GoTo(m_track->Step() + 1); }));
+    buttons->addWidget(AddButton(LAST_BUTTON, QStyle::SP_MediaSkipForward, [this] { GoTo(m_track->LastStep()); }));
     buttons->addStretch();
 
     // Made after the buttons, so that Tab reaches it after them: it is
@@ -62,9 +62,9 @@ CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CRepla
     // The keys work wherever the focus is in the view, while these controls
     // show.
     AddViewKey(m_controls, QKeySequence(Qt::Key_Home), [this] { GoTo(0); });
-    AddViewKey(m_controls, QKeySequence(Qt::Key_Left), [this] { GoTo(m_track.Step() - 1); });
-    AddViewKey(m_controls, QKeySequence(Qt::Key_Right), [this] { GoTo(m_track.Step() + 1); });
-    AddViewKey(m_controls, QKeySequence(Qt::Key_End), [this] { GoTo(m_track.LastStep()); });
+    AddViewKey(m_controls, QKeySequence(Qt::Key_Left), [this] { GoTo(m_track->Step() - 1); });
+    AddViewKey(m_controls, QKeySequence(Qt::Key_Right), [this] { GoTo(m_track->Step() + 1); });
+    AddViewKey(m_controls, QKeySequence(Qt::Key_End), [this] { GoTo(m_track->LastStep()); });
     // Space plays and stops, but presses a button that has the focus.
     AddViewKey(m_controls, QKeySequence(Qt::Key_Space), [this] { TogglePlay(); });
 
@@ -109,17 +109,24 @@ void CReplayMode::FollowTrack(bool newPath)
     const bool playing = IsPlaying();
     m_playing->stop();
     ShowStep();
-    if (newPath && playing && m_track.Step() < m_track.LastStep())
+    if (newPath && playing && m_track->Step() < m_track->LastStep())
         Play();
     ShowPlayState();
+}
+
+void CReplayMode::SetTrack(CReplayTrack& track)
+{
+    m_playing->stop();
+    m_track = &track;
+    FollowTrack(false);
 }
 
 void CReplayMode::GoTo(int step)
 {
     Stop();
-    if (m_track.SetStep(step)) {
+    if (m_track->SetStep(step)) {
         ShowStep();
-        m_stepChosen(m_track.Step());
+        m_stepChosen(m_track->Step());
     } else {
         // The slider may have been moved to where the step already is.
         ShowStep();
@@ -141,12 +148,12 @@ bool CReplayMode::IsPlaying() const
 
 void CReplayMode::Play()
 {
-    if (m_track.Step() == m_track.LastStep() && m_track.SetStep(0)) {
+    if (m_track->Step() == m_track->LastStep() && m_track->SetStep(0)) {
         ShowStep();
         m_stepChosen(0);
     }
-    const int from = m_track.Step();
-    const int to = m_track.LastStep();
+    const int from = m_track->Step();
+    const int to = m_track->LastStep();
     if (from < to) {
         // One animation over every step left, so that there is no pause
         // between steps.
@@ -178,12 +185,12 @@ void CReplayMode::ShowPlayState()
 void CReplayMode::ShowStep()
 {
     if (m_shown) {
-        m_showStep(QString::fromStdString(m_track.Caption()), QString::fromStdString(m_track.Sentence()),
-                   m_track.CurrentScene(), false);
+        m_showStep(QString::fromStdString(m_track->Caption()), QString::fromStdString(m_track->Sentence()),
+                   m_track->CurrentScene(), false);
     }
     const QSignalBlocker quiet(m_slider);
-    m_slider->setRange(0, m_track.LastStep());
-    m_slider->setValue(m_track.Step());
+    m_slider->setRange(0, m_track->LastStep());
+    m_slider->setValue(m_track->Step());
 }
 
 // The step being reached is the one shown, its caption and sentence
@@ -191,10 +198,10 @@ void CReplayMode::ShowStep()
 void CReplayMode::ShowPlayed(double position)
 {
     const int reaching = static_cast<int>(std::ceil(position - 1e-9));
-    if (m_track.SetStep(reaching)) {
+    if (m_track->SetStep(reaching)) {
         ShowStep();
-        m_stepChosen(m_track.Step());
+        m_stepChosen(m_track->Step());
     }
-    if (m_track.Step() > 0 && m_shown)
-        m_picture.ShowWayFrom(m_track.Scene(m_track.Step() - 1), position - (m_track.Step() - 1));
+    if (m_track->Step() > 0 && m_shown)
+        m_picture.ShowWayFrom(m_track->Scene(m_track->Step() - 1), position - (m_track->Step() - 1));
 }

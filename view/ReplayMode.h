@@ -1,8 +1,9 @@
-// The crossing view's replay of the best path: the controls that move
-// through its steps (first, previous, play/stop, next, last, and a slider),
-// their keys, and playing, which animates each trip. The track holds the
-// path and the step; the picture and the texts above it show them while
-// the replay is the mode shown.
+// The crossing view's replay of an answer, the dialog's best path or a
+// puzzle's first shortest plan: the controls that move through its steps
+// (first, previous, play/stop, next, last, and a slider), their keys, and
+// playing, which animates each trip. The track holds the steps and the step
+// shown; the picture and the texts above it show them while the replay is
+// the mode shown.
 #pragma once
 
 #include "ViewMode.h"
@@ -17,8 +18,8 @@ class QVariantAnimation;
 
 class CReplayMode : public CViewMode {
 public:
-    // stepChosen: the replay moved to another step by itself (the user's
-    // controls or playing), for the main window to follow.
+    // stepChosen: the replay moved to another step of its track by itself
+    // (the user's controls or playing), for the main window to follow.
     CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CReplayTrack& track,
                 std::function<void(int step)> stepChosen);
     ~CReplayMode() override;
@@ -33,6 +34,9 @@ public:
     // The track was changed from outside: shows its step at rest. A new
     // path goes on playing from there; another step stops playing.
     void FollowTrack(bool newPath);
+    // Replays another track, which must outlive the replay or be replaced
+    // first, from its step, at rest.
+    void SetTrack(CReplayTrack& track);
 
 private:
     QPushButton* AddButton(const char* name, int icon, std::function<void()> act);
@@ -50,7 +54,7 @@ private:
 
     CCrossingPicture& m_picture;
     StepDisplay m_showStep;
-    CReplayTrack& m_track;
+    CReplayTrack* m_track;
     std::function<void(int)> m_stepChosen;
     bool m_shown = false;
     QWidget* m_controls;

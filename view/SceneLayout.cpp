@@ -10,28 +10,31 @@ namespace {
 constexpr double BANK_SHARE = 0.3;
 // Spots are best this much taller than wide.
 constexpr double SPOT_ASPECT = 1.3;
-// The boat is at most this share of the river wide, so that it visibly
-// crosses.
+// A boat of two seats is at most this share of the river wide, so that it
+// visibly crosses; a larger one at most the second.
 constexpr double BOAT_SHARE_OF_RIVER = 0.5;
+constexpr double LARGEST_BOAT_SHARE = 0.8;
 // Around the seats, in seat widths.
 constexpr double BOAT_PADDING = 0.15;
 // Of a step's time: stepping into the boat at the start of a boarding, and
 // out of it at the end of a landing.
 constexpr double STEPPING_SHARE = 0.35;
 
-// The grid of twelve spots that makes them largest in a region.
+// The grid of spots, one per traveller, that makes them largest in a
+// region.
 struct CGrid {
     int m_columns = 1;
     double m_cellWidth = 0;
     double m_cellHeight = 0;
 };
 
-CGrid BestGrid(QSizeF region)
+CGrid BestGrid(QSizeF region, int spots)
 {
     CGrid best;
     double bestSide = -1;
-    for (int columns : {1, 2, 3, 4, 6, 12}) {
-        const int rows = (TRAVELLER_COUNT + columns - 1) / columns;
+    // For each number of rows, the fewest columns that hold every spot.
+    for (int rows = 1; rows <= spots; ++rows) {
+        const int columns = (spots + rows - 1) / rows;
         const double width = region.width() / columns;
         const double height = region.height() / rows;
         const double side = std::min(width, height / SPOT_ASPECT);
@@ -71,14 +74,14 @@ double Lerp(double from, double to, double t)
 
 // Where each traveller of a scene stands in a layout: its bank's spot, or a
 // seat in traveller order.
-std::array<QRectF, TRAVELLER_COUNT> PlacesIn(const CSceneLayout& layout, const CStepScene& scene)
+std::vector<QRectF> PlacesIn(const CSceneLayout& layout, const CStepScene& scene)
 {
-    std::array<QRectF, TRAVELLER_COUNT> places;
+    std::vector<QRectF> places(layout.m_startSpots.size());
     std::size_t seat = 0;
-    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
-        const auto index = static_cast<std::size_t>(t);
+    for (std::size_t index = 0; index < places.size(); ++index) {
+        const int t = static_cast<int>(index);
         if (scene.m_aboard & TravellerBit(t))
-            places[index] = layout.m_seats[std::min<std::size_t>(seat++, 1)];
+            places[index] = layout.m_seats[std::min(seat++, layout.m_seats.size() - 1)];
         else if (scene.m_atFar & TravellerBit(t))
             places[index] = layout.m_farSpots[index];
         else
@@ -90,16 +93,15 @@ std::array<QRectF, TRAVELLER_COUNT> PlacesIn(const CSceneLayout& layout, const C
 CPictureFrame FrameOf(const CSceneLayout& layout, int boat, const CStepScene& scene)
 {
     CPictureFrame frame{layout, boat, {}};
-    const std::array<QRectF, TRAVELLER_COUNT> places = PlacesIn(layout, scene);
-    for (int t = 0; t < TRAVELLER_COUNT; ++t)
-        frame.m_figures.push_back({t, places[static_cast<std::size_t>(t)], 1.0});
+    const std::vector<QRectF> places = PlacesIn(layout, scene);
+    for (std::size_t index = 0; index < places.size(); ++index)
+        frame.m_figures.push_back({static_cast<int>(index), places[index], 1.0});
     return frame;
 }
 
 // Travellers stepping into or out of the boat fade from one place to the
 // other: those of who show at their places in other as well.
-void FadeBetween(CPictureFrame& frame, const std::array<QRectF, TRAVELLER_COUNT>& other, TravellerSet who,
-                 double otherOpacity)
+void FadeBetween(CPictureFrame& frame, const std::vector<QRectF>& other, TravellerSet who, double otherOpacity)
 {
     std::vector<CFigureSpot> there;
     for (CFigureSpot& figure : frame.m_figures) {
@@ -125,7 +127,7 @@ double Crossed(double t)
 
 } // namespace
 
-CSceneLayout LayoutScene(QSizeF area, double nameWidthPerPixel, double boatPosition)
+CSceneLayout LayoutScene(QSizeF area, const CSceneShape& shape, double boatPosition)
 {
     const double width = std::max(area.width(), 0.0);
     const double height = std::max(area.height(), 0.0);
@@ -143,37 +145,52 @@ CSceneLayout LayoutScene(QSizeF area, double nameWidthPerPixel, double boatPosit
     layout.m_farTitle = layout.m_startTitle.translated(width - bankWidth, 0);
 
     const QRectF region(margin, 2 * margin + titleHeight, bankWidth - 2 * margin, height - 3 * margin - titleHeight);
-    const CGrid grid = BestGrid(region.size());
-    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+    const int travellers = std::max(shape.m_travellers, 1);
+    const CGrid grid = BestGrid(region.size(), travellers);
+    for (int t = 0; t < travellers; ++t) {
         const int column = t % grid.m_columns;
         const int row = t / grid.m_columns;
         const QRectF cell(region.x() + column * grid.m_cellWidth, region.y() + row * grid.m_cellHeight,
                           grid.m_cellWidth, grid.m_cellHeight);
-        layout.m_startSpots[static_cast<std::size_t>(t)] = Deflated(cell);
-        layout.m_farSpots[static_cast<std::size_t>(t)] = Deflated(cell).translated(width - bankWidth, 0);
+        layout.m_startSpots.push_back(Deflated(cell));
+        layout.m_farSpots.push_back(Deflated(cell).translated(width - bankWidth, 0));
     }
 
     // The seats are as wide as the spots where the river has room for them,
-    // and of the spots' best shape.
+    // and of the spots' best shape. A boat of more seats takes more of the
+    // river, but never so much that it does not visibly cross.
+    const int seats = std::max(shape.m_seats, 1);
+    const double boatShare = std::min(BOAT_SHARE_OF_RIVER * seats / 2, LARGEST_BOAT_SHARE);
     const double riverRoom = layout.m_river.width() - 2 * margin;
     const double seatWidth =
-        std::min(grid.m_cellWidth, layout.m_river.width() * BOAT_SHARE_OF_RIVER / (2 + 2 * BOAT_PADDING));
+        std::min(grid.m_cellWidth, layout.m_river.width() * boatShare / (seats + 2 * BOAT_PADDING));
     const double seatHeight = std::min(seatWidth * SPOT_ASPECT, height * 0.5);
-    const double padding = seatWidth * BOAT_PADDING;
-    const double boatWidth = std::min(2 * seatWidth + 2 * padding, riverRoom);
+    // Padding in seat widths, unless the picture is too low for the seats' best
+    // shape, so that the boat stays inside it.
+    const double padding = std::min(seatWidth, seatHeight) * BOAT_PADDING;
+    const double boatWidth = std::min(seats * seatWidth + 2 * padding, riverRoom);
     const double boatHeight = seatHeight + padding;
     const double left = layout.m_river.left() + margin;
     const double right = std::max(left, layout.m_river.right() - margin - boatWidth);
     const double x = Lerp(left, right, std::clamp(boatPosition, 0.0, 1.0));
     const double y = (height - boatHeight) / 2;
     layout.m_boat = QRectF(x, y, boatWidth, boatHeight);
-    for (std::size_t seat = 0; seat < 2; ++seat)
-        layout.m_seats[seat] =
-            Deflated(QRectF(x + padding + static_cast<double>(seat) * seatWidth, y, seatWidth, seatHeight));
+    for (int seat = 0; seat < seats; ++seat)
+        layout.m_seats.push_back(Deflated(QRectF(x + padding + seat * seatWidth, y, seatWidth, seatHeight)));
 
-    layout.m_nameFontPixels = std::min(NameFontFor(grid.m_cellWidth, grid.m_cellHeight, nameWidthPerPixel),
-                                       NameFontFor(seatWidth, seatHeight, nameWidthPerPixel));
+    const double nameWidth = std::min(shape.m_nameWidthPerPixel, WIDEST_NAME_LAID_OUT);
+    layout.m_nameFontPixels = std::min(NameFontFor(grid.m_cellWidth, grid.m_cellHeight, nameWidth),
+                                       NameFontFor(seatWidth, seatHeight, nameWidth));
     return layout;
+}
+
+QSizeF SmallestPicture(const CSceneShape& shape)
+{
+    QSizeF size(520, 260);
+    // Whatever the boat's place, the names' size is the same.
+    while (LayoutScene(size, shape, 0).m_nameFontPixels < SMALLEST_NAME_PIXELS)
+        size = QSizeF(std::ceil(size.width() * 1.1), std::ceil(size.height() * 1.1));
+    return size;
 }
 
 double BoatPositionOf(const CStepScene& scene)
@@ -183,19 +200,19 @@ double BoatPositionOf(const CStepScene& scene)
     return scene.m_boat == PLACE_ARRIVED ? 1.0 : 0.0;
 }
 
-CPictureFrame FrameAtRest(QSizeF area, double nameWidthPerPixel, const CStepScene& scene)
+CPictureFrame FrameAtRest(QSizeF area, const CSceneShape& shape, const CStepScene& scene)
 {
-    return FrameOf(LayoutScene(area, nameWidthPerPixel, BoatPositionOf(scene)), scene.m_boat, scene);
+    return FrameOf(LayoutScene(area, shape, BoatPositionOf(scene)), scene.m_boat, scene);
 }
 
-CPictureFrame FrameBetween(QSizeF area, double nameWidthPerPixel, const CStepScene& from, const CStepScene& to,
+CPictureFrame FrameBetween(QSizeF area, const CSceneShape& shape, const CStepScene& from, const CStepScene& to,
                            double progress)
 {
     const double p = std::clamp(progress, 0.0, 1.0);
     const bool boarding = !from.IsOnRiver() && to.IsOnRiver();
     const bool landing = from.IsOnRiver() && !to.IsOnRiver();
     if ((!boarding && !landing) || p >= 1)
-        return FrameAtRest(area, nameWidthPerPixel, to);
+        return FrameAtRest(area, shape, to);
 
     // The crossing runs from the bank the boat leaves to the one it reaches,
     // half of it in each step.
@@ -214,7 +231,7 @@ CPictureFrame FrameBetween(QSizeF area, double nameWidthPerPixel, const CStepSce
         stepping = p < moving ? 0 : (p - moving) / STEPPING_SHARE;
     }
     const double boatPosition = Lerp(departure, arrival, crossed);
-    const CSceneLayout layout = LayoutScene(area, nameWidthPerPixel, boatPosition);
+    const CSceneLayout layout = LayoutScene(area, shape, boatPosition);
     CPictureFrame frame = FrameOf(layout, onRiver.m_boat, onRiver);
     if (stepping > 0)
         FadeBetween(frame, PlacesIn(layout, ashore), onRiver.m_aboard, stepping);

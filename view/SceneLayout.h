@@ -1,9 +1,10 @@
-// Where the crossing view draws everything, for a picture of a given size:
-// the two banks and the river, a fixed spot for each traveller on either
-// bank, and the boat with its two seats; and the frames of the way from one
-// step to the next. The spots, the seats and the boat never overlap one
-// another at any size, and each spot is wide enough for its name, so figures
-// drawn inside them never overlap.
+// Where the crossing view draws everything, for a picture of a given size
+// and a puzzle of a given shape: the two banks and the river, a fixed spot
+// for each traveller on either bank, and the boat with its seats; and the
+// frames of the way from one step to the next. The spots, the seats and the
+// boat never overlap one another at any size, and each spot is wide enough
+// for a name as wide as the shape says, so figures drawn inside them never
+// overlap; a wider name is shortened where it is drawn.
 #pragma once
 
 #include "display/StepScene.h"
@@ -11,32 +12,51 @@
 #include <QRectF>
 #include <QSizeF>
 
-#include <array>
 #include <vector>
 
 // Inside a spot or seat, the figure stands on top and its name is written
 // in this share of the height below it.
 inline constexpr double NAME_SHARE = 0.28;
 
+// Names wider than this, in pixels per pixel of font size, are shortened
+// rather than make every name smaller.
+inline constexpr double WIDEST_NAME_LAID_OUT = 4.5;
+
+// What a puzzle's picture holds: its travellers, its boat's seats, and its
+// widest name in pixels per pixel of font size (at most
+// WIDEST_NAME_LAID_OUT).
+struct CSceneShape {
+    int m_travellers = TRAVELLER_COUNT;
+    int m_seats = 2;
+    double m_nameWidthPerPixel = 4;
+};
+
 struct CSceneLayout {
-    QRectF m_startBank; // 日本, on the left
+    QRectF m_startBank; // the start bank, on the left
     QRectF m_river;
-    QRectF m_farBank; // 米国, on the right
+    QRectF m_farBank; // the far bank, on the right
     QRectF m_startTitle;
     QRectF m_farTitle;
     // Traveller t stands at spot t of the bank it is on.
-    std::array<QRectF, TRAVELLER_COUNT> m_startSpots;
-    std::array<QRectF, TRAVELLER_COUNT> m_farSpots;
+    std::vector<QRectF> m_startSpots;
+    std::vector<QRectF> m_farSpots;
     QRectF m_boat; // the hull with the seats above it
-    std::array<QRectF, 2> m_seats;
+    std::vector<QRectF> m_seats;
     double m_nameFontPixels = 0;
     double m_titleFontPixels = 0;
 };
 
-// nameWidthPerPixel: the widest traveller's name, in pixels per pixel of
-// font size. boatPosition: 0 at the 日本 bank, 1 at the 米国 bank, 0.5 in
-// the middle of the river.
-CSceneLayout LayoutScene(QSizeF area, double nameWidthPerPixel, double boatPosition);
+// boatPosition: 0 at the start bank, 1 at the far bank, 0.5 in the middle
+// of the river.
+CSceneLayout LayoutScene(QSizeF area, const CSceneShape& shape, double boatPosition);
+
+// Names are written at least this large, in pixels, from the smallest
+// picture up.
+inline constexpr double SMALLEST_NAME_PIXELS = 9;
+// The smallest picture of a shape in which names are written at least
+// SMALLEST_NAME_PIXELS large: 520 by 260 for the built-in puzzle, larger in
+// the same proportions for more travellers or seats.
+QSizeF SmallestPicture(const CSceneShape& shape);
 
 // The boat's position in a scene at rest: at its bank, or mid-river.
 double BoatPositionOf(const CStepScene& scene);
@@ -55,12 +75,12 @@ struct CPictureFrame {
     std::vector<CFigureSpot> m_figures;
 };
 
-CPictureFrame FrameAtRest(QSizeF area, double nameWidthPerPixel, const CStepScene& scene);
+CPictureFrame FrameAtRest(QSizeF area, const CSceneShape& shape, const CStepScene& scene);
 
 // The way from one step to the next, progress from 0 to 1: a boarding
 // (the travellers step in, then the boat leaves its bank for mid-river) or
 // a landing (the boat reaches the other bank, then they step out). The
 // boat's crossing is one smooth movement over both. Any other pair of
 // scenes shows the second at rest.
-CPictureFrame FrameBetween(QSizeF area, double nameWidthPerPixel, const CStepScene& from, const CStepScene& to,
+CPictureFrame FrameBetween(QSizeF area, const CSceneShape& shape, const CStepScene& from, const CStepScene& to,
                            double progress);

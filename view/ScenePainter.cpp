@@ -1,8 +1,7 @@
 #include "ScenePainter.h"
 
-#include "display/DisplayText.h"
-
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
@@ -15,11 +14,6 @@ QColor Mix(const QColor& from, const QColor& to, double share)
 {
     const auto channel = [share](int a, int b) { return static_cast<int>(a + (b - a) * share + 0.5); };
     return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
-}
-
-bool IsOperator(int traveller)
-{
-    return (OPERATORS & TravellerBit(traveller)) != 0;
 }
 
 QRectF FigurePart(const QRectF& spot)
@@ -53,14 +47,23 @@ void PaintRiver(QPainter& painter, const CSceneLayout& layout, const CSceneColou
     }
 }
 
-void PaintTitles(QPainter& painter, const CSceneLayout& layout, const CSceneColours& colours, QFont font)
+// text in rect, shortened with an ellipsis when it is too wide.
+void DrawFitted(QPainter& painter, const QRectF& rect, Qt::Alignment alignment, const std::string& text)
+{
+    const QString fitted =
+        QFontMetricsF(painter.font()).elidedText(QString::fromStdString(text), Qt::ElideRight, rect.width());
+    painter.drawText(rect, alignment, fitted);
+}
+
+void PaintTitles(QPainter& painter, const CSceneLayout& layout, const CPuzzle& puzzle, const CSceneColours& colours,
+                 QFont font)
 {
     font.setPixelSize(std::max(1, static_cast<int>(layout.m_titleFontPixels)));
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(colours.m_text);
-    painter.drawText(layout.m_startTitle, Qt::AlignCenter, QString::fromUtf8(PlaceText(PLACE_START)));
-    painter.drawText(layout.m_farTitle, Qt::AlignCenter, QString::fromUtf8(PlaceText(PLACE_ARRIVED)));
+    DrawFitted(painter, layout.m_startTitle, Qt::AlignCenter, puzzle.BankName(PLACE_START));
+    DrawFitted(painter, layout.m_farTitle, Qt::AlignCenter, puzzle.BankName(PLACE_ARRIVED));
 }
 
 // The hull, in front of the passengers' legs, under their names.
@@ -188,14 +191,14 @@ void PaintFigure(QPainter& painter, const QRectF& rect, bool isOperator, const C
     painter.drawRoundedRect(body, width * 0.22, width * 0.22);
 }
 
-void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CSceneColours& colours, const QFont& font,
-                const CTravellerMarks& marks)
+void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CPuzzle& puzzle, const CSceneColours& colours,
+                const QFont& font, const CTravellerMarks& marks)
 {
     const CSceneLayout& layout = frame.m_layout;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     PaintRiver(painter, layout, colours);
-    PaintTitles(painter, layout, colours, font);
+    PaintTitles(painter, layout, puzzle, colours, font);
     PaintDirection(painter, frame, colours);
 
     for (const CFigureSpot& figure : frame.m_figures) {
@@ -204,7 +207,8 @@ void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CSceneColou
     }
     for (const CFigureSpot& figure : frame.m_figures) {
         painter.setOpacity(figure.m_opacity);
-        PaintFigure(painter, FigurePart(figure.m_rect), IsOperator(figure.m_traveller), colours);
+        PaintFigure(painter, FigurePart(figure.m_rect), (puzzle.m_rowers & TravellerBit(figure.m_traveller)) != 0,
+                    colours);
     }
     painter.setOpacity(1);
     PaintHull(painter, layout, colours);
@@ -215,8 +219,8 @@ void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CSceneColou
     painter.setPen(colours.m_text);
     for (const CFigureSpot& figure : frame.m_figures) {
         painter.setOpacity(figure.m_opacity);
-        painter.drawText(NamePart(figure.m_rect), Qt::AlignHCenter | Qt::AlignTop,
-                         QString::fromUtf8(TravellerName(figure.m_traveller)));
+        DrawFitted(painter, NamePart(figure.m_rect), Qt::AlignHCenter | Qt::AlignTop,
+                   puzzle.NameOf(figure.m_traveller));
     }
     painter.setOpacity(1);
     for (const CFigureSpot& figure : frame.m_figures) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "SceneLayout.h"
+#include "puzzle/Puzzle.h"
 
 #include <QColor>
 
@@ -40,7 +41,9 @@ CSceneColours SceneColoursOf(const QPalette& palette);
 // palette's accent colour and holds an oar.
 void PaintFigure(QPainter& painter, const QRectF& rect, bool isOperator, const CSceneColours& colours);
 
-// The whole frame: banks, river, titles, the boat and its direction, and
-// every figure with its name, in font's face, with the marks of the game.
-void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CSceneColours& colours, const QFont& font,
-                const CTravellerMarks& marks = {});
+// The whole frame of a puzzle's picture: banks with their names, river, the
+// boat and its direction, and every figure with its name, in font's face,
+// with the marks of the game. A name too wide for its place is shortened
+// with an ellipsis.
+void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CPuzzle& puzzle, const CSceneColours& colours,
+                const QFont& font, const CTravellerMarks& marks = {});

@@ -121,6 +121,16 @@ CWinApp::~CWinApp()
         g_app = nullptr;
 }
 
+std::span<const CProgramOption> CWinApp::ProgramOptions() const
+{
+    return {};
+}
+
+std::optional<int> CWinApp::TakeProgramOptions(const CProgramValues&, const std::string&, std::FILE*)
+{
+    return std::nullopt;
+}
+
 BOOL CWinApp::InitInstance()
 {
     return TRUE;
@@ -197,12 +207,20 @@ BOOL AfxWinInit()
 
 int AfxWinMain(int argc, char* argv[])
 {
-    if (const std::optional<int> status = AnswerCommandLine(argc, argv, stdout, stderr))
+    CWinApp* app = AfxGetApp();
+    CProgramValues values;
+    const std::span<const CProgramOption> options =
+        app != nullptr ? app->ProgramOptions() : std::span<const CProgramOption>();
+    if (const std::optional<int> status = AnswerCommandLine(argc, argv, stdout, stderr, options, &values))
         return *status;
+    if (app != nullptr) {
+        if (const std::optional<int> status =
+                app->TakeProgramOptions(values, ProgramName(argc > 0 ? argv[0] : nullptr), stderr))
+            return *status;
+    }
     std::optional<CStartupMessages> startup(std::in_place, argc > 0 ? argv[0] : nullptr);
     QApplication application(argc, argv);
     startup.reset();
-    CWinApp* app = AfxGetApp();
     if (app == nullptr || !AfxWinInit())
         return -1;
     if (!app->InitInstance())

@@ -4,7 +4,13 @@
 // object's InitInstance.
 #pragma once
 
+#include "platform/window/CommandLine.h"
 #include "platform/window/WinTypes.h"
+
+#include <cstdio>
+#include <optional>
+#include <span>
+#include <string>
 
 class CWnd;
 
@@ -15,6 +21,15 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
+
+    // The program's own command-line options, which the command line takes
+    // besides the toolkit's; none by default.
+    virtual std::span<const CProgramOption> ProgramOptions() const;
+    // The values given to them, before the toolkit starts or any window
+    // exists: the exit status ends the program, after one line on err that
+    // starts with program; nothing goes on.
+    virtual std::optional<int> TakeProgramOptions(const CProgramValues& values, const std::string& program,
+                                                  std::FILE* err);
 
     // FALSE ends the program without running its message loop.
     virtual BOOL InitInstance();

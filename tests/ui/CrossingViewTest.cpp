@@ -9,6 +9,7 @@
 #include "WorkerGate.h"
 
 #include "RecordedShortestPath.h"
+#include "TestPuzzles.h"
 #include "display/GameText.h"
 #include "display/RuleText.h"
 #include "puzzle/BuiltInPuzzle.h"
@@ -18,8 +19,13 @@
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -41,14 +47,15 @@ namespace {
 
 const QString VIEW_ITEM = QStringLiteral("手順を見る(&V)...");
 const QString VIEW_TITLE = QStringLiteral("Torvalyパズル - 手順");
+const QString WOLF = QStringLiteral("オオカミとヤギとキャベツ");
 
 // The crossing view, found by its title as a user finds it; null before it
 // was first opened.
-QWidget* ViewWindow()
+QWidget* ViewWindow(const QString& title = VIEW_TITLE)
 {
     QWidget* view = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->windowTitle() == VIEW_TITLE)
+        if (window->windowTitle() == title)
             view = window;
     }
     return view;
@@ -185,9 +192,12 @@ int Announcements(QWidget* view)
     return dynamic_cast<const CCrossingPicture&>(*Picture(view)).AnnouncementsForTests();
 }
 
-// Calls visit with every accessible list under root.
+// Calls visit with every accessible list under root, but for the puzzle
+// chooser's list of puzzles.
 void ForEachList(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit)
 {
+    if (root->role() == QAccessible::ComboBox)
+        return;
     if (root->role() == QAccessible::List)
         visit(root);
     for (int i = 0; i < root->childCount(); ++i)
@@ -218,13 +228,10 @@ QStringList NamesWithDigit(const std::string& row, const char* digits)
     return names;
 }
 
-int TravellerNamed(const QString& name)
+// The puzzle the picture shows, whose names its items have.
+const CPuzzle& PuzzleOf(QWidget* view)
 {
-    for (int t = 0; t < TRAVELLER_COUNT; ++t) {
-        if (name == QString::fromUtf8(TravellerName(t)))
-            return t;
-    }
-    return -1;
+    return dynamic_cast<const CCrossingPicture&>(*Picture(view)).Puzzle();
 }
 
 // Calls visit with every traveller's item in the view's accessible lists.
@@ -232,7 +239,7 @@ void ForEachItem(QWidget* view, const std::function<void(int traveller, QAccessi
 {
     ForEachList(QAccessible::queryAccessibleInterface(view), [&](QAccessibleInterface* list) {
         for (int i = 0; i < list->childCount(); ++i)
-            visit(TravellerNamed(list->child(i)->text(QAccessible::Name)), list->child(i));
+            visit(PuzzleOf(view).TravellerNamed(list->child(i)->text(QAccessible::Name).toStdString()), list->child(i));
     });
 }
 
@@ -328,7 +335,7 @@ bool TabTo(QWidget* view, const char* name)
 void WalkTo(QWidget* view, int traveller)
 {
     const QRect target = ItemOf(view, traveller)->rect();
-    for (int presses = 0; presses < 2 * TRAVELLER_COUNT && FocusedTraveller(view) != traveller; ++presses) {
+    for (int presses = 0; presses < 2 * MAX_TRAVELLERS && FocusedTraveller(view) != traveller; ++presses) {
         const QRect at = ItemOf(view, FocusedTraveller(view))->rect();
         if (at.bottom() < target.top())
             Key(view, Qt::Key_Down);
@@ -868,4 +875,193 @@ TEST(CrossingView, TheArrowKeysWalkTheFocusRingAsTheFiguresStandOnTheBank)
                  {Qt::Key_Right, 11},
                  {Qt::Key_Up, 8},
                  {Qt::Key_End, 11}});
+}
+
+namespace {
+
+const QString WOLF_VIEW_TITLE = QStringLiteral("Torvalyパズル - オオカミとヤギとキャベツ");
+
+// The puzzle chooser: the combo box that screen readers find labelled
+// パズル (on Linux a combo box's own name is its current text).
+QComboBox* Chooser(QWidget* view)
+{
+    for (QComboBox* combo : view->findChildren<QComboBox*>()) {
+        for (const auto& [label, relation] :
+             QAccessible::queryAccessibleInterface(combo)->relations(QAccessible::Label)) {
+            if (label->text(QAccessible::Name) == QStringLiteral("パズル"))
+                return combo;
+        }
+    }
+    return nullptr;
+}
+
+// Chooses the puzzle titled title with the arrow keys, as a keyboard user
+// does: Tab to the chooser, then down or up its list.
+void ChooseWithKeys(QWidget* view, const QString& title)
+{
+    QComboBox* chooser = Chooser(view);
+    ASSERT_NE(chooser, nullptr);
+    for (int presses = 0; presses < 30 && view->focusWidget() != chooser; ++presses)
+        Key(view, Qt::Key_Tab);
+    ASSERT_EQ(view->focusWidget(), chooser);
+    const Qt::Key way = chooser->findText(title) > chooser->currentIndex() ? Qt::Key_Down : Qt::Key_Up;
+    for (int presses = 0; presses < 8 && chooser->currentText() != title; ++presses)
+        Key(view, way);
+    ASSERT_EQ(chooser->currentText(), title);
+}
+
+// The line under the caption that a puzzle's answer shows; empty when none
+// shows.
+QString Summary(QWidget* view)
+{
+    for (const QLabel* label : view->findChildren<QLabel*>()) {
+        if (label->isVisible() && label->text().startsWith(QStringLiteral("最短")))
+            return label->text();
+    }
+    return QString();
+}
+
+// Answers the next file dialog with path, as a user who types it.
+std::unique_ptr<CUiResponder> AnswerFileDialog(const QString& path)
+{
+    return std::make_unique<CUiResponder>(
+        []() -> QWidget* {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
+        },
+        [path](QWidget* widget) {
+            auto* dialog = static_cast<QFileDialog*>(widget);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name != nullptr)
+                name->setText(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+}
+
+} // namespace
+
+TEST(CrossingView, APuzzleChosenShowsItsAnswerAndATableRowBringsBackTheBuiltInOne)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    ShowPath(dlg, RecordedPathUpTo(8));
+    ClickRow(dlg, 5);
+    QWidget* view = OpenFromWindowMenu(dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+    const QStringList titles = {QStringLiteral("Torvalyパズル"), QStringLiteral("三組の夫婦"),
+                                QStringLiteral("宣教師と人食い人種"), WOLF, QStringLiteral("ファイルを開く...")};
+    QStringList listed;
+    for (int i = 0; i < Chooser(view)->count(); ++i)
+        listed << Chooser(view)->itemText(i);
+    EXPECT_EQ(listed, titles);
+    EXPECT_EQ(Summary(view), QString());
+
+    // The wolf, the goat and the cabbage: its first shortest plan, from its
+    // first step, in its own names and banks; the table stays as it was.
+    ChooseWithKeys(view, WOLF);
+    EXPECT_EQ(view->windowTitle(), WOLF_VIEW_TITLE);
+    EXPECT_EQ(ShownMode(view), REPLAY);
+    EXPECT_EQ(Caption(view), StepCaption(0, 15));
+    EXPECT_EQ(Summary(view), QStringLiteral("最短 7 回・最短の渡り方 2 通り"));
+    const QStringList everybody = {QStringLiteral("農夫"), QStringLiteral("オオカミ"), QStringLiteral("ヤギ"),
+                                   QStringLiteral("キャベツ")};
+    const std::map<QString, QStringList> lists = ListsUnder(QAccessible::queryAccessibleInterface(view));
+    const std::map<QString, QStringList> expected = {
+        {QStringLiteral("こちら岸"), everybody}, {QStringLiteral("向こう岸"), {}}, {QStringLiteral("舟"), {}}};
+    EXPECT_EQ(lists, expected);
+    ASSERT_TRUE(TabTo(view, "渡しの様子"));
+    Key(view, Qt::Key_Right);
+    EXPECT_EQ(Caption(view), StepCaption(1, 15));
+    EXPECT_TRUE(Description(view).endsWith(QStringLiteral("農夫 と ヤギ が舟で向こう岸へ渡ります。")))
+        << Description(view).toStdString();
+    ExpectRowSelectedAlone(dlg, 5);
+
+    // A better path from the search refills the table, and leaves the
+    // puzzle shown as it was.
+    ShowPath(dlg, RecordedPathUpTo());
+    EXPECT_EQ(view->windowTitle(), WOLF_VIEW_TITLE);
+    EXPECT_EQ(Caption(view), StepCaption(1, 15));
+
+    // A row selected: the built-in puzzle's answer at that row.
+    ClickRow(dlg, 3);
+    EXPECT_EQ(view->windowTitle(), VIEW_TITLE);
+    EXPECT_EQ(Chooser(view)->currentText(), titles[0]);
+    EXPECT_EQ(Caption(view), StepCaption(3));
+    EXPECT_EQ(Summary(view), QString());
+    EXPECT_EQ(ListsUnder(QAccessible::queryAccessibleInterface(view)).count(QStringLiteral("日本")), 1u);
+}
+
+TEST(CrossingView, AloneOnAShippedPuzzleItsGameIsPlayedToTheEndFromTheKeyboard)
+{
+    CCrossingViewHost host([](int) { ADD_FAILURE() << "no table to follow"; });
+    ASSERT_TRUE(host.OpenAlone(IDD_PUZZLE_DIALOG, "wolf"));
+    QWidget* view = ViewWindow(WOLF_VIEW_TITLE);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+    EXPECT_EQ(view->parentWidget(), nullptr);
+    EXPECT_EQ(ShownMode(view), GAME);
+
+    // The farmer takes the goat, comes back, takes the wolf, brings the goat
+    // back, takes the cabbage, comes back and takes the goat.
+    const std::vector<QStringList> trips = {{"農夫", "ヤギ"},     {"農夫"}, {"農夫", "オオカミ"}, {"農夫", "ヤギ"},
+                                            {"農夫", "キャベツ"}, {"農夫"}, {"農夫", "ヤギ"}};
+    ASSERT_TRUE(TabTo(view, "渡しの様子"));
+    for (const QStringList& trip : trips) {
+        for (const QString& name : trip) {
+            WalkTo(view, PuzzleOf(view).TravellerNamed(name.toStdString()));
+            Key(view, Qt::Key_Space);
+        }
+        Key(view, Qt::Key_Return);
+    }
+    EXPECT_TRUE(Description(view).endsWith(QStringLiteral("7 回で渡りきりました。最短の 7 回と同じです。")))
+        << Description(view).toStdString();
+    Key(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isVisible());
+}
+
+TEST(CrossingView, APuzzleFileThatCannotBeUsedIsRefusedAndOneThatCanIsAdded)
+{
+    CTestPuzzleDlg dlg;
+    ASSERT_TRUE(dlg.Create(CPuzzleDlg::IDD));
+    QWidget* view = OpenFromWindowMenu(dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+    QTemporaryDir folder;
+    const QString broken = folder.filePath(QStringLiteral("broken.crossing.toml"));
+    const QString apart = folder.filePath(QStringLiteral("apart.crossing.toml"));
+    {
+        QFile file(broken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("seats = 9\n");
+        QFile good(apart);
+        ASSERT_TRUE(good.open(QIODevice::WriteOnly));
+        good.write(KeptApartPuzzleText(false).c_str());
+    }
+
+    // From the chooser's last item, after the wolf's puzzle: the reason,
+    // and nothing else changes.
+    ChooseWithKeys(view, WOLF);
+    CMessageBoxSeen seen;
+    {
+        auto box = AnswerMessageBox(QStringLiteral("OK"), &seen);
+        auto dialog = AnswerFileDialog(broken);
+        Key(view, Qt::Key_Down);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->Done() && box->Done(); }, WAIT_FOR_UI_MS));
+    }
+    EXPECT_TRUE(seen.m_text.startsWith(QStringLiteral("このファイルはパズルとして使えません。\n") + broken +
+                                       QStringLiteral(":1:9: 'seats' must be a whole number from 1 to 4")))
+        << seen.m_text.toStdString();
+    EXPECT_EQ(view->windowTitle(), WOLF_VIEW_TITLE);
+    EXPECT_EQ(Chooser(view)->currentText(), WOLF);
+    EXPECT_EQ(Chooser(view)->count(), 5);
+
+    // Ctrl+O: the file's puzzle joins the list, before its last item.
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
+    auto dialog = AnswerFileDialog(apart);
+    PressKey(view, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->Done(); }, WAIT_FOR_UI_MS));
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("Torvalyパズル - apart"));
+    EXPECT_EQ(Chooser(view)->count(), 6);
+    EXPECT_EQ(Chooser(view)->currentText(), QStringLiteral("apart"));
+    EXPECT_EQ(Summary(view), QStringLiteral("最短 3 回・最短の渡り方 2 通り"));
 }

@@ -2,8 +2,9 @@
 // it as a PNG picture; with a second file, also the crossing view opened
 // from the window menu at the trip of step 22 of the table; with a third,
 // the view's game, 自分で解く, after three trips of the hints, a fourth one
-// refused:
-//   torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png>]]
+// refused; with a fourth, the game of the wolf, the goat and the cabbage
+// after three trips, a fourth one refused:
+//   torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png> [<puzzle.png>]]]
 // Exits non-zero when the search does not end with the complete table.
 #include "TestAccess.h"
 #include "display/DisplayText.h"
@@ -15,6 +16,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QPixmap>
 #include <QPushButton>
@@ -34,18 +36,27 @@ void Press(QWidget* view, const char* name)
     }
 }
 
-// Toggles the items of travellers in the picture's accessible lists, as a
-// screen reader does.
-void Toggle(QAccessibleInterface* node, TravellerSet travellers)
+// The built-in puzzle's travellers, by name.
+QStringList BuiltInNames()
+{
+    QStringList names;
+    for (const std::string& name : BuiltInPuzzle().m_names)
+        names << QString::fromStdString(name);
+    return names;
+}
+
+// Toggles the items of travellers, named by names, in the picture's
+// accessible lists, as a screen reader does.
+void Toggle(QAccessibleInterface* node, TravellerSet travellers, const QStringList& names = BuiltInNames())
 {
     for (int i = 0; i < node->childCount(); ++i) {
         QAccessibleInterface* child = node->child(i);
-        for (int t = 0; t < TRAVELLER_COUNT; ++t) {
+        for (int t = 0; t < names.size(); ++t) {
             if ((travellers & TravellerBit(t)) != 0 && child->role() == QAccessible::ListItem &&
-                child->text(QAccessible::Name) == QString::fromUtf8(TravellerName(t)))
+                child->text(QAccessible::Name) == names[t])
                 child->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         }
-        Toggle(child, travellers);
+        Toggle(child, travellers, names);
     }
 }
 
@@ -84,12 +95,32 @@ void ShowGame(QWidget* view)
     }
 }
 
+// The shipped puzzle of the wolf, the goat and the cabbage chosen, as a user
+// chooses it, and its game after three trips, a fourth one refused: the
+// farmer alone leaves the wolf with the goat.
+void ShowShippedGame(QWidget* view)
+{
+    auto* chooser = view->findChild<QComboBox*>();
+    const int wolf = chooser != nullptr ? chooser->findText(QStringLiteral("オオカミとヤギとキャベツ")) : -1;
+    if (wolf < 0)
+        return;
+    chooser->setCurrentIndex(wolf);
+    Q_EMIT chooser->activated(wolf);
+    QAccessibleInterface* lists = QAccessible::queryAccessibleInterface(view);
+    // The farmer is traveller 0, the wolf 1, the goat 2.
+    for (const TravellerSet trip :
+         {TravellerSet{0b101}, TravellerSet{0b001}, TravellerSet{0b011}, TravellerSet{0b001}}) {
+        Toggle(lists, trip, QStringList{QStringLiteral("農夫"), QStringLiteral("オオカミ"), QStringLiteral("ヤギ")});
+        Press(view, "渡る");
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc < 2 || argc > 4) {
-        std::fputs("usage: torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png>]]\n", stderr);
+    if (argc < 2 || argc > 5) {
+        std::fputs("usage: torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png> [<puzzle.png>]]]\n", stderr);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -132,9 +163,15 @@ int main(int argc, char* argv[])
         QCoreApplication::processEvents();
         written = argv[2];
         saved = view != nullptr && view->grab().save(QString::fromLocal8Bit(written), "PNG");
-        if (saved && argc == 4) {
+        if (saved && argc >= 4) {
             ShowGame(view);
             written = argv[3];
+            saved = view->grab().save(QString::fromLocal8Bit(written), "PNG");
+        }
+        if (saved && argc == 5) {
+            ShowShippedGame(view);
+            written = argv[4];
+            // The refusal ended the last trip's animation.
             saved = view->grab().save(QString::fromLocal8Bit(written), "PNG");
         }
     }

@@ -38,7 +38,23 @@ no_display="-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
   expect "--help" 0 "^Usage: torvaly-puzzle" 0 $no_display "$program" --help
   expect "unknown option" 2 "" 1 $no_display "$program" --bogus
   expect "stray argument" 2 "" 1 $no_display "$program" -style fusion extra
+  expect "--help names --play" 0 "^  --play FILE|NAME" 0 $no_display "$program" --help
+  expect "--play without a puzzle" 2 "" 1 $no_display "$program" --play
 }
+
+# A puzzle that cannot be used is said in one line, before any window, and
+# ends the program with status 2.
+printf 'seats = 9\n' >"$work/broken.crossing.toml"
+# expect_reason <what> <reason pattern> <puzzle>
+expect_reason() {
+  # shellcheck disable=SC2086
+  expect "$1" 2 "" 1 $no_display "$program" --play "$3"
+  grep -q "^torvaly-puzzle: $2" "$work/err" ||
+    { echo "FAIL $1: the line does not say why"; sed 's/^/  err: /' "$work/err"; failures=$((failures + 1)); }
+}
+expect_reason "--play an unusable file" "$work/broken.crossing.toml:1:9: 'seats' must be" "$work/broken.crossing.toml"
+expect_reason "--play a missing file" "$work/none.crossing.toml: cannot open" "$work/none.crossing.toml"
+expect_reason "--play a name that is no puzzle's" "wolves: no puzzle of that name" wolves
 
 # says_why <what>: the last line on standard error is the program's own.
 says_why() {

@@ -1,12 +1,17 @@
-// The crossing view's layout over many picture sizes: every traveller's spot,
-// the seats and the boat stay apart and inside the picture, names fit their
-// spots, and no two travellers' figures meet in any frame of any trip of the
-// recorded path.
+// The crossing view's layout over many picture sizes, for the built-in
+// puzzle, every shipped one and a puzzle of sixteen travellers and a boat of
+// four: every traveller's spot, the seats and the boat stay apart and inside
+// the picture, in its own pixels at scale 1 and 2; names fit their spots,
+// and read well from the picture's smallest size up; and no two travellers'
+// figures meet in any frame of any trip of each puzzle's answer.
 #include "view/SceneLayout.h"
 
 #include "play/CrossingSteps.h"
 
 #include "RecordedShortestPath.h"
+#include "TestPuzzles.h"
+#include "puzzle/BuiltInPuzzle.h"
+#include "puzzle/PuzzleLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +21,22 @@
 namespace {
 
 // The widest name per pixel of font size in the faces the view may get: IPA
-// P Gothic 3.94, DejaVu Sans 4.25.
-constexpr double NAME_WIDTHS[] = {3.0, 3.94, 4.25};
-// The picture's smallest size, which the window keeps to.
-constexpr QSizeF SMALLEST(520, 260);
+// P Gothic 3.94, DejaVu Sans 4.25; and a long name that is shortened.
+constexpr double NAME_WIDTHS[] = {3.0, 3.94, 4.25, 9.0};
+
+struct CTestedPuzzle {
+    std::string m_name;
+    CPuzzle m_puzzle;
+};
+
+std::vector<CTestedPuzzle> TestedPuzzles()
+{
+    std::vector<CTestedPuzzle> puzzles;
+    for (const CPuzzleEntry& entry : PuzzleEntries(ShippedPuzzlesFolder()))
+        puzzles.push_back({entry.m_name, OpenPuzzle(entry.m_name, ShippedPuzzlesFolder()).Puzzle()});
+    puzzles.push_back({"sixteen and four seats", TestPuzzle(RulesOfEveryKindPuzzleText(MAX_TRAVELLERS, MAX_SEATS))});
+    return puzzles;
+}
 
 std::string SizeText(QSizeF size)
 {
@@ -35,69 +52,99 @@ std::vector<QRectF> PlacesOf(const CSceneLayout& layout)
     return places;
 }
 
+// A rectangle in whole pixels of a picture at scale.
+QRect InPixels(const QRectF& rect, double scale)
+{
+    return QRectF(rect.topLeft() * scale, rect.size() * scale).toAlignedRect();
+}
+
 TEST(SceneLayoutTest, SpotsSeatsAndBoatStayApartAtEverySize)
 {
     std::vector<QSizeF> sizes;
-    for (double width = 40; width <= 2600; width += 37)
-        for (double height = 30; height <= 1600; height += 43)
+    for (double width = 40; width <= 2600; width += 73)
+        for (double height = 30; height <= 1600; height += 61)
             sizes.emplace_back(width, height);
-    for (const QSizeF size : sizes) {
+    for (const CTestedPuzzle& tested : TestedPuzzles()) {
         for (const double nameWidth : NAME_WIDTHS) {
-            for (const double boat : {0.0, 0.3, 0.5, 1.0}) {
-                const CSceneLayout layout = LayoutScene(size, nameWidth, boat);
-                const std::vector<QRectF> places = PlacesOf(layout);
-                const QRectF area(QPointF(0, 0), size);
-                SCOPED_TRACE(SizeText(size) + " boat at " + std::to_string(boat));
-                ASSERT_TRUE(layout.m_river.contains(layout.m_boat));
-                for (std::size_t i = 0; i < places.size(); ++i) {
-                    ASSERT_TRUE(area.contains(places[i])) << i;
-                    ASSERT_GT(places[i].width(), 0) << i;
-                    // Bank spots never reach into the boat.
-                    if (i < 2 * TRAVELLER_COUNT) {
-                        ASSERT_FALSE(places[i].intersects(layout.m_boat)) << i;
+            const CSceneShape shape{tested.m_puzzle.TravellerCount(), tested.m_puzzle.m_seats, nameWidth};
+            const QSizeF smallest = SmallestPicture(shape);
+            for (const QSizeF size : sizes) {
+                for (const double boat : {0.0, 0.3, 0.5, 1.0}) {
+                    const CSceneLayout layout = LayoutScene(size, shape, boat);
+                    const std::vector<QRectF> places = PlacesOf(layout);
+                    SCOPED_TRACE(tested.m_name + " " + SizeText(size) + " boat at " + std::to_string(boat));
+                    ASSERT_EQ(places.size(), static_cast<std::size_t>(2 * shape.m_travellers + shape.m_seats));
+                    ASSERT_TRUE(layout.m_river.contains(layout.m_boat));
+                    const QRectF area(QPointF(0, 0), size);
+                    for (std::size_t i = 0; i < places.size(); ++i) {
+                        ASSERT_TRUE(area.contains(places[i])) << i;
+                        ASSERT_GT(places[i].width(), 0) << i;
+                        // Bank spots never reach into the boat.
+                        if (i < 2 * static_cast<std::size_t>(shape.m_travellers)) {
+                            ASSERT_FALSE(places[i].intersects(layout.m_boat)) << i;
+                        }
+                        for (std::size_t j = i + 1; j < places.size(); ++j) {
+                            ASSERT_FALSE(places[i].intersects(places[j])) << i << " " << j;
+                        }
                     }
-                    for (std::size_t j = i + 1; j < places.size(); ++j) {
-                        ASSERT_FALSE(places[i].intersects(places[j])) << i << " " << j;
+                    // In whole pixels too, at scale 1 and 2, from the
+                    // smallest picture up.
+                    const bool shown = size.width() >= smallest.width() && size.height() >= smallest.height();
+                    for (const double scale : {1.0, 2.0}) {
+                        for (std::size_t i = 0; shown && i < places.size(); ++i) {
+                            const QRect place = InPixels(places[i], scale);
+                            ASSERT_TRUE(QRect(QPoint(0, 0), (size * scale).toSize()).contains(place)) << i;
+                            for (std::size_t j = i + 1; j < places.size(); ++j) {
+                                ASSERT_FALSE(place.intersects(InPixels(places[j], scale)))
+                                    << i << " " << j << " at scale " << scale;
+                            }
+                        }
                     }
-                }
-                // Names fit their spots and seats, and read well from the
-                // smallest picture up.
-                for (const QRectF& place : places) {
-                    ASSERT_LE(layout.m_nameFontPixels * nameWidth, place.width());
-                }
-                if (size.width() >= SMALLEST.width() && size.height() >= SMALLEST.height()) {
-                    ASSERT_GE(layout.m_nameFontPixels, 9.0);
+                    // Names fit their spots and seats, or are shortened to,
+                    // and read well from the smallest picture up.
+                    for (const QRectF& place : places) {
+                        ASSERT_LE(layout.m_nameFontPixels * std::min(nameWidth, WIDEST_NAME_LAID_OUT), place.width());
+                    }
+                    if (shown) {
+                        ASSERT_GE(layout.m_nameFontPixels, SMALLEST_NAME_PIXELS);
+                    }
                 }
             }
         }
     }
+    // The built-in puzzle's smallest picture stays as it was.
+    EXPECT_EQ(SmallestPicture({TRAVELLER_COUNT, 2, 4.25}), QSizeF(520, 260));
 }
 
-TEST(SceneLayoutTest, NoTwoTravellersMeetInAnyFrameOfTheRecordedTrips)
+TEST(SceneLayoutTest, NoTwoTravellersMeetInAnyFrameOfAnAnswersTrips)
 {
-    const std::vector<CStepScene> scenes = ScenesOf(StepsOfPath(RecordedPathUpTo()));
-    for (const QSizeF size : {SMALLEST, QSizeF(700, 380), QSizeF(1900, 500), QSizeF(600, 1200)}) {
-        for (std::size_t step = 1; step < scenes.size(); ++step) {
-            const CStepScene& from = scenes[step - 1];
-            const CStepScene& to = scenes[step];
-            for (int tenth = 0; tenth <= 10; ++tenth) {
-                const CPictureFrame frame = FrameBetween(size, 3.94, from, to, tenth / 10.0);
-                SCOPED_TRACE(SizeText(size) + " step " + std::to_string(step) + " at " + std::to_string(tenth));
-                // Everybody shows, fully once the frame is at rest.
-                std::vector<double> shown(TRAVELLER_COUNT, 0);
-                for (const CFigureSpot& figure : frame.m_figures)
-                    shown[static_cast<std::size_t>(figure.m_traveller)] += figure.m_opacity;
-                for (double opacity : shown) {
-                    ASSERT_NEAR(opacity, 1.0, 1e-9);
-                }
-                for (const CFigureSpot& a : frame.m_figures) {
-                    for (const CFigureSpot& b : frame.m_figures) {
-                        ASSERT_TRUE(a.m_traveller == b.m_traveller || !a.m_rect.intersects(b.m_rect))
-                            << a.m_traveller << " " << b.m_traveller;
+    for (const CTestedPuzzle& tested : TestedPuzzles()) {
+        const CPuzzleSolution solution(tested.m_puzzle);
+        const std::vector<CStepScene> scenes = ScenesOf(StepsOfPlan(tested.m_puzzle, solution.FirstPlan()));
+        const CSceneShape shape{tested.m_puzzle.TravellerCount(), tested.m_puzzle.m_seats, 3.94};
+        const std::size_t travellers = static_cast<std::size_t>(shape.m_travellers);
+        for (const QSizeF size : {SmallestPicture(shape), QSizeF(700, 380), QSizeF(1900, 500), QSizeF(600, 1200)}) {
+            for (std::size_t step = 1; step < scenes.size(); ++step) {
+                for (int tenth = 0; tenth <= 10; ++tenth) {
+                    const CPictureFrame frame = FrameBetween(size, shape, scenes[step - 1], scenes[step], tenth / 10.0);
+                    SCOPED_TRACE(tested.m_name + " " + SizeText(size) + " step " + std::to_string(step) + " at " +
+                                 std::to_string(tenth));
+                    // Everybody shows, fully once the frame is at rest.
+                    std::vector<double> shown(travellers, 0);
+                    for (const CFigureSpot& figure : frame.m_figures)
+                        shown[static_cast<std::size_t>(figure.m_traveller)] += figure.m_opacity;
+                    for (double opacity : shown) {
+                        ASSERT_NEAR(opacity, 1.0, 1e-9);
                     }
-                }
-                if (tenth == 10) {
-                    ASSERT_EQ(frame.m_figures.size(), static_cast<std::size_t>(TRAVELLER_COUNT));
+                    for (const CFigureSpot& a : frame.m_figures) {
+                        for (const CFigureSpot& b : frame.m_figures) {
+                            ASSERT_TRUE(a.m_traveller == b.m_traveller || !a.m_rect.intersects(b.m_rect))
+                                << a.m_traveller << " " << b.m_traveller;
+                        }
+                    }
+                    if (tenth == 10) {
+                        ASSERT_EQ(frame.m_figures.size(), travellers);
+                    }
                 }
             }
         }
