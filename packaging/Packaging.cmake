@@ -28,8 +28,11 @@ trips.
 
 This package holds the dialog program torvaly-puzzle, which shows the
 search's progress and its best sequence as a table (its texts are Japanese),
-and the command-line tool torvaly-solve, which runs the same search and
-prints the result as text.]])
+pictures it step by step and lets you play the crossing yourself, and the
+command-line tool torvaly-solve, which runs the same search and prints the
+result as text. Other puzzles of the same kind, stated in TOML files, are
+solved exactly, played and checked the same way; three classics are
+included.]])
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION})
