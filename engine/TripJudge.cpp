@@ -5,21 +5,7 @@
 
 CRuleBreach FirstBrokenRule(const CCrossingState& state)
 {
-    const PlaceGroups groups = GroupsOf(state);
-    const TravellerSet aboard = groups[PLACE_GOING] | groups[PLACE_RETURNING];
-    for (int rule = 1; rule <= SAFETY_RULE_COUNT; ++rule) {
-        const CSafetyRule& safetyRule = SafetyRule(rule);
-        if (JudgesAboard(safetyRule)) {
-            if (BreaksRule(safetyRule, aboard))
-                return {rule, ConcernedBy(safetyRule, aboard)};
-            continue;
-        }
-        for (TravellerSet group : groups) {
-            if (BreaksRule(safetyRule, group))
-                return {rule, ConcernedBy(safetyRule, group)};
-        }
-    }
-    return {};
+    return FirstBrokenRuleOf(SAFETY_RULE_COUNT, SafetyRule, GroupsOf(state));
 }
 
 CTripVerdict JudgeTrip(const CCrossingState& landed, int boatSide, TravellerSet chosen)

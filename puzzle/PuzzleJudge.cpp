@@ -4,20 +4,8 @@
 
 CRuleBreach FirstBrokenRule(const CPuzzle& puzzle, const PlaceGroups& groups)
 {
-    const TravellerSet aboard = groups[PLACE_GOING] | groups[PLACE_RETURNING];
-    for (int rule = ROWERS_RULE; rule <= puzzle.RuleCount(); ++rule) {
-        const CSafetyRule safetyRule = puzzle.Rule(rule);
-        if (JudgesAboard(safetyRule)) {
-            if (BreaksRule(safetyRule, aboard))
-                return {rule, ConcernedBy(safetyRule, aboard)};
-            continue;
-        }
-        for (TravellerSet group : groups) {
-            if (BreaksRule(safetyRule, group))
-                return {rule, ConcernedBy(safetyRule, group)};
-        }
-    }
-    return {};
+    return FirstBrokenRuleOf(
+        puzzle.RuleCount(), [&](int rule) { return puzzle.Rule(rule); }, groups);
 }
 
 CPuzzleState StateAfterTrip(const CPuzzleState& state, TravellerSet boat)

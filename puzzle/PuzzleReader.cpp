@@ -10,9 +10,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace {
@@ -40,7 +40,7 @@ bool Before(const toml::source_position& a, const toml::source_position& b)
 }
 
 // "a, b and c".
-std::string Listed(std::initializer_list<std::string_view> words)
+std::string Listed(std::span<const std::string_view> words)
 {
     std::string list;
     std::size_t index = 0;
@@ -54,7 +54,7 @@ std::string Listed(std::initializer_list<std::string_view> words)
 }
 
 // The key of table first in the text that is not one of keys.
-Found UnknownKey(const toml::table& table, std::initializer_list<std::string_view> keys, std::string_view where)
+Found UnknownKey(const toml::table& table, std::span<const std::string_view> keys, std::string_view where)
 {
     const toml::key* first = nullptr;
     for (auto&& [key, node] : table) {
@@ -153,14 +153,40 @@ Found CheckName(const toml::node& node, const std::string*& name)
     return std::nullopt;
 }
 
+constexpr std::string_view TOP_KEYS[] = {"title", "banks", "seats", "landings", "traveller", "rule"};
+constexpr std::string_view TRAVELLER_KEYS[] = {"name", "rows"};
+
+// A key of a rule that names travellers, and the set of the rule it fills.
+struct CSetKey {
+    std::string_view m_key;
+    bool m_required; // and names somebody
+    TravellerSet CSafetyRule::*m_member;
+};
+
+// How a file states each kind of rule: whom it is about, when it is about
+// somebody (who), and the travellers it names besides.
+struct CKindFormat {
+    RuleKind m_kind;
+    bool m_hasWho;
+    std::vector<CSetKey> m_sets;
+};
+
+const CKindFormat KIND_FORMATS[] = {
+    {RuleKind::APART_UNLESS_GUARDED,
+     true,
+     {{"from", true, &CSafetyRule::m_others}, {"unless", false, &CSafetyRule::m_guards}}},
+    {RuleKind::WITH_ONE_OF, true, {{"of", true, &CSafetyRule::m_others}}},
+    {RuleKind::ALONE_UNLESS_GUARDED, true, {{"unless", false, &CSafetyRule::m_guards}}},
+    {RuleKind::OUTNUMBERED, false, {{"group", true, &CSafetyRule::m_others}, {"by", true, &CSafetyRule::m_rivals}}},
+};
+
 class CPuzzleParser {
 public:
     CPuzzleParser(const toml::table& root, CPuzzle& puzzle) : m_root(root), m_puzzle(puzzle) {}
 
     Found Parse()
     {
-        if (Found problem = UnknownKey(m_root, {"title", "banks", "seats", "landings", "traveller", "rule"},
-                                       "at the top of a puzzle"))
+        if (Found problem = UnknownKey(m_root, TOP_KEYS, "at the top of a puzzle"))
             return problem;
         // In this order: the rules name the travellers.
         for (Found (CPuzzleParser::*read)() :
@@ -252,7 +278,7 @@ private:
             const toml::table& traveller = *node.as_table();
             if (m_puzzle.TravellerCount() == MAX_TRAVELLERS)
                 return At(traveller, "more than " + std::to_string(MAX_TRAVELLERS) + " travellers");
-            if (Found problem = UnknownKey(traveller, {"name", "rows"}, "in a [[traveller]]"))
+            if (Found problem = UnknownKey(traveller, TRAVELLER_KEYS, "in a [[traveller]]"))
                 return problem;
             const toml::node* nameNode = traveller.get("name");
             if (nameNode == nullptr)
@@ -332,50 +358,35 @@ private:
         const toml::node* kindNode = table.get("kind");
         if (kindNode == nullptr)
             return At(table, "a [[rule]] needs a 'kind': apart, with, alone or outnumbered");
-        const std::optional<std::string_view> kind = kindNode->value<std::string_view>();
-        rule = {};
-        if (kind == RuleKindName(RuleKind::APART_UNLESS_GUARDED)) {
-            rule.m_kind = RuleKind::APART_UNLESS_GUARDED;
-            if (Found problem = UnknownKey(table, {"kind", "who", "from", "unless"}, "in a rule of kind 'apart'"))
-                return problem;
-            if (Found problem = ReadWho(table, *kind, rule.m_subject))
-                return problem;
-            if (Found problem = ReadSet(table, *kind, "from", true, rule.m_subject, rule.m_others))
-                return problem;
-            return ReadSet(table, *kind, "unless", false, rule.m_subject, rule.m_guards);
+        const std::string_view kind = kindNode->value<std::string_view>().value_or("");
+        const CKindFormat* format = nullptr;
+        for (const CKindFormat& known : KIND_FORMATS)
+            format = kind == RuleKindName(known.m_kind) ? &known : format;
+        if (format == nullptr) {
+            const std::string named = kindNode->is_string() ? " " + QuotedArgument(kind) : std::string();
+            return At(*kindNode, "unknown kind of rule" + named + ": the kinds are apart, with, alone and outnumbered");
         }
-        if (kind == RuleKindName(RuleKind::WITH_ONE_OF)) {
-            rule.m_kind = RuleKind::WITH_ONE_OF;
-            if (Found problem = UnknownKey(table, {"kind", "who", "of"}, "in a rule of kind 'with'"))
+
+        std::vector<std::string_view> keys = {"kind"};
+        if (format->m_hasWho)
+            keys.push_back("who");
+        for (const CSetKey& set : format->m_sets)
+            keys.push_back(set.m_key);
+        if (Found problem = UnknownKey(table, keys, "in a rule of kind '" + std::string(kind) + "'"))
+            return problem;
+        rule = {format->m_kind, NO_SUBJECT, 0, 0};
+        if (format->m_hasWho) {
+            if (Found problem = ReadWho(table, kind, rule.m_subject))
                 return problem;
-            if (Found problem = ReadWho(table, *kind, rule.m_subject))
-                return problem;
-            return ReadSet(table, *kind, "of", true, rule.m_subject, rule.m_others);
         }
-        if (kind == RuleKindName(RuleKind::ALONE_UNLESS_GUARDED)) {
-            rule.m_kind = RuleKind::ALONE_UNLESS_GUARDED;
-            if (Found problem = UnknownKey(table, {"kind", "who", "unless"}, "in a rule of kind 'alone'"))
+        for (const CSetKey& set : format->m_sets) {
+            if (Found problem = ReadSet(table, kind, set.m_key, set.m_required, rule.m_subject, rule.*set.m_member))
                 return problem;
-            if (Found problem = ReadWho(table, *kind, rule.m_subject))
-                return problem;
-            return ReadSet(table, *kind, "unless", false, rule.m_subject, rule.m_guards);
         }
-        if (kind == RuleKindName(RuleKind::OUTNUMBERED)) {
-            rule.m_kind = RuleKind::OUTNUMBERED;
-            rule.m_subject = NO_SUBJECT;
-            if (Found problem = UnknownKey(table, {"kind", "group", "by"}, "in a rule of kind 'outnumbered'"))
-                return problem;
-            if (Found problem = ReadSet(table, *kind, "group", true, NO_SUBJECT, rule.m_others))
-                return problem;
-            if (Found problem = ReadSet(table, *kind, "by", true, NO_SUBJECT, rule.m_rivals))
-                return problem;
-            if (const TravellerSet both = rule.m_others & rule.m_rivals)
-                return At(*table.get("by"),
-                          QuotedArgument(m_puzzle.NameOf(std::countr_zero(both))) + " is in both 'group' and 'by'");
-            return std::nullopt;
-        }
-        const std::string named = kind ? " " + QuotedArgument(*kind) : std::string();
-        return At(*kindNode, "unknown kind of rule" + named + ": the kinds are apart, with, alone and outnumbered");
+        if (const TravellerSet both = rule.m_others & rule.m_rivals)
+            return At(*table.get("by"),
+                      QuotedArgument(m_puzzle.NameOf(std::countr_zero(both))) + " is in both 'group' and 'by'");
+        return std::nullopt;
     }
 
     Found ReadRules()

@@ -4,9 +4,10 @@
 # ThreadSanitizer build of the engine (the window toolkit is not built for
 # it), each from its preset in CMakePresets.json with warnings as errors; then
 # makes the Debian package from the Release build and checks it with lintian
-# and its list of files, builds the fuzz targets (the engine's and the
-# --check reader's) with clang and fuzzes them for a minute between them, and
-# runs torvaly-solve of the Release build under valgrind.
+# and its list of files, builds the fuzz targets (the engine's, the --check
+# reader's and the puzzle file reader's) with clang and fuzzes them for a
+# minute between them, and runs torvaly-solve of the Release build under
+# valgrind.
 #
 # Each preset sets every option it needs, so a build folder that another
 # command configured differently (tools/run.sh, a hand-made configure) is set
@@ -43,7 +44,7 @@ echo "== the Debian package"
 "$top/tools/check-package.sh" "$builds/release"
 run_build asan
 run_build tsan
-echo "== fuzzing the engine and the --check reader"
+echo "== fuzzing the engine, the --check reader and the puzzle file reader"
 "$top/tools/fuzz.sh" "${TORVALY_FUZZ_SECONDS:-60}"
 echo "== valgrind memcheck of torvaly-solve"
 "$top/tools/valgrind-solve.sh" "$builds/release/solve/torvaly-solve"

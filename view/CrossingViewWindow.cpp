@@ -118,7 +118,12 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
     resize(sizeHint().boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
-CCrossingViewWindow::~CCrossingViewWindow() = default;
+// The modes go before the picture, a child widget: it must not keep the
+// game as its choice meanwhile, which screen readers may still ask about.
+CCrossingViewWindow::~CCrossingViewWindow()
+{
+    m_picture->SetChoice(nullptr);
+}
 
 QWidget* CCrossingViewWindow::BuildLegend()
 {
