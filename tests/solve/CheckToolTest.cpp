@@ -10,9 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace {
 
@@ -22,14 +20,9 @@ constexpr int SHORTEST_TRIPS = static_cast<int>(std::size(RECORDED_SHORTEST_PATH
 // --check of input given as a file, or with --json on standard input.
 CProcessResult Check(const std::string& input, bool json = false)
 {
-    char file[] = "/tmp/torvaly-trips-XXXXXX";
-    close(mkstemp(file));
-    std::ofstream(file, std::ios::binary) << input;
-    const CProcessResult run =
-        json ? RunProcess({TORVALY_SOLVE_PATH, "--json", "--check", "-"}, {}, EStdout::CAPTURED, file)
-             : RunProcess({TORVALY_SOLVE_PATH, "--check", file});
-    unlink(file);
-    return run;
+    const CTempFile file(input);
+    return json ? RunProcess({TORVALY_SOLVE_PATH, "--json", "--check", "-"}, {}, EStdout::CAPTURED, file.Path())
+                : RunProcess({TORVALY_SOLVE_PATH, "--check", file.Path()});
 }
 
 TEST(CheckToolTest, TheProgramsOwnTripsCheckAsAShortestSolution)

@@ -9,27 +9,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <fstream>
-#include <unistd.h>
-
 namespace {
 
 using Json = nlohmann::json;
-
-// A file holding text, removed with the object.
-class CTempFile {
-public:
-    explicit CTempFile(const std::string& text)
-    {
-        close(mkstemps(m_path, 14));
-        std::ofstream(m_path, std::ios::binary) << text;
-    }
-    ~CTempFile() { unlink(m_path); }
-    std::string Path() const { return m_path; }
-
-private:
-    char m_path[40] = "/tmp/torvaly-XXXXXX.crossing.toml";
-};
 
 CProcessResult Solve(std::vector<std::string> options, const std::string& stdinFrom = "/dev/null")
 {

@@ -86,3 +86,14 @@ CProcessResult RunProcess(const std::vector<std::string>& arguments, const std::
     rmdir(folder.c_str());
     return result;
 }
+
+CTempFile::CTempFile(const std::string& text)
+{
+    close(mkstemps(m_path, 14));
+    std::ofstream(m_path, std::ios::binary) << text;
+}
+
+CTempFile::~CTempFile()
+{
+    unlink(m_path);
+}

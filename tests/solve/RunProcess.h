@@ -24,3 +24,16 @@ std::vector<std::string> EnvironmentWith(const std::vector<std::string>& entries
 // The texts as an argv or envp array, ended by a null pointer; valid while
 // texts is unchanged.
 std::vector<char*> Pointers(std::vector<std::string>& texts);
+
+// A file holding text, named *.crossing.toml, removed with the object.
+class CTempFile {
+public:
+    explicit CTempFile(const std::string& text);
+    ~CTempFile();
+    CTempFile(const CTempFile&) = delete;
+    CTempFile& operator=(const CTempFile&) = delete;
+    std::string Path() const { return m_path; }
+
+private:
+    char m_path[40] = "/tmp/torvaly-XXXXXX.crossing.toml";
+};
