@@ -83,7 +83,7 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
         if (ShowsBuiltIn())
             m_stepChosen(step);
     });
-    m_play = std::make_unique<CPlayMode>(*m_picture, showStep);
+    m_play = std::make_unique<CPlayMode>(*m_picture, showStep, m_catalog.SolutionAt(m_catalog.Chosen()));
     // The modes' controls join the window after the chooser and the switch,
     // so that Tab reaches them after those.
     QWidget* chooser = BuildChooser();

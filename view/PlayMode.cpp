@@ -3,16 +3,13 @@
 #include "CrossingPicture.h"
 #include "ViewControls.h"
 #include "ViewTexts.h"
-#include "puzzle/BuiltInPuzzle.h"
 
 #include <QBoxLayout>
 #include <QPushButton>
 #include <QVariantAnimation>
 
-CPlayMode::CPlayMode(CCrossingPicture& picture, StepDisplay showStep)
-    : m_picture(picture), m_showStep(std::move(showStep)),
-      m_game(std::shared_ptr<const CPuzzleSolution>(&BuiltInSolution(), [](const CPuzzleSolution*) {})),
-      m_controls(new QWidget)
+CPlayMode::CPlayMode(CCrossingPicture& picture, StepDisplay showStep, std::shared_ptr<const CPuzzleSolution> solution)
+    : m_picture(picture), m_showStep(std::move(showStep)), m_game(std::move(solution)), m_controls(new QWidget)
 {
     auto* buttons = new QHBoxLayout(m_controls);
     buttons->setContentsMargins(0, 0, 0, 0);

@@ -17,8 +17,8 @@ class QVariantAnimation;
 
 class CPlayMode : public CViewMode, public CTravellerChoice {
 public:
-    // A game of the built-in puzzle.
-    CPlayMode(CCrossingPicture& picture, StepDisplay showStep);
+    // A game of the solved puzzle.
+    CPlayMode(CCrossingPicture& picture, StepDisplay showStep, std::shared_ptr<const CPuzzleSolution> solution);
     ~CPlayMode() override;
     CPlayMode(const CPlayMode&) = delete;
     CPlayMode& operator=(const CPlayMode&) = delete;

@@ -139,10 +139,7 @@ of = ["C", "O'Hara"]
 )"));
     for (const CPuzzle& puzzle : puzzles) {
         SCOPED_TRACE(puzzle.m_title);
-        const std::string text = PuzzleFileText(puzzle);
-        const CPuzzleReading reading = ReadPuzzleText(text, "written", "not this title");
-        ASSERT_TRUE(reading.IsRead()) << reading.Reason() << "\n" << text;
-        EXPECT_TRUE(reading.Puzzle() == puzzle) << text;
+        EXPECT_TRUE(TestPuzzle(PuzzleFileText(puzzle)) == puzzle) << PuzzleFileText(puzzle);
     }
     // The built-in puzzle's rules are the search's own, in their order.
     ASSERT_EQ(BuiltInPuzzle().RuleCount(), SAFETY_RULE_COUNT);
