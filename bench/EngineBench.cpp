@@ -9,7 +9,6 @@
 #include "engine/CrossingState.h"
 #include "engine/SolverStatus.h"
 #include "engine/SolverTask.h"
-#include "engine/TripJudge.h"
 
 #include <benchmark/benchmark.h>
 

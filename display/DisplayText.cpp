@@ -4,6 +4,7 @@
 #include "engine/CrossingState.h"
 #include "platform/Clock.h"
 #include "puzzle/BuiltInPuzzle.h"
+#include "puzzle/TripWords.h"
 
 #include <charconv>
 #include <cstdio>
@@ -15,7 +16,7 @@ const char* const PHASE_HEADER = "phase";
 const char* const FIGURE_LABELS[FIGURE_COUNT] = {"経過時間", "試行回数", "往復回数", "到着人数", "別解個数"};
 
 // Indexed by place value.
-const char* const PLACE_TEXTS[PLACE_UNKNOWN + 1] = {BUILT_IN_BANKS[0], DIRECTION_WORDS[0], BUILT_IN_BANKS[1],
+const char* const PLACE_TEXTS[PLACE_UNKNOWN + 1] = {DEFAULT_BANKS[0], DIRECTION_WORDS[0], DEFAULT_BANKS[1],
                                                     DIRECTION_WORDS[1], "不明"};
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "SolutionText.h"
 
 #include "DisplayText.h"
-#include "engine/TripJudge.h"
+#include "puzzle/TripWords.h"
 
 bool IsReportLabel(std::string_view word)
 {
@@ -14,7 +14,7 @@ bool IsReportLabel(std::string_view word)
 
 std::string TripLine(const CPuzzle& puzzle, int number, TravellerSet travellers)
 {
-    return std::to_string(number) + " " + PlaceText(BoardingAction(BoatSideAfter(number - 1))) + " " +
+    return std::to_string(number) + " " + DirectionWord(DirectionOfTrip(number)) + " " +
            NamesOf(puzzle, travellers, " ");
 }
 

@@ -3,7 +3,7 @@
 // sentence describes it.
 #pragma once
 
-#include "engine/CrossingState.h"
+#include "core/Places.h"
 
 struct CStepScene {
     TravellerSet m_atStart = 0; // on the start bank

@@ -3,6 +3,7 @@
 
 #include "SafetyRules.h"
 #include "Travellers.h"
+#include "core/Places.h"
 #include "platform/Types.h"
 
 #include <array>
@@ -10,17 +11,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-
-// Where a traveller is. Travellers with equal places are together; the group
-// aboard a trip is a group of its own, apart from both sides.
-inline constexpr std::int32_t PLACE_START = 0;     // start side
-inline constexpr std::int32_t PLACE_GOING = 1;     // aboard an outbound trip
-inline constexpr std::int32_t PLACE_ARRIVED = 2;   // far side
-inline constexpr std::int32_t PLACE_RETURNING = 3; // aboard a return trip
-inline constexpr std::int32_t PLACE_UNKNOWN = 4;   // only answered for an index out of range
-
-// The places a traveller can be at: PLACE_START to PLACE_RETURNING.
-inline constexpr int PLACE_COUNT = 4;
 
 class CCrossingState {
 public:
@@ -38,8 +28,10 @@ public:
     void Land();
 
     // The puzzle's safety rules, for an arrangement with a trip just boarded.
+    // The search no longer calls it: it takes its safe boats from SafeBoats.h.
     BOOL IsSafe() const;
 
+    // Neither is called by the search, which compares and counts codes.
     int CountAt(int place) const;
     BOOL Equals(const CCrossingState& other) const;
     int GetPlace(int traveller) const;
@@ -176,23 +168,7 @@ inline CCrossingState ArrangementOf(ArrangementCode code)
     return state;
 }
 
-// The travellers at each place, indexed by place.
-using PlaceGroups = std::array<TravellerSet, PLACE_COUNT>;
-
-// The travellers at each place when everybody, those aboard and those across
-// (PLACE_ARRIVED or PLACE_RETURNING) are known: each place is where the sets
-// aboard and across meet or miss. The one way from an arrangement to its
-// groups, for a puzzle of any size.
-constexpr PlaceGroups GroupsOf(TravellerSet everybody, TravellerSet aboard, TravellerSet across)
-{
-    PlaceGroups groups{};
-    groups[PLACE_START] = everybody & ~(aboard | across);
-    groups[PLACE_GOING] = aboard & ~across;
-    groups[PLACE_ARRIVED] = across & ~aboard;
-    groups[PLACE_RETURNING] = aboard & across;
-    return groups;
-}
-
+// The travellers at each place of an arrangement.
 inline PlaceGroups GroupsOf(const CCrossingState& state)
 {
     const ArrangementCode code = CodeOf(state);

@@ -17,12 +17,3 @@ std::string EchoedText(std::string_view text);
 
 // The echo in single quotes, as error lines name what they refuse: 'text'.
 std::string QuotedArgument(std::string_view argument);
-
-// Whether text is valid UTF-8 throughout, by the rules the echo applies: no
-// stray or missing continuation bytes, overlong forms, surrogates, or code
-// points beyond U+10FFFF.
-bool IsUtf8(std::string_view text);
-
-// How many bytes at the start of text are valid UTF-8, by the same rules:
-// the size of text when all of it is.
-std::size_t ValidUtf8Length(std::string_view text);

@@ -30,7 +30,7 @@ const CPuzzleVerdict& CCrossingGame::Cross()
 {
     if (IsFinished())
         return m_verdict;
-    m_verdict = JudgeTrip(Puzzle(), State(), m_chosen);
+    m_verdict = m_solution->Judge().Judge(State(), m_chosen);
     if (!m_verdict.IsAccepted()) {
         m_notice = Notice::REFUSED;
         return m_verdict;

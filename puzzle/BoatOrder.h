@@ -6,7 +6,7 @@
 // search tries its candidates (CANDIDATE_BOATS).
 #pragma once
 
-#include "engine/Travellers.h"
+#include "core/TravellerSet.h"
 
 #include <bit>
 

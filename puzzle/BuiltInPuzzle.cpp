@@ -6,7 +6,7 @@ CPuzzle MakeBuiltInPuzzle()
 {
     CPuzzle puzzle;
     puzzle.m_title = BUILT_IN_TITLE;
-    puzzle.m_banks = {BUILT_IN_BANKS[0], BUILT_IN_BANKS[1]};
+    puzzle.m_banks = {DEFAULT_BANKS[0], DEFAULT_BANKS[1]};
     puzzle.m_names.assign(BUILT_IN_NAMES.begin(), BUILT_IN_NAMES.end());
     puzzle.m_seats = 2;
     // Only the arrangement with the boat crossing is judged.

@@ -6,23 +6,6 @@ const std::string NO_NAME;
 
 } // namespace
 
-const char* RuleKindName(RuleKind kind)
-{
-    switch (kind) {
-    case RuleKind::OPERATOR:
-        break;
-    case RuleKind::APART_UNLESS_GUARDED:
-        return "apart";
-    case RuleKind::WITH_ONE_OF:
-        return "with";
-    case RuleKind::ALONE_UNLESS_GUARDED:
-        return "alone";
-    case RuleKind::OUTNUMBERED:
-        return "outnumbered";
-    }
-    return "";
-}
-
 const std::string& CPuzzle::NameOf(int traveller) const
 {
     return IsTraveller(traveller) ? m_names[static_cast<std::size_t>(traveller)] : NO_NAME;

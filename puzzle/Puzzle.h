@@ -5,9 +5,8 @@
 // says, for this puzzle as for the built-in one.
 #pragma once
 
-#include "engine/CrossingState.h"
-#include "engine/SafetyRules.h"
-#include "engine/Travellers.h"
+#include "core/Places.h"
+#include "core/Rules.h"
 
 #include <array>
 #include <cstddef>
@@ -18,22 +17,16 @@
 // The limits of a puzzle.
 inline constexpr int MAX_TRAVELLERS = 16;
 inline constexpr int MAX_SEATS = 4;
-// The longest name, in bytes of UTF-8.
-inline constexpr std::size_t MAX_NAME_BYTES = 32;
 // The longest title, in bytes of UTF-8.
 inline constexpr std::size_t MAX_TITLE_BYTES = 100;
 // Rule 1 is always the rowers' rule; the puzzle's own rules follow.
 inline constexpr int ROWERS_RULE = 1;
 inline constexpr int FIRST_STATED_RULE = 2;
 
-// The words of a list of trips that say a trip's direction, which no
-// traveller may be named: outbound (PLACE_GOING), and back (PLACE_RETURNING).
-inline constexpr std::array<const char*, 2> DIRECTION_WORDS = {"行き", "帰り"};
-
-// The kinds of rule as a puzzle file names them: "apart", "with", "alone"
-// and "outnumbered"; "" for the rowers' rule, which files state with
-// rows = true.
-const char* RuleKindName(RuleKind kind);
+// The start bank and the far bank of a puzzle that names no banks.
+inline constexpr std::array<const char*, 2> DEFAULT_BANKS = {"日本", "米国"};
+// The title of a puzzle whose file gives none and whose name leaves none.
+inline constexpr const char* UNTITLED = "無題";
 
 struct CPuzzle {
     std::string m_title;

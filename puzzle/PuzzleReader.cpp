@@ -1,7 +1,9 @@
 #include "PuzzleReader.h"
 
-#include "BuiltInPuzzle.h"
+#include "PuzzleFormat.h"
+#include "TripWords.h"
 #include "platform/ArgumentEcho.h"
+#include "platform/Utf8.h"
 
 #include "TomlLibrary.h"
 
@@ -68,49 +70,32 @@ Found UnknownKey(const toml::table& table, std::span<const std::string_view> key
                                                "; the keys there are " + Listed(keys)};
 }
 
-// The code point at the start of valid UTF-8, which it takes off the text.
-char32_t TakeCodePoint(std::string_view& text)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
-    char32_t code = length == 1 ? lead : lead & (0x7f >> length);
-    for (std::size_t i = 1; i < length && i < text.size(); ++i)
-        code = code << 6 | (byte(i) & 0x3f);
-    text.remove_prefix(std::min(length, text.size()));
-    return code;
-}
-
-// Unicode's white space, and the control characters.
-bool IsBlankOrControl(char32_t c)
-{
-    if (c <= 0x20 || (c >= 0x7f && c <= 0xa0))
-        return true;
-    switch (c) {
-    case 0x1680:
-    case 0x2028:
-    case 0x2029:
-    case 0x202f:
-    case 0x205f:
-    case 0x3000:
-        return true;
-    default:
-        return c >= 0x2000 && c <= 0x200a;
-    }
-}
-
 bool IsControl(char32_t c)
 {
     return c < 0x20 || (c >= 0x7f && c < 0xa0);
 }
 
-template <typename Test> bool AnyCodePoint(std::string_view text, Test test)
+// A title that keeps a title's rules, made from any text, such as a file's
+// name: its control characters dropped, bytes that are not UTF-8 replaced,
+// and shortened with "…" to at most MAX_TITLE_BYTES.
+std::string TitleFrom(std::string_view text)
 {
+    constexpr std::string_view ELLIPSIS = "…";
+    constexpr std::string_view REPLACEMENT = "\ufffd";
+    std::string title;
+    std::size_t fits = 0; // the bytes that leave room for the ellipsis
     while (!text.empty()) {
-        if (test(TakeCodePoint(text)))
-            return true;
+        const std::size_t length = Utf8Length(text);
+        const std::string_view character = length == 0 ? REPLACEMENT : text.substr(0, length);
+        if (IsControl(TakeCodePoint(text)))
+            continue;
+        if (title.size() + character.size() > MAX_TITLE_BYTES)
+            return title.substr(0, fits).append(ELLIPSIS);
+        title.append(character);
+        if (title.size() + ELLIPSIS.size() <= MAX_TITLE_BYTES)
+            fits = title.size();
     }
-    return false;
+    return title.empty() ? std::string(UNTITLED) : title;
 }
 
 // A text of one line: a title or a bank's name.
@@ -136,49 +121,26 @@ Found CheckName(const toml::node& node, const std::string*& name)
     if (name == nullptr)
         return At(node, "a traveller's name must be a string");
     const std::string quoted = QuotedArgument(*name);
-    if (name->empty())
+    switch (NameFaultOf(*name)) {
+    case NameFault::NONE:
+        return std::nullopt;
+    case NameFault::EMPTY:
         return At(node, "a traveller's name is empty");
-    if (name->size() > MAX_NAME_BYTES)
+    case NameFault::TOO_LONG:
         return At(node, "traveller name " + quoted + " is longer than " + std::to_string(MAX_NAME_BYTES) + " bytes");
-    if (AnyCodePoint(*name, IsBlankOrControl))
+    case NameFault::BLANK_OR_CONTROL:
         return At(node, "traveller name " + quoted + " has white space or a control character in it");
-    if (name->front() == '#')
+    case NameFault::INVISIBLE:
+        return At(node, "traveller name " + quoted + " has a byte-order mark in it, which a list of trips drops");
+    case NameFault::COMMENT:
         return At(node, "traveller name " + quoted + " would start a comment in a list of trips");
-    if (name->find_first_not_of("0123456789") == std::string::npos)
+    case NameFault::NUMBER:
         return At(node, "traveller name " + quoted + " would be read as a trip's number in a list of trips");
-    for (const char* direction : DIRECTION_WORDS) {
-        if (*name == direction)
-            return At(node, "traveller name " + quoted + " would be read as a direction in a list of trips");
+    case NameFault::DIRECTION:
+        return At(node, "traveller name " + quoted + " would be read as a direction in a list of trips");
     }
     return std::nullopt;
 }
-
-constexpr std::string_view TOP_KEYS[] = {"title", "banks", "seats", "landings", "traveller", "rule"};
-constexpr std::string_view TRAVELLER_KEYS[] = {"name", "rows"};
-
-// A key of a rule that names travellers, and the set of the rule it fills.
-struct CSetKey {
-    std::string_view m_key;
-    bool m_required; // and names somebody
-    TravellerSet CSafetyRule::*m_member;
-};
-
-// How a file states each kind of rule: whom it is about, when it is about
-// somebody (who), and the travellers it names besides.
-struct CKindFormat {
-    RuleKind m_kind;
-    bool m_hasWho;
-    std::vector<CSetKey> m_sets;
-};
-
-const CKindFormat KIND_FORMATS[] = {
-    {RuleKind::APART_UNLESS_GUARDED,
-     true,
-     {{"from", true, &CSafetyRule::m_others}, {"unless", false, &CSafetyRule::m_guards}}},
-    {RuleKind::WITH_ONE_OF, true, {{"of", true, &CSafetyRule::m_others}}},
-    {RuleKind::ALONE_UNLESS_GUARDED, true, {{"unless", false, &CSafetyRule::m_guards}}},
-    {RuleKind::OUTNUMBERED, false, {{"group", true, &CSafetyRule::m_others}, {"by", true, &CSafetyRule::m_rivals}}},
-};
 
 class CPuzzleParser {
 public:
@@ -359,9 +321,7 @@ private:
         if (kindNode == nullptr)
             return At(table, "a [[rule]] needs a 'kind': apart, with, alone or outnumbered");
         const std::string_view kind = kindNode->value<std::string_view>().value_or("");
-        const CKindFormat* format = nullptr;
-        for (const CKindFormat& known : KIND_FORMATS)
-            format = kind == RuleKindName(known.m_kind) ? &known : format;
+        const CKindFormat* format = KindFormatNamed(kind);
         if (format == nullptr) {
             const std::string named = kindNode->is_string() ? " " + QuotedArgument(kind) : std::string();
             return At(*kindNode, "unknown kind of rule" + named + ": the kinds are apart, with, alone and outnumbered");
@@ -449,8 +409,8 @@ CPuzzleReading ReadPuzzleText(std::string_view text, std::string_view source, st
                               static_cast<int>(error.source().begin.column), EchoedText(error.description()));
     }
     CPuzzle puzzle;
-    puzzle.m_title = defaultTitle.empty() ? std::string(source) : std::string(defaultTitle);
-    puzzle.m_banks = {BUILT_IN_BANKS[0], BUILT_IN_BANKS[1]};
+    puzzle.m_title = TitleFrom(defaultTitle.empty() ? source : defaultTitle);
+    puzzle.m_banks = {DEFAULT_BANKS[0], DEFAULT_BANKS[1]};
     if (const Found problem = CPuzzleParser(parsed.table(), puzzle).Parse()) {
         return CPuzzleReading(std::string(source), static_cast<int>(problem->m_at.line),
                               static_cast<int>(problem->m_at.column), problem->m_what);

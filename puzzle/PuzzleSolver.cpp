@@ -2,38 +2,22 @@
 
 #include "BoatOrder.h"
 
+#include <cassert>
 #include <limits>
 
-CPuzzleSolution::CPuzzleSolution(const CPuzzle& puzzle) : m_puzzle(puzzle)
+CPuzzleSolution::CPuzzleSolution(const CPuzzle& puzzle) : m_judge(puzzle)
 {
-    const std::size_t groups = std::size_t{1} << m_puzzle.TravellerCount();
-    m_safeGroups.resize(groups);
-    for (std::size_t group = 0; group < groups; ++group) {
-        bool safe = true;
-        for (int rule = FIRST_STATED_RULE; rule <= m_puzzle.RuleCount() && safe; ++rule)
-            safe = !BreaksRule(m_puzzle.Rule(rule), static_cast<TravellerSet>(group));
-        m_safeGroups[group] = safe;
-    }
     SearchBackFromGoal();
     CountShortestPlans();
+#ifndef NDEBUG
+    CheckFirstPlan();
+#endif
 }
 
 std::size_t CPuzzleSolution::IndexOf(const CPuzzleState& state) const
 {
     return static_cast<std::size_t>(state.m_across) |
-           (state.m_boatSide == PLACE_ARRIVED ? std::size_t{1} << m_puzzle.TravellerCount() : 0);
-}
-
-// Somebody aboard rows, and every place keeps the other rules: those left
-// behind, those aboard, the other bank and, when landings are judged, that
-// bank with those aboard on it. (The bank left behind is the same after the
-// landing.) This is what JudgeTrip accepts, from groups worked out once.
-bool CPuzzleSolution::AllowsTrip(const CPuzzleState& state, TravellerSet boat) const
-{
-    const TravellerSet boatSide = state.OnBoatSide(m_puzzle.Everybody());
-    const TravellerSet otherSide = m_puzzle.Everybody() & ~boatSide;
-    return (boat & m_puzzle.m_rowers) != 0 && m_safeGroups[boat] && m_safeGroups[boatSide & ~boat] &&
-           m_safeGroups[otherSide] && (!m_puzzle.m_landings || m_safeGroups[otherSide | boat]);
+           (state.m_boatSide == PLACE_ARRIVED ? std::size_t{1} << Puzzle().TravellerCount() : 0);
 }
 
 // Layer by layer back from the goal. A trip undone is the same travellers
@@ -42,18 +26,18 @@ bool CPuzzleSolution::AllowsTrip(const CPuzzleState& state, TravellerSet boat) c
 // allowed from.
 void CPuzzleSolution::SearchBackFromGoal()
 {
-    const TravellerSet everybody = m_puzzle.Everybody();
-    m_trips.assign(std::size_t{2} << m_puzzle.TravellerCount(), NO_CONTINUATION);
+    const TravellerSet everybody = Puzzle().Everybody();
+    m_trips.assign(std::size_t{2} << Puzzle().TravellerCount(), NO_CONTINUATION);
     const CPuzzleState goal{everybody, PLACE_ARRIVED};
     m_trips[IndexOf(goal)] = 0;
     std::vector<CPuzzleState> layer = {goal};
     for (std::int32_t trips = 1; !layer.empty(); ++trips) {
         std::vector<CPuzzleState> next;
         for (const CPuzzleState& reached : layer) {
-            ForEachBoat(reached.OnBoatSide(everybody), m_puzzle.m_seats, [&](TravellerSet boat) {
+            ForEachBoat(reached.OnBoatSide(everybody), Puzzle().m_seats, [&](TravellerSet boat) {
                 const CPuzzleState before = StateAfterTrip(reached, boat);
                 std::int32_t& known = m_trips[IndexOf(before)];
-                if (known == NO_CONTINUATION && AllowsTrip(before, boat)) {
+                if (known == NO_CONTINUATION && m_judge.Accepts(before, boat)) {
                     known = trips;
                     next.push_back(before);
                 }
@@ -70,8 +54,8 @@ TravellerSet CPuzzleSolution::FirstShortestTrip(const CPuzzleState& state) const
     TravellerSet first = 0;
     if (trips <= 0)
         return first;
-    ForEachBoat(state.OnBoatSide(m_puzzle.Everybody()), m_puzzle.m_seats, [&](TravellerSet boat) {
-        if (m_trips[IndexOf(StateAfterTrip(state, boat))] == trips - 1 && AllowsTrip(state, boat))
+    ForEachBoat(state.OnBoatSide(Puzzle().Everybody()), Puzzle().m_seats, [&](TravellerSet boat) {
+        if (m_trips[IndexOf(StateAfterTrip(state, boat))] == trips - 1 && m_judge.Accepts(state, boat))
             first = boat;
         return first == 0;
     });
@@ -99,9 +83,9 @@ void CPuzzleSolution::CountShortestPlans()
         std::vector<CPuzzleState> next;
         for (const CPuzzleState& state : layer) {
             const CReached from = reached[IndexOf(state)];
-            ForEachBoat(state.OnBoatSide(m_puzzle.Everybody()), m_puzzle.m_seats, [&](TravellerSet boat) {
+            ForEachBoat(state.OnBoatSide(Puzzle().Everybody()), Puzzle().m_seats, [&](TravellerSet boat) {
                 const CPuzzleState after = StateAfterTrip(state, boat);
-                if (m_trips[IndexOf(after)] != left - 1 || !AllowsTrip(state, boat))
+                if (m_trips[IndexOf(after)] != left - 1 || !m_judge.Accepts(state, boat))
                     return true;
                 CReached& to = reached[IndexOf(after)];
                 if (!to.m_reached)
@@ -114,7 +98,7 @@ void CPuzzleSolution::CountShortestPlans()
         }
         layer = std::move(next);
     }
-    const CReached& goal = reached[IndexOf({m_puzzle.Everybody(), PLACE_ARRIVED})];
+    const CReached& goal = reached[IndexOf({Puzzle().Everybody(), PLACE_ARRIVED})];
     m_plans = goal.m_plans;
     m_tooManyPlans = goal.m_tooMany;
 
@@ -140,7 +124,18 @@ std::optional<std::uint64_t> CPuzzleSolution::ShortestPlans() const
 CContinuation CPuzzleSolution::Continuation(const CPuzzleState& from) const
 {
     const bool onBank = from.m_boatSide == PLACE_START || from.m_boatSide == PLACE_ARRIVED;
-    if (!onBank || (from.m_across & ~m_puzzle.Everybody()) != 0)
+    if (!onBank || (from.m_across & ~Puzzle().Everybody()) != 0)
         return {};
     return {m_trips[IndexOf(from)], FirstShortestTrip(from)};
+}
+
+void CPuzzleSolution::CheckFirstPlan() const
+{
+    CPuzzleState state;
+    for (const TravellerSet trip : m_firstPlan) {
+        const CPuzzleVerdict verdict = m_judge.Judge(state, trip);
+        assert(verdict.IsAccepted());
+        state = verdict.m_after;
+    }
+    assert(!IsSolvable() || state.m_across == Puzzle().Everybody());
 }

@@ -3,7 +3,8 @@
 // from the goal, everybody across with the boat. It gives the fewest trips,
 // the number of shortest plans, the first shortest plan, and the shortest
 // continuation from any arrangement; or that there is no way across. A plan
-// is a sequence of trips, a trip who crosses.
+// is a sequence of trips, a trip who crosses. Which trips may be made is the
+// judge's to say (PuzzleJudge.h): the solver keeps no legality of its own.
 #pragma once
 
 #include "PuzzleJudge.h"
@@ -29,7 +30,9 @@ public:
     // Solves puzzle, with everybody and the boat on the start bank at first.
     explicit CPuzzleSolution(const CPuzzle& puzzle);
 
-    const CPuzzle& Puzzle() const { return m_puzzle; }
+    const CPuzzle& Puzzle() const { return m_judge.Puzzle(); }
+    // The judge of every trip, the solver's own searches' included.
+    const CPuzzleJudge& Judge() const { return m_judge; }
     bool IsSolvable() const { return FewestTrips() != NO_CONTINUATION; }
     // From the start; NO_CONTINUATION when there is no way across.
     int FewestTrips() const;
@@ -48,19 +51,16 @@ public:
 private:
     // Where a state's distance to the goal is kept.
     std::size_t IndexOf(const CPuzzleState& state) const;
-    // Whether boat, 1 to the seats of those on the boat's bank, may cross
-    // from state.
-    bool AllowsTrip(const CPuzzleState& state, TravellerSet boat) const;
     // The first trip from state that leaves one trip fewer to make, or
     // nobody.
     TravellerSet FirstShortestTrip(const CPuzzleState& state) const;
     void SearchBackFromGoal();
     void CountShortestPlans();
+    // Replays the first plan through the judge: every trip accepted, and
+    // everybody across at its end. Debug builds only.
+    void CheckFirstPlan() const;
 
-    CPuzzle m_puzzle;
-    // Whether each set of travellers, alone at a place, keeps every rule
-    // that judges a place.
-    std::vector<bool> m_safeGroups;
+    CPuzzleJudge m_judge;
     // The fewest trips to the goal of every state, NO_CONTINUATION when none.
     std::vector<std::int32_t> m_trips;
     std::uint64_t m_plans = 0;

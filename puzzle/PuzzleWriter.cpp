@@ -1,5 +1,7 @@
 #include "PuzzleWriter.h"
 
+#include "PuzzleFormat.h"
+
 // toml++ only formats values here, quoting and escaping strings as TOML
 // wants them.
 #include "TomlLibrary.h"
@@ -31,7 +33,10 @@ public:
     }
 
 private:
-    template <typename Value> void Key(const char* key, const Value& value) { m_out << key << " = " << value << "\n"; }
+    template <typename Value> void Key(std::string_view key, const Value& value)
+    {
+        m_out << key << " = " << value << "\n";
+    }
 
     toml::array Names(TravellerSet travellers) const
     {
@@ -45,27 +50,15 @@ private:
 
     void Rule(int number, const CSafetyRule& rule)
     {
+        const CKindFormat& format = *KindFormatOf(rule.m_kind);
         m_out << "\n[[rule]] # " << number << "\n";
-        Key("kind", toml::value<std::string>(RuleKindName(rule.m_kind)));
-        if (rule.m_subject != NO_SUBJECT)
+        Key("kind", toml::value<std::string>(std::string(format.m_name)));
+        if (format.m_hasWho)
             Key("who", toml::value<std::string>(m_puzzle.NameOf(rule.m_subject)));
-        switch (rule.m_kind) {
-        case RuleKind::APART_UNLESS_GUARDED:
-            Key("from", Names(rule.m_others));
-            break;
-        case RuleKind::WITH_ONE_OF:
-            Key("of", Names(rule.m_others));
-            break;
-        case RuleKind::OUTNUMBERED:
-            Key("group", Names(rule.m_others));
-            Key("by", Names(rule.m_rivals));
-            break;
-        case RuleKind::OPERATOR:
-        case RuleKind::ALONE_UNLESS_GUARDED:
-            break;
+        for (const CSetKey& set : format.m_sets) {
+            if (set.m_required || rule.*set.m_member != 0)
+                Key(set.m_key, Names(rule.*set.m_member));
         }
-        if (rule.m_guards != 0)
-            Key("unless", Names(rule.m_guards));
     }
 
     const CPuzzle& m_puzzle;

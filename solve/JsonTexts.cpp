@@ -1,7 +1,7 @@
 #include "JsonTexts.h"
 
 #include "display/DisplayText.h"
-#include "engine/TripJudge.h"
+#include "puzzle/TripWords.h"
 
 Json NamesJson(const CPuzzle& puzzle, TravellerSet travellers)
 {
@@ -17,7 +17,7 @@ Json TripJson(const CPuzzle& puzzle, int number, TravellerSet travellers)
 {
     Json trip;
     trip["trip"] = number;
-    trip["direction"] = PlaceText(BoardingAction(BoatSideAfter(number - 1)));
+    trip["direction"] = DirectionWord(DirectionOfTrip(number));
     trip["travellers"] = NamesJson(puzzle, travellers);
     return trip;
 }

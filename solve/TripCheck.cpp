@@ -24,7 +24,7 @@ CTripCheck CheckTrips(CTripListReader& reader, const CPuzzleSolution& solution)
             check.m_outcome = CheckOutcome::NOT_ACROSS;
             break;
         }
-        const CPuzzleVerdict verdict = JudgeTrip(solution.Puzzle(), check.m_state, trip.m_travellers);
+        const CPuzzleVerdict verdict = solution.Judge().Judge(check.m_state, trip.m_travellers);
         if (!verdict.IsAccepted()) {
             check.m_outcome = CheckOutcome::REFUSED;
             check.m_refused = trip;

@@ -1,9 +1,9 @@
 #include "TripListReader.h"
 
-#include "display/DisplayText.h"
 #include "display/SolutionText.h"
-#include "engine/TripJudge.h"
 #include "platform/ArgumentEcho.h"
+#include "platform/Utf8.h"
+#include "puzzle/TripWords.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,41 +13,6 @@
 #include <vector>
 
 namespace {
-
-// The ideographic space, which Japanese input methods type between words.
-constexpr std::string_view IDEOGRAPHIC_SPACE = "\u3000";
-constexpr std::string_view BYTE_ORDER_MARK = "\ufeff";
-
-// The length of the separator at the start of text: a space, a tab or an
-// ideographic space; 0 for none.
-std::size_t SeparatorAt(std::string_view text)
-{
-    if (!text.empty() && (text[0] == ' ' || text[0] == '\t'))
-        return 1;
-    return text.starts_with(IDEOGRAPHIC_SPACE) ? IDEOGRAPHIC_SPACE.size() : 0;
-}
-
-std::vector<std::string_view> Words(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    while (!line.empty()) {
-        if (const std::size_t separator = SeparatorAt(line)) {
-            line.remove_prefix(separator);
-            continue;
-        }
-        std::size_t end = 0;
-        while (end < line.size() && SeparatorAt(line.substr(end)) == 0)
-            ++end;
-        words.push_back(line.substr(0, end));
-        line.remove_prefix(end);
-    }
-    return words;
-}
-
-bool IsDirectionWord(std::string_view word)
-{
-    return word == PlaceText(PLACE_GOING) || word == PlaceText(PLACE_RETURNING);
-}
 
 bool SameButForCase(std::string_view a, std::string_view b)
 {
@@ -126,13 +91,14 @@ TripRead CTripListReader::ReadTrip(CListedTrip& trip)
         m_error = "not UTF-8: " + QuotedArgument(m_text);
         return TripRead::MALFORMED;
     }
-    const std::vector<std::string_view> words = Words(m_text);
-    if (words.empty() || words[0].front() == '#' || (IsReportLabel(words[0]) && m_puzzle.TravellerNamed(words[0]) < 0))
+    const std::vector<std::string_view> words = TripWords(m_text);
+    if (words.empty() || words[0].front() == COMMENT_MARK ||
+        (IsReportLabel(words[0]) && m_puzzle.TravellerNamed(words[0]) < 0))
         return TripRead::END;
 
     const int number = m_trips + 1;
     std::size_t first = 0;
-    if (words[0].find_first_not_of("0123456789") == std::string_view::npos) {
+    if (IsTripNumberWord(words[0])) {
         int listed = 0;
         const auto [end, error] = std::from_chars(words[0].data(), words[0].data() + words[0].size(), listed);
         if (error != std::errc() || listed != number) {
@@ -142,8 +108,8 @@ TripRead CTripListReader::ReadTrip(CListedTrip& trip)
         }
         ++first;
     }
-    if (first < words.size() && IsDirectionWord(words[first])) {
-        const char* direction = PlaceText(BoardingAction(BoatSideAfter(number - 1)));
+    if (first < words.size() && DirectionOf(words[first]) != PLACE_UNKNOWN) {
+        const char* direction = DirectionWord(DirectionOfTrip(number));
         if (words[first] != direction) {
             m_error = "direction " + QuotedArgument(words[first]) + " where trip " + std::to_string(number) + " goes " +
                       direction;

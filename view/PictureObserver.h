@@ -3,7 +3,7 @@
 // who listens.
 #pragma once
 
-#include "engine/Travellers.h"
+#include "core/TravellerSet.h"
 
 class CPictureObserver {
 public:

@@ -26,7 +26,7 @@ inline constexpr double WIDEST_NAME_LAID_OUT = 4.5;
 // widest name in pixels per pixel of font size (at most
 // WIDEST_NAME_LAID_OUT).
 struct CSceneShape {
-    int m_travellers = TRAVELLER_COUNT;
+    int m_travellers = 12;
     int m_seats = 2;
     double m_nameWidthPerPixel = 4;
 };

@@ -3,7 +3,7 @@
 // keyboard, or by a screen reader's toggle, and Enter to cross with them.
 #pragma once
 
-#include "engine/Travellers.h"
+#include "core/TravellerSet.h"
 
 class CTravellerChoice {
 public:

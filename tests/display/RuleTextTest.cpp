@@ -43,9 +43,9 @@ TEST(RuleTextTest, RulesInTheProgramsVoice)
         {RuleSentence(apart, 2), "X は R2 と一緒にいられません。"},
         {RuleSentence(apart, 1), "舟には R1、R2 のだれかが乗っていなければなりません。"},
         // The crossing is safe; the landing brings X and R2 together.
-        {VerdictSentence(apart, JudgeTrip(apart, {0b100, PLACE_START}, 0b011)),
+        {VerdictSentence(apart, CPuzzleJudge(apart).Judge({0b100, PLACE_START}, 0b011)),
          "米国に着くと、X は R2 と一緒にいられません。"},
-        {VerdictSentence(apart, JudgeTrip(apart, {}, 0b111)), "舟に乗れるのはふたりまでです。"},
+        {VerdictSentence(apart, CPuzzleJudge(apart).Judge({}, 0b111)), "舟に乗れるのはふたりまでです。"},
         {RemainingTripsSentence(23), "あと 23 回で渡りきれます。"},
         {RemainingTripsSentence(NO_CONTINUATION), "ここからは渡りきれません。"},
         {FinishedSentence(23, 23), "23 回で渡りきりました。最短の 23 回と同じです。"},
@@ -68,11 +68,11 @@ TEST(RuleTextTest, EverySentenceNamesItsTravellers)
     std::vector<CPuzzleVerdict> verdicts;
     for (int i = 0; i < TRAVELLER_COUNT; ++i) {
         for (int j = i; j < TRAVELLER_COUNT; ++j)
-            verdicts.push_back(JudgeTrip(puzzle, {}, TravellerBit(i) | TravellerBit(j)));
+            verdicts.push_back(CPuzzleJudge(puzzle).Judge({}, TravellerBit(i) | TravellerBit(j)));
     }
-    verdicts.push_back(JudgeTrip(puzzle, {}, 0));
-    verdicts.push_back(JudgeTrip(puzzle, {}, TravellersOf({3, 4, 7})));
-    verdicts.push_back(JudgeTrip(puzzle, {0, PLACE_ARRIVED}, TravellersOf({3, 4})));
+    verdicts.push_back(CPuzzleJudge(puzzle).Judge({}, 0));
+    verdicts.push_back(CPuzzleJudge(puzzle).Judge({}, TravellersOf({3, 4, 7})));
+    verdicts.push_back(CPuzzleJudge(puzzle).Judge({0, PLACE_ARRIVED}, TravellersOf({3, 4})));
     int refusals = 0;
     for (const CPuzzleVerdict& verdict : verdicts) {
         const std::string sentence = VerdictSentence(puzzle, verdict);

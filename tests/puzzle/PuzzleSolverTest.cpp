@@ -75,7 +75,7 @@ TEST(PuzzleSolverTest, KnownResults)
             const CContinuation next = solution.Continuation(state);
             ASSERT_EQ(next.m_trips, c.m_fewest - static_cast<int>(trip));
             ASSERT_EQ(next.m_trip, solution.FirstPlan()[trip]);
-            const CPuzzleVerdict verdict = JudgeTrip(c.m_puzzle, state, next.m_trip);
+            const CPuzzleVerdict verdict = solution.Judge().Judge(state, next.m_trip);
             ASSERT_TRUE(verdict.IsAccepted()) << "trip " << trip + 1;
             state = verdict.m_after;
         }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+
 CPuzzle TestPuzzle(std::string_view text)
 {
     const CPuzzleReading reading = ReadPuzzleText(text, "test.crossing.toml", "test");
@@ -87,4 +90,60 @@ std::string RulesOfEveryKindPuzzleText(int count, int seats)
     text +=
         "[[rule]]\nkind = \"outnumbered\"\ngroup = " + NamesOf({1, 2}) + "\nby = " + NamesOf({count - 1, count}) + "\n";
     return text;
+}
+
+CPuzzle GeneratedPuzzle(unsigned seed)
+{
+    // A small linear congruential generator: the same puzzles everywhere.
+    std::uint32_t state = seed * 2654435761u + 1;
+    const auto next = [&](std::uint32_t below) {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<int>((state >> 8) % below);
+    };
+    CPuzzle puzzle;
+    puzzle.m_title = "generated " + std::to_string(seed);
+    puzzle.m_banks = {"L", "R"};
+    const int count = 3 + next(6);
+    for (int traveller = 0; traveller < count; ++traveller)
+        puzzle.m_names.push_back("T" + std::to_string(traveller));
+    puzzle.m_rowers =
+        TravellerBit(next(static_cast<std::uint32_t>(count))) | static_cast<TravellerSet>(next(1u << count));
+    puzzle.m_seats = 1 + next(3);
+    puzzle.m_landings = next(2) == 1;
+    const auto someone = [&] { return next(static_cast<std::uint32_t>(count)); };
+    const auto some = [&](TravellerSet except) {
+        const TravellerSet set = static_cast<TravellerSet>(next(1u << count)) & ~except;
+        return set != 0 ? set : TravellerBit(std::countr_zero(~except & puzzle.Everybody()));
+    };
+    for (int rule = next(4); rule > 0; --rule) {
+        const int who = someone();
+        const TravellerSet self = TravellerBit(who);
+        switch (next(4)) {
+        case 0:
+            puzzle.m_stated.push_back({RuleKind::APART_UNLESS_GUARDED, who, next(2) == 1 ? some(self) : 0, some(self)});
+            break;
+        case 1:
+            puzzle.m_stated.push_back({RuleKind::WITH_ONE_OF, who, 0, some(self)});
+            break;
+        case 2:
+            puzzle.m_stated.push_back({RuleKind::ALONE_UNLESS_GUARDED, who, some(self), 0});
+            break;
+        default: {
+            const TravellerSet group = some(self); // somebody is left to outnumber it
+            puzzle.m_stated.push_back({RuleKind::OUTNUMBERED, NO_SUBJECT, 0, group, some(group)});
+            break;
+        }
+        }
+    }
+    return puzzle;
+}
+
+std::vector<CPuzzleState> EveryState(const CPuzzle& puzzle)
+{
+    std::vector<CPuzzleState> states;
+    for (TravellerSet across = 0; across <= puzzle.Everybody(); ++across) {
+        states.push_back({across, PLACE_START});
+        states.push_back({across, PLACE_ARRIVED});
+    }
+    return states;
 }

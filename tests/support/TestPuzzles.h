@@ -2,10 +2,12 @@
 // tree, and small ones whose answers were worked out by hand.
 #pragma once
 
+#include "puzzle/PuzzleJudge.h"
 #include "puzzle/PuzzleReader.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Reads text as a puzzle file; a text that cannot be read fails the test.
 CPuzzle TestPuzzle(std::string_view text);
@@ -30,3 +32,12 @@ std::string FreePuzzleText(int count, int seats);
 // A puzzle of count (12 to 16) travellers, T1 to Tcount, five of whom row,
 // with a rule of every kind; solvable for every count and 2 to 4 seats.
 std::string RulesOfEveryKindPuzzleText(int count, int seats);
+
+// Small puzzles of 3 to 8 travellers, 1 to 3 seats, landings judged or not,
+// and a few rules of every kind, made from seed: the same seed, the same
+// puzzle. Some have no way across.
+CPuzzle GeneratedPuzzle(unsigned seed);
+
+// Every arrangement between trips of a puzzle: each set across, with the
+// boat on either bank.
+std::vector<CPuzzleState> EveryState(const CPuzzle& puzzle);

@@ -628,7 +628,7 @@ TEST(CrossingView, TheGameIsPlayedFromTheKeyboardAlone)
 
     // Alone, the first of the recorded first trip is refused: nothing moves,
     // and the travellers the refusal concerns are marked.
-    const CPuzzleVerdict alone = JudgeTrip(BuiltInPuzzle(), {}, TravellerBit(first));
+    const CPuzzleVerdict alone = BuiltInSolution().Judge().Judge({}, TravellerBit(first));
     ASSERT_FALSE(alone.IsAccepted());
     Key(view, Qt::Key_Space);
     const QImage chosen = PictureImage(view);

@@ -86,7 +86,7 @@ void ShowGame(QWidget* view)
     for (int first = 0; first < TRAVELLER_COUNT; ++first) {
         for (int second = first + 1; second < TRAVELLER_COUNT; ++second) {
             const TravellerSet pair = TravellerBit(first) | TravellerBit(second);
-            const CPuzzleVerdict verdict = JudgeTrip(game.Puzzle(), game.State(), pair);
+            const CPuzzleVerdict verdict = CPuzzleJudge(game.Puzzle()).Judge(game.State(), pair);
             if (verdict.m_answer == TripAnswer::RULE_BROKEN && verdict.m_rule != OPERATOR_RULE) {
                 cross(pair);
                 return;

@@ -9,6 +9,7 @@
 #include "puzzle/PuzzleReader.h"
 #include "puzzle/PuzzleSolver.h"
 #include "puzzle/PuzzleWriter.h"
+#include "puzzle/TripWords.h"
 
 #include <algorithm>
 #include <bit>
@@ -50,7 +51,7 @@ void RequireSolvedPlan(const CPuzzle& puzzle)
     const CPuzzleSolution solution(puzzle);
     CPuzzleState state;
     for (const TravellerSet trip : solution.FirstPlan()) {
-        const CPuzzleVerdict verdict = JudgeTrip(puzzle, state, trip);
+        const CPuzzleVerdict verdict = CPuzzleJudge(puzzle).Judge(state, trip);
         Require(verdict.IsAccepted(), "a planned trip refused", static_cast<long long>(trip));
         state = verdict.m_after;
     }

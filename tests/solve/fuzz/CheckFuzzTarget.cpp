@@ -8,6 +8,7 @@
 // tests/engine/fuzz/ReplayMain.cpp, which replays the corpus folder as a test.
 
 #include "display/RuleText.h"
+#include "engine/SafeBoats.h"
 #include "puzzle/BuiltInPuzzle.h"
 #include "solve/CheckReport.h"
 #include "solve/ExitStatus.h"
@@ -65,10 +66,12 @@ void RequireAgreement(const CTripCheck& check, const std::string& input, long co
     case CheckOutcome::REFUSED: {
         Require(status == EXIT_NOT_ACROSS, "the status of a refusal", status);
         Require(trip.m_number == check.m_trips + 1, "the refused trip is misnumbered", trip.m_number);
-        // The search's own judge refuses it too.
-        const CTripVerdict again =
-            JudgeTrip(ArrangementOf(MakeCode(0, check.m_state.m_across)), check.m_state.m_boatSide, trip.m_travellers);
-        Require(!again.IsAccepted() && again.m_rule == check.m_verdict.m_rule, "the judge differs on the refusal");
+        // The search's own tables do not take it either.
+        const TravellerSet leaving = check.m_state.OnBoatSide(ALL_TRAVELLERS);
+        const auto first = SAFE_BOATS + FIRST_SAFE_BOAT[leaving];
+        const auto end = SAFE_BOATS + FIRST_SAFE_BOAT[leaving + 1];
+        Require(!SAFE_GROUPS[ALL_TRAVELLERS & ~leaving] || std::find(first, end, trip.m_travellers) == end,
+                "the search's tables take a refused trip");
         Require(!VerdictSentence(solution.Puzzle(), check.m_verdict).empty(), "a refusal without a sentence");
         Require(consumed <= EndOfLine(input, trip.m_line), "read past the refused trip", trip.m_line);
         break;
