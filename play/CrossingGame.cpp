@@ -1,8 +1,8 @@
 #include "CrossingGame.h"
 
-#include "display/GameText.h"
-#include "display/RuleText.h"
-#include "display/StepText.h"
+#include "texts/GameText.h"
+#include "texts/RuleText.h"
+#include "texts/StepText.h"
 
 CCrossingGame::CCrossingGame(std::shared_ptr<const CPuzzleSolution> solution) : m_solution(std::move(solution))
 {

@@ -4,7 +4,7 @@
 // the hint comes from its exact solution.
 #pragma once
 
-#include "display/StepScene.h"
+#include "play/StepScene.h"
 #include "puzzle/PuzzleSolver.h"
 
 #include <memory>

@@ -4,8 +4,8 @@
 // trips both come to this shape here, once.
 #pragma once
 
-#include "display/StepScene.h"
 #include "engine/CrossingPath.h"
+#include "play/StepScene.h"
 #include "puzzle/Puzzle.h"
 
 #include <vector>

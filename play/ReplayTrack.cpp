@@ -1,6 +1,6 @@
 #include "ReplayTrack.h"
 
-#include "display/StepText.h"
+#include "texts/StepText.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "CheckReport.h"
 
 #include "JsonTexts.h"
-#include "display/DisplayText.h"
-#include "display/RuleText.h"
+#include "texts/DisplayText.h"
+#include "texts/RuleText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "JsonTexts.h"
 
-#include "display/DisplayText.h"
 #include "puzzle/TripWords.h"
+#include "texts/DisplayText.h"
 
 Json NamesJson(const CPuzzle& puzzle, TravellerSet travellers)
 {

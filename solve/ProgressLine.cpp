@@ -1,6 +1,6 @@
 #include "ProgressLine.h"
 
-#include "display/DisplayText.h"
+#include "texts/DisplayText.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,11 +2,11 @@
 
 #include "ExitStatus.h"
 #include "JsonTexts.h"
-#include "display/SolutionText.h"
 #include "platform/FlushOutput.h"
 #include "puzzle/BuiltInPuzzle.h"
 #include "puzzle/PuzzleLibrary.h"
 #include "puzzle/PuzzleWriter.h"
+#include "texts/SolutionText.h"
 
 #include <cerrno>
 

@@ -2,9 +2,9 @@
 
 #include "JsonTexts.h"
 #include "StopSignal.h"
-#include "display/DisplayText.h"
 #include "engine/PathTrips.h"
 #include "puzzle/BuiltInPuzzle.h"
+#include "texts/DisplayText.h"
 
 void WriteResultJson(std::ostream& out, const CCrossingPath& path, const CSolverStatus& status, const CSearchEnd& end)
 {

@@ -1,9 +1,9 @@
 #include "ResultReport.h"
 
-#include "display/DisplayText.h"
-#include "display/SolutionText.h"
 #include "engine/PathTrips.h"
 #include "puzzle/BuiltInPuzzle.h"
+#include "texts/DisplayText.h"
+#include "texts/SolutionText.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "TripListReader.h"
 
-#include "display/SolutionText.h"
 #include "platform/ArgumentEcho.h"
 #include "platform/Utf8.h"
 #include "puzzle/TripWords.h"
+#include "texts/SolutionText.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,6 @@
 #include "PuzzleDlg.h"
 
 #include "AboutDlg.h"
-#include "display/DisplayText.h"
 #include "engine/SolverWorker.h"
 #include "engine/WorkerTask.h"
 #include "platform/window/DataExchange.h"
@@ -9,6 +8,7 @@
 #include "platform/window/Menu.h"
 #include "platform/window/MessageBox.h"
 #include "platform/window/PaintDC.h"
+#include "texts/DisplayText.h"
 
 // Window-menu commands must leave the low four bits to the window layer and
 // stay below the layer's own commands.

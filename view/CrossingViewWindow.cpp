@@ -7,9 +7,9 @@
 #include "ScenePainter.h"
 #include "ViewControls.h"
 #include "ViewTexts.h"
-#include "display/SolutionText.h"
 #include "platform/window/qt/WindowPlacement.h"
 #include "puzzle/PuzzleLibrary.h"
+#include "texts/SolutionText.h"
 
 #include <QApplication>
 #include <QBoxLayout>

@@ -3,7 +3,7 @@
 #include "CrossingPicture.h"
 #include "TravellerChoice.h"
 #include "ViewTexts.h"
-#include "display/StepText.h"
+#include "texts/StepText.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>

@@ -7,7 +7,7 @@
 // overlap; a wider name is shortened where it is drawn.
 #pragma once
 
-#include "display/StepScene.h"
+#include "play/StepScene.h"
 
 #include <QRectF>
 #include <QSizeF>

@@ -8,9 +8,9 @@
 
 #include "RecordedShortestPath.h"
 #include "TestPuzzles.h"
-#include "display/RuleText.h"
 #include "puzzle/BuiltInPuzzle.h"
 #include "puzzle/PuzzleLibrary.h"
+#include "texts/RuleText.h"
 
 #include <gtest/gtest.h>
 

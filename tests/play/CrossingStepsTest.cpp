@@ -3,9 +3,9 @@
 // exact solver's first plan; and the step a replay keeps on a new crossing.
 #include "play/ReplayTrack.h"
 
-#include "display/DisplayText.h"
-#include "display/StepText.h"
 #include "puzzle/BuiltInPuzzle.h"
+#include "texts/DisplayText.h"
+#include "texts/StepText.h"
 
 #include "RecordedShortestPath.h"
 

@@ -3,10 +3,10 @@
 #include "RecordedShortestPath.h"
 #include "RunProcess.h"
 #include "TableReader.h"
-#include "display/DisplayText.h"
-#include "display/RuleText.h"
 #include "puzzle/BuiltInPuzzle.h"
 #include "solve/TripListReader.h"
+#include "texts/DisplayText.h"
+#include "texts/RuleText.h"
 
 #include <gtest/gtest.h>
 

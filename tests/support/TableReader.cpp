@@ -3,7 +3,7 @@
 #include "Arrangement.h"
 #include "PathChecker.h"
 #include "SearchRun.h"
-#include "display/DisplayText.h"
+#include "texts/DisplayText.h"
 
 #include <nlohmann/json.hpp>
 

@@ -10,9 +10,9 @@
 
 #include "RecordedShortestPath.h"
 #include "TestPuzzles.h"
-#include "display/GameText.h"
-#include "display/RuleText.h"
 #include "puzzle/BuiltInPuzzle.h"
+#include "texts/GameText.h"
+#include "texts/RuleText.h"
 #include "view/CrossingPicture.h"
 
 #include <QAbstractButton>

@@ -7,11 +7,11 @@
 //   torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png> [<puzzle.png>]]]
 // Exits non-zero when the search does not end with the complete table.
 #include "TestAccess.h"
-#include "display/DisplayText.h"
 #include "platform/window/WinApp.h"
 #include "play/CrossingGame.h"
 #include "puzzle/BuiltInPuzzle.h"
 #include "res/ResourceModule.h"
+#include "texts/DisplayText.h"
 #include "ui/PuzzleDlg.h"
 
 #include <QAccessible>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "TestAccess.h"
-#include "display/DisplayText.h"
+#include "texts/DisplayText.h"
 #include "ui/PuzzleDlg.h"
 
 #include <QString>

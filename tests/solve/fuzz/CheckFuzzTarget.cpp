@@ -7,12 +7,12 @@
 // Built as a libFuzzer target with clang, and with any compiler together with
 // tests/engine/fuzz/ReplayMain.cpp, which replays the corpus folder as a test.
 
-#include "display/RuleText.h"
 #include "engine/SafeBoats.h"
 #include "puzzle/BuiltInPuzzle.h"
 #include "solve/CheckReport.h"
 #include "solve/ExitStatus.h"
 #include "solve/TripCheck.h"
+#include "texts/RuleText.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,6 +4,9 @@
 #pragma once
 
 #include "core/Places.h"
+#include "puzzle/Puzzle.h"
+
+#include <string>
 
 struct CStepScene {
     TravellerSet m_atStart = 0; // on the start bank
@@ -26,3 +29,8 @@ struct CStepScene {
 // the arrangement before it (null for the first): the boat lies where the
 // previous trip took it, at the start bank before any trip.
 CStepScene SceneOf(const PlaceGroups& groups, const PlaceGroups* previous);
+
+// One sentence that says what the step shows: who crosses in which
+// direction, who has landed, or that everybody waits at the start or has
+// crossed.
+std::string StepSentence(const CPuzzle& puzzle, const CStepScene& scene);

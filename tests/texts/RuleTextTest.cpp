@@ -1,8 +1,8 @@
 // The sentences that explain trips: each names exactly the travellers it
 // speaks of, in the program's voice.
-#include "display/RuleText.h"
-#include "display/DisplayText.h"
+#include "texts/RuleText.h"
 #include "puzzle/BuiltInPuzzle.h"
+#include "texts/DisplayText.h"
 
 #include "TestPuzzles.h"
 

@@ -1,5 +1,7 @@
 #include "StepScene.h"
 
+#include "texts/StepText.h"
+
 namespace {
 
 TravellerSet AboardIn(const PlaceGroups& groups)
@@ -37,4 +39,17 @@ CStepScene SceneOf(const PlaceGroups& groups, const PlaceGroups* previous)
         scene.m_landed = AboardIn(*previous);
     }
     return scene;
+}
+
+std::string StepSentence(const CPuzzle& puzzle, const CStepScene& scene)
+{
+    if (scene.IsOnRiver())
+        return CrossingSentence(puzzle, scene.m_aboard, scene.m_boat);
+    if (scene.m_atStart == 0 && scene.m_aboard == 0)
+        return AllAcrossSentence(puzzle, scene.m_landed);
+    if (scene.m_landed != 0)
+        return LandedSentence(puzzle, scene.m_landed, scene.m_boat);
+    if (scene.m_atFar == 0 && scene.m_aboard == 0)
+        return AllAtStartSentence(puzzle);
+    return BoatAtSentence(puzzle, scene.m_boat);
 }

@@ -1,7 +1,7 @@
 // The texts and formats that the dialog and torvaly-solve both show. The
 // other tests read tables through these functions, so the texts themselves
 // are pinned here, once.
-#include "display/DisplayText.h"
+#include "texts/DisplayText.h"
 #include "CommaLocale.h"
 #include "engine/CrossingState.h"
 #include "puzzle/BuiltInPuzzle.h"
