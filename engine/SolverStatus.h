@@ -8,6 +8,10 @@
 
 #include <atomic>
 
+// How often, in milliseconds, the dialog and torvaly-solve take the best
+// path and the figures from the status while a search runs.
+inline constexpr unsigned BEST_PATH_PERIOD_MS = 200;
+
 class CSolverStatus {
 public:
     CSolverStatus();

@@ -444,7 +444,9 @@ CPuzzleReading ReadPuzzleFile(const std::string& path)
     if (std::ferror(file.get()) != 0)
         return CPuzzleReading(path, 0, 0, std::string("cannot read: ") + std::strerror(errno));
     if (read > MAX_PUZZLE_FILE_BYTES)
-        return CPuzzleReading(path, 0, 0, "larger than 1 MiB, the most a puzzle file may hold");
+        return CPuzzleReading(path, 0, 0,
+                              "larger than " + std::to_string(MAX_PUZZLE_FILE_BYTES >> 20) +
+                                  " MiB, the most a puzzle file may hold");
     text.resize(read);
     return ReadPuzzleText(text, path, PuzzleFileStem(path));
 }

@@ -1,6 +1,7 @@
 #include "CheckReport.h"
 
 #include "JsonTexts.h"
+#include "texts/CheckText.h"
 #include "texts/DisplayText.h"
 #include "texts/RuleText.h"
 
@@ -51,18 +52,12 @@ std::string CheckResultText(const CPuzzle& puzzle, const CTripCheck& check)
     case CheckOutcome::ACROSS:
         return FinishedSentence(check.m_trips, check.m_shortest);
     case CheckOutcome::NOT_ACROSS:
-        return (check.m_trips == 0
-                    ? std::string("渡りがひとつもありません。")
-                    : std::to_string(check.m_trips) + " 回の渡りはどれもできますが、まだ全員は渡っていません。") +
-               RemainingTripsSentence(check.m_remaining);
+        return NotAcrossSentence(check.m_trips) + RemainingTripsSentence(check.m_remaining);
     case CheckOutcome::REFUSED: {
         const CPuzzleVerdict& verdict = check.m_verdict;
-        const std::string trip = std::to_string(check.m_refused.m_number) + " 回目の渡り（" +
-                                 std::to_string(check.m_refused.m_line) + " 行目）は";
-        const std::string why = verdict.m_answer == TripAnswer::RULE_BROKEN
-                                    ? "規則 " + std::to_string(verdict.m_rule) + " に反します。"
-                                    : std::string("できません。");
-        return trip + why + VerdictSentence(puzzle, verdict);
+        return RefusedTripText(check.m_refused.m_number, check.m_refused.m_line) +
+               RefusalReasonSentence(verdict.m_answer == TripAnswer::RULE_BROKEN, verdict.m_rule) +
+               VerdictSentence(puzzle, verdict);
     }
     case CheckOutcome::UNREADABLE:
     case CheckOutcome::READ_FAILED:

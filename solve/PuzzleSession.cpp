@@ -56,8 +56,7 @@ void WriteSolutionReport(std::ostream& out, const CPuzzleSolution& solution)
     int number = 0;
     for (const TravellerSet trip : solution.FirstPlan())
         out << TripLine(solution.Puzzle(), ++number, trip) << '\n';
-    out << FEWEST_TRIPS_LABEL << ' ' << FewestTripsText(solution.FewestTrips()) << '\n'
-        << SHORTEST_PLANS_LABEL << ' ' << ShortestPlansText(solution.ShortestPlans()) << '\n';
+    out << FewestTripsLine(solution.FewestTrips()) << '\n' << ShortestPlansLine(solution.ShortestPlans()) << '\n';
 }
 
 } // namespace
@@ -104,9 +103,7 @@ int RunPuzzleList(const CSolveOptions& options, const std::string& folder, std::
             continue;
         }
         out << entry.m_name << '\t' << puzzle.m_title << '\t' << puzzle.TravellerCount() << " 人\t"
-            << (solution.IsSolvable() ? FEWEST_TRIPS_LABEL + std::string(" ") + FewestTripsText(solution.FewestTrips())
-                                      : NoWayAcrossSentence())
-            << '\n';
+            << (solution.IsSolvable() ? FewestTripsLine(solution.FewestTrips()) : NoWayAcrossSentence()) << '\n';
     }
     if (options.m_json)
         out << list.dump() << '\n';

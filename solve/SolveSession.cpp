@@ -11,13 +11,6 @@
 
 #include <cerrno>
 
-namespace {
-
-// The dialog's timer period.
-constexpr DWORD POLL_MILLISECONDS = 200;
-
-} // namespace
-
 int RunSolveSession(const CSolveOptions& options, std::ostream& out, std::FILE* errOut)
 {
     CSolverStatus status;
@@ -44,7 +37,7 @@ int RunSolveSession(const CSolveOptions& options, std::ostream& out, std::FILE* 
             continue;
         }
         // Wakes early when the worker has ended.
-        g_idleEvent.Lock(POLL_MILLISECONDS);
+        g_idleEvent.Lock(BEST_PATH_PERIOD_MS);
     }
     RequestAbortAndWait(INFINITE);
     progress.Clear();

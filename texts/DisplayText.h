@@ -21,6 +21,9 @@ inline constexpr int FIGURE_ARRIVED = 3;      // "到着人数"
 inline constexpr int FIGURE_ALTERNATIVES = 4; // "別解個数"
 inline constexpr int FIGURE_COUNT = 5;
 
+// What closing the dialog during a search asks first.
+inline constexpr const char* ABORT_QUESTION = "中断しますか?";
+
 // A figure's label; "" for anything else.
 const char* FigureLabel(int figure);
 

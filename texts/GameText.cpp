@@ -1,5 +1,6 @@
 #include "GameText.h"
 
+#include "CountText.h"
 #include "DisplayText.h"
 #include "RuleText.h"
 #include "StepText.h"
@@ -27,10 +28,11 @@ std::string HintSentence(const CPuzzle& puzzle, const CContinuation& continuatio
 
 std::string StartSentence(const CPuzzle& puzzle, const std::string& crossControl)
 {
-    std::string howMany = "ひとり";
+    // "ひとり", "ひとりかふたり", "ひとりから 3 人まで".
+    std::string howMany = SeatsText(1);
     if (puzzle.m_seats == 2)
-        howMany += "かふたり";
+        howMany += "か" + SeatsText(2);
     else if (puzzle.m_seats > 2)
-        howMany += "から " + std::to_string(puzzle.m_seats) + " 人まで";
+        howMany += "から " + SeatsText(puzzle.m_seats) + "まで";
     return "舟に乗る人を" + howMany + "選んで、「" + crossControl + "」を押してください。";
 }

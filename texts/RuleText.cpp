@@ -1,5 +1,6 @@
 #include "RuleText.h"
 
+#include "CountText.h"
 #include "DisplayText.h"
 #include "puzzle/PuzzleSolver.h"
 
@@ -71,21 +72,6 @@ private:
     const CPuzzle& m_puzzle;
 };
 
-// "ひとり", "ふたり", "3 人": how many the boat seats.
-std::string SeatsText(int seats)
-{
-    if (seats == 1)
-        return "ひとり";
-    if (seats == 2)
-        return "ふたり";
-    return std::to_string(seats) + " 人";
-}
-
-std::string TimesText(int count)
-{
-    return std::to_string(count) + " 回";
-}
-
 } // namespace
 
 std::string RuleSentence(const CPuzzle& puzzle, int rule)
@@ -130,13 +116,13 @@ std::string RemainingTripsSentence(int trips)
         return "ここからは渡りきれません。";
     if (trips == 0)
         return "全員が渡りきりました。";
-    return "あと " + TimesText(trips) + "で渡りきれます。";
+    return "あと " + TripsText(trips) + "で渡りきれます。";
 }
 
 std::string FinishedSentence(int trips, int shortest)
 {
-    const std::string done = TimesText(trips) + "で渡りきりました。最短の " + TimesText(shortest);
+    const std::string done = TripsText(trips) + "で渡りきりました。最短の " + TripsText(shortest);
     if (trips == shortest)
         return done + "と同じです。";
-    return done + "より " + TimesText(trips - shortest) + "多いです。";
+    return done + "より " + TripsText(trips - shortest) + "多いです。";
 }

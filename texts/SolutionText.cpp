@@ -1,5 +1,6 @@
 #include "SolutionText.h"
 
+#include "CountText.h"
 #include "DisplayText.h"
 #include "puzzle/TripWords.h"
 
@@ -18,24 +19,21 @@ std::string TripLine(const CPuzzle& puzzle, int number, TravellerSet travellers)
            NamesOf(puzzle, travellers, " ");
 }
 
-std::string FewestTripsText(int trips)
+std::string FewestTripsLine(int trips)
 {
-    return std::to_string(trips) + " 回";
+    return std::string(FEWEST_TRIPS_LABEL) + " " + TripsText(trips);
 }
 
-std::string ShortestPlansText(std::optional<std::uint64_t> plans)
+std::string ShortestPlansLine(std::optional<std::uint64_t> plans)
 {
-    if (!plans)
-        return "数えきれません（2^64 通り以上）";
-    return std::to_string(*plans) + " 通り";
+    return std::string(SHORTEST_PLANS_LABEL) + " " + PlansText(plans);
 }
 
 std::string SolutionSummary(const CPuzzleSolution& solution)
 {
     if (!solution.IsSolvable())
         return NoWayAcrossSentence();
-    return std::string(FEWEST_TRIPS_LABEL) + " " + FewestTripsText(solution.FewestTrips()) + "・" +
-           SHORTEST_PLANS_LABEL + " " + ShortestPlansText(solution.ShortestPlans());
+    return FewestTripsLine(solution.FewestTrips()) + "・" + ShortestPlansLine(solution.ShortestPlans());
 }
 
 std::string NoWayAcrossSentence()

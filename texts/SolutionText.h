@@ -24,10 +24,10 @@ bool IsReportLabel(std::string_view word);
 // separated by single spaces: "1 行き Ovrin Nolby".
 std::string TripLine(const CPuzzle& puzzle, int number, TravellerSet travellers);
 
-// "7 回".
-std::string FewestTripsText(int trips);
-// "2 通り", or that the number does not fit in 64 bits.
-std::string ShortestPlansText(std::optional<std::uint64_t> plans);
+// "最短 7 回", the line under a solved puzzle's trips.
+std::string FewestTripsLine(int trips);
+// "最短の渡り方 2 通り", the line after it.
+std::string ShortestPlansLine(std::optional<std::uint64_t> plans);
 // "最短 7 回・最短の渡り方 2 通り", or NoWayAcrossSentence().
 std::string SolutionSummary(const CPuzzleSolution& solution);
 // "この問題は渡りきれません。"

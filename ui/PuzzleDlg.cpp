@@ -141,7 +141,7 @@ void CPuzzleDlg::OnCancel()
 {
     if (m_pWorker != nullptr) {
         if (!m_status.m_finished) {
-            if (AfxMessageBox("中断しますか?", MB_OKCANCEL) != IDOK)
+            if (AfxMessageBox(ABORT_QUESTION, MB_OKCANCEL) != IDOK)
                 return;
         }
         // The status is the worker's too: the dialog may only end once no
@@ -235,13 +235,10 @@ int CPuzzleDlg::AddCentredColumn(int column, const char* text)
 
 BOOL CPuzzleDlg::RefreshDisplay()
 {
-    // The range last sent to the progress bar.
-    static int s_lastRange = -1;
-
     const int progressMax = m_status.m_progressMax;
-    if (progressMax != s_lastRange) {
+    if (progressMax != m_lastRange) {
         m_progress.SetRange(0, static_cast<short>(progressMax));
-        s_lastRange = progressMax;
+        m_lastRange = progressMax;
     }
     m_progress.SetPos(m_status.m_progressPos);
 

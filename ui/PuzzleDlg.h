@@ -21,7 +21,7 @@ public:
 
     // The window timer that refreshes the display while a search runs.
     static constexpr UINT_PTR REFRESH_TIMER = 1;
-    static constexpr UINT REFRESH_PERIOD_MS = 200;
+    static constexpr UINT REFRESH_PERIOD_MS = BEST_PATH_PERIOD_MS;
     // Posted by the worker when the search has finished, so that the final
     // figures show at once rather than at the next tick.
     static constexpr UINT WM_SEARCH_FINISHED = WM_APP;
@@ -66,6 +66,8 @@ protected:
     void SelectStepRow(int step);
 
     HICON m_hIcon;
+    // The range last sent to this dialog's progress bar.
+    int m_lastRange = -1;
     // Set when the search was started; only ever compared with null.
     CWinThread* m_pWorker;
     CSolverStatus m_status;

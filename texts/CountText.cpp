@@ -1,0 +1,22 @@
+#include "CountText.h"
+
+std::string TripsText(int trips)
+{
+    return std::to_string(trips) + " 回";
+}
+
+std::string SeatsText(int seats)
+{
+    if (seats == 1)
+        return "ひとり";
+    if (seats == 2)
+        return "ふたり";
+    return std::to_string(seats) + " 人";
+}
+
+std::string PlansText(std::optional<std::uint64_t> plans)
+{
+    if (!plans)
+        return "数えきれません（2^64 通り以上）";
+    return std::to_string(*plans) + " 通り";
+}
