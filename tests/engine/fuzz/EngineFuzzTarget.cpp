@@ -8,6 +8,7 @@
 // Built as a libFuzzer target with clang, and with any compiler together with
 // ReplayMain.cpp, which runs the inputs of the corpus folder as a test.
 
+#include "FuzzRequire.h"
 #include "engine/CrossingPath.h"
 #include "engine/CrossingState.h"
 #include "engine/SolverStatus.h"
@@ -19,20 +20,9 @@
 #include <cstdlib>
 #include <cstring>
 
+const char* const FUZZ_TARGET_NAME = "engine fuzz";
+
 namespace {
-
-[[noreturn]] void Violation(const char* what, long long a = 0, long long b = 0)
-{
-    std::fprintf(stderr, "engine fuzz: %s (%lld, %lld)\n", what, a, b);
-    std::fflush(stderr);
-    std::abort();
-}
-
-void Require(bool condition, const char* what, long long a = 0, long long b = 0)
-{
-    if (!condition)
-        Violation(what, a, b);
-}
 
 // Reads the fuzz input as a sequence of choices; past its end every choice
 // is 0.

@@ -6,6 +6,7 @@
 // Built as a libFuzzer target with clang, and with any compiler together with
 // tests/engine/fuzz/ReplayMain.cpp, which replays the corpus folder as a test.
 
+#include "FuzzRequire.h"
 #include "puzzle/PuzzleReader.h"
 #include "puzzle/PuzzleSolver.h"
 #include "puzzle/PuzzleWriter.h"
@@ -18,15 +19,9 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
+const char* const FUZZ_TARGET_NAME = "puzzle fuzz";
 
-void Require(bool condition, const char* what, long long a = 0)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "puzzle fuzz: %s (%lld)\n", what, a);
-    std::abort();
-}
+namespace {
 
 // Solving takes longer with every traveller; these many are solved at once.
 constexpr int SOLVED_TRAVELLERS = 10;

@@ -7,6 +7,7 @@
 // Built as a libFuzzer target with clang, and with any compiler together with
 // tests/engine/fuzz/ReplayMain.cpp, which replays the corpus folder as a test.
 
+#include "FuzzRequire.h"
 #include "engine/SafeBoats.h"
 #include "puzzle/BuiltInPuzzle.h"
 #include "solve/CheckReport.h"
@@ -21,15 +22,9 @@
 #include <sstream>
 #include <string>
 
-namespace {
+const char* const FUZZ_TARGET_NAME = "check fuzz";
 
-void Require(bool condition, const char* what, long long a = 0)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "check fuzz: %s (%lld)\n", what, a);
-    std::abort();
-}
+namespace {
 
 // The offset just past line number line (from 1), its line feed included.
 long EndOfLine(const std::string& input, int line)

@@ -1,4 +1,4 @@
-// Runs a fuzz target (the engine's, or the --check reader's) on saved inputs,
+// Runs a fuzz target (any of them) on saved inputs,
 // without libFuzzer: every file named on the command line, and every file
 // inside each folder named there.
 // A violation aborts the program, so a clean exit means every input passed.
