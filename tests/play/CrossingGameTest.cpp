@@ -148,6 +148,18 @@ TEST(CrossingGameTest, ATripAfterAnUndoEndsWhatCouldBeRedone)
     EXPECT_EQ(game.Across(), other);
 }
 
+// The hint comes from the arrangement shown, not from the last one made.
+TEST(CrossingGameTest, TheHintAfterAnUndoIsFromTheArrangementShown)
+{
+    CCrossingGame game(SolutionOf(BuiltInPuzzle()));
+    ASSERT_TRUE(CrossWith(game, RecordedTrip(1)));
+    ASSERT_TRUE(CrossWith(game, RecordedTrip(2)));
+    ASSERT_TRUE(game.Undo());
+    const CContinuation& hint = game.Hint();
+    EXPECT_EQ(hint.m_trips, SHORTEST_TRIPS - 1);
+    EXPECT_EQ(hint.m_trip, RecordedTrip(2));
+}
+
 // Each hint names the next trip of the recorded shortest path.
 TEST(CrossingGameTest, TheHintsAloneFollowTheRecordedShortestPath)
 {

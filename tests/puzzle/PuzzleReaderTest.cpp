@@ -71,6 +71,11 @@ TEST(PuzzleReaderTest, EveryProblemIsNamedWithItsPlace)
         {"seats above 4", "seats = 5\n" + WithRower(""), 1, 9, "from 1 to 4"},
         {"more than 16 travellers", seventeen, 49, 1, "more than 16 travellers"},
         {"one bank", "banks = [\"x\"]\n" + WithRower(""), 1, 9, "two strings"},
+        {"two banks of one name", "banks = [\"x\", \"x\"]\n" + WithRower(""), 1, 15, "the same name"},
+        {"a stray key of a kind",
+         WithRower("[[rule]]\nkind = \"outnumbered\"\ngroup = [\"A\"]\nby = [\"A\"]\nwho = \"A\"\n"), 8, 1,
+         "unknown key 'who'"},
+        {"a name with a byte-order mark", WithRower("[[traveller]]\nname = \"\ufeffB\"\n"), 5, 8, "byte-order mark"},
     };
     for (const CCase& c : cases) {
         SCOPED_TRACE(c.m_what);
@@ -145,6 +150,30 @@ of = ["C", "O'Hara"]
     ASSERT_EQ(BuiltInPuzzle().RuleCount(), SAFETY_RULE_COUNT);
     for (int rule = 1; rule <= SAFETY_RULE_COUNT; ++rule)
         EXPECT_TRUE(BuiltInPuzzle().Rule(rule) == SafetyRule(rule)) << rule;
+}
+
+// A title made from a file's name keeps a title's rules, so that the
+// puzzle written out reads back.
+TEST(PuzzleReaderTest, ATitleFromAFilesNameIsOneThatReadsBack)
+{
+    struct CCase {
+        std::string m_stem;
+        std::string m_title;
+    };
+    const CCase cases[] = {
+        {std::string(110, 'a'), std::string(97, 'a') + "…"},
+        {"two\nlines", "twolines"},
+        {"bad\xff", "bad\ufffd"},
+        {"\t", "無題"},
+        // Cut before a character that would not fit whole.
+        {std::string(96, 'a') + "あい", std::string(96, 'a') + "…"},
+    };
+    for (const CCase& c : cases) {
+        const CPuzzleReading reading = ReadPuzzleText(WithRower(""), "t.crossing.toml", c.m_stem);
+        ASSERT_TRUE(reading.IsRead()) << reading.Reason();
+        EXPECT_EQ(reading.Puzzle().m_title, c.m_title);
+        EXPECT_TRUE(TestPuzzle(PuzzleFileText(reading.Puzzle())) == reading.Puzzle());
+    }
 }
 
 TEST(PuzzleReaderTest, WhatAFileLeavesOutHasItsDefault)

@@ -83,6 +83,19 @@ TEST(PuzzleToolTest, APuzzleWithNoWayAcrossSaysSoAndLeavesNothingRemaining)
     EXPECT_EQ(result.m_remaining, -1);
 }
 
+// Sixteen who all row and two rules that force the last trip: the count
+// overflows in the earlier trips, and the flag must be carried forward.
+TEST(PuzzleToolTest, ACountTooLargeForSixtyFourBitsIsNullAndFlagged)
+{
+    const CTempFile puzzle("landings = false\n" + FreePuzzleText(16, 2) +
+                           "[[rule]]\nkind = \"apart\"\nwho = \"T0\"\nfrom = [\"T1\", \"T2\"]\n"
+                           "[[rule]]\nkind = \"apart\"\nwho = \"T3\"\nfrom = [\"T4\", \"T5\"]\n");
+    const Json json = Json::parse(Solve({"--puzzle", puzzle.Path(), "--json"}).m_out);
+    EXPECT_TRUE(json.at("solvable").get<bool>());
+    EXPECT_TRUE(json.at("shortest_plans").is_null());
+    EXPECT_TRUE(json.at("shortest_plans_overflow").get<bool>());
+}
+
 TEST(PuzzleToolTest, APuzzleThatCannotBeUsedGetsOneLineWithItsPlace)
 {
     const CTempFile misspelt("titel = \"x\"\n");
