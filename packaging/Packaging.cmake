@@ -63,6 +63,7 @@ endif()
 # Read by packaging/AddDebianDocs.cmake, which CPack runs with only the
 # CPACK_ variables of this configuration.
 set(CPACK_TORVALY_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
-set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/AddDebianDocs.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/RequireDebianTools.cmake
+                             ${PROJECT_SOURCE_DIR}/packaging/AddDebianDocs.cmake)
 
 include(CPack)

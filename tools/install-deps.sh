@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running or testing needs.
-# Usage: tools/install-deps.sh run|test
+# Usage: tools/install-deps.sh run|package|test
 # Only missing packages are installed; apt-get runs as root, or through sudo.
 # Without either, it prints the apt-get command line to run as root.
 set -euo pipefail
 
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland nlohmann-json3-dev libtomlplusplus-dev
               fonts-ipafont-gothic)
+package_packages=("${run_packages[@]}" dpkg-dev file)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang-14 libclang-rt-14-dev clang-format-14 valgrind desktop-file-utils appstream shared-mime-info
                dpkg-dev file lintian xvfb dbus at-spi2-core python3-pyatspi locales
@@ -14,8 +15,9 @@ test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenc
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
+  package) wanted=("${package_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  *) echo "usage: $0 run|package|test" >&2; exit 2 ;;
 esac
 
 missing=()
