@@ -14,8 +14,8 @@ struct CRuleBreach {
 // The first of rules 1 to ruleCount, rule n being ruleAt(n), that the
 // arrangement with these groups breaks: the rules tested in their order,
 // each on every place before the next one (the operator rule on those
-// aboard, in either direction; the others on each place in turn, the group
-// aboard being a place of its own).
+// aboard, in either direction; the others on each place in turn where they
+// hold, the group aboard being a place of its own).
 template <typename RuleAt> CRuleBreach FirstBrokenRuleOf(int ruleCount, RuleAt&& ruleAt, const PlaceGroups& groups)
 {
     const TravellerSet aboard = groups[PLACE_GOING] | groups[PLACE_RETURNING];
@@ -26,8 +26,9 @@ template <typename RuleAt> CRuleBreach FirstBrokenRuleOf(int ruleCount, RuleAt&&
                 return {rule, ConcernedBy(safetyRule, aboard)};
             continue;
         }
-        for (const TravellerSet group : groups) {
-            if (BreaksRule(safetyRule, group))
+        for (int place = 0; place < PLACE_COUNT; ++place) {
+            const TravellerSet group = groups[static_cast<std::size_t>(place)];
+            if (HoldsAt(safetyRule, place) && BreaksRule(safetyRule, group))
                 return {rule, ConcernedBy(safetyRule, group)};
         }
     }

@@ -3,6 +3,7 @@
 // judged by the same function.
 #pragma once
 
+#include "Places.h"
 #include "TravellerSet.h"
 
 #include <bit>
@@ -23,6 +24,10 @@ enum class RuleKind : std::uint8_t {
     OUTNUMBERED,
 };
 
+// Where a rule that judges a place holds: at all three places, on the two
+// banks only, or in the boat only while it crosses.
+enum class RulePlace : std::uint8_t { EVERYWHERE, BANKS, BOAT };
+
 // The subject of a rule that has none (the operator rule).
 inline constexpr int NO_SUBJECT = -1;
 
@@ -35,6 +40,7 @@ struct CSafetyRule {
     // may not be outnumbered.
     TravellerSet m_others;
     TravellerSet m_rivals = 0; // OUTNUMBERED: those who may not outnumber the others
+    RulePlace m_where = RulePlace::EVERYWHERE;
 
     constexpr bool operator==(const CSafetyRule&) const = default;
 };
@@ -77,6 +83,14 @@ constexpr bool BreaksRule(const CSafetyRule& rule, TravellerSet group)
                std::popcount(group & rule.m_rivals) > std::popcount(group & rule.m_others);
     }
     return false;
+}
+
+// Whether a rule that judges a place holds at place: a bank (PLACE_START or
+// PLACE_ARRIVED) or the boat (PLACE_GOING or PLACE_RETURNING).
+constexpr bool HoldsAt(const CSafetyRule& rule, int place)
+{
+    const bool boat = place == PLACE_GOING || place == PLACE_RETURNING;
+    return rule.m_where == RulePlace::EVERYWHERE || (rule.m_where == RulePlace::BOAT) == boat;
 }
 
 // The travellers a rule names: its subject, its guards, its others and its

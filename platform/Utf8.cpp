@@ -50,6 +50,35 @@ std::size_t ValidUtf8Length(std::string_view text)
     return valid;
 }
 
+bool IsControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7f && c < 0xa0);
+}
+
+bool IsWhiteSpace(char32_t c)
+{
+    switch (c) {
+    case 0x20:
+    case 0x85:
+    case 0xa0:
+    case 0x1680:
+    case 0x2028:
+    case 0x2029:
+    case 0x202f:
+    case 0x205f:
+    case 0x3000:
+        return true;
+    default:
+        return (c >= 0x09 && c <= 0x0d) || (c >= 0x2000 && c <= 0x200a);
+    }
+}
+
+bool IsInvisibleFormat(char32_t c)
+{
+    return (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069) || (c >= 0x200b && c <= 0x200d) ||
+           c == 0x2060 || c == 0xfeff || c == 0xad;
+}
+
 char32_t TakeCodePoint(std::string_view& text)
 {
     const std::size_t length = Utf8Length(text);

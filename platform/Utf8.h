@@ -20,6 +20,16 @@ std::size_t ValidUtf8Length(std::string_view text);
 // that starts no valid sequence is taken alone, as U+FFFD.
 char32_t TakeCodePoint(std::string_view& text);
 
+// The control characters: C0, DEL and C1.
+bool IsControl(char32_t c);
+// Unicode's white space, the ideographic space included.
+bool IsWhiteSpace(char32_t c);
+// Characters that show nothing but change how text reads: the
+// bidirectional overrides and isolates (U+202A to U+202E, U+2066 to
+// U+2069), the zero-width characters (U+200B to U+200D, U+2060, U+FEFF)
+// and the soft hyphen.
+bool IsInvisibleFormat(char32_t c);
+
 // Whether test holds for any code point of text.
 template <typename Test> bool AnyCodePoint(std::string_view text, Test test)
 {

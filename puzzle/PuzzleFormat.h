@@ -4,11 +4,19 @@
 
 #include "core/Rules.h"
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
-inline constexpr std::string_view TOP_KEYS[] = {"title", "banks", "seats", "landings", "traveller", "rule"};
-inline constexpr std::string_view TRAVELLER_KEYS[] = {"name", "rows"};
+inline constexpr std::string_view TOP_KEYS[] = {"title",      "banks",     "seats",     "landings", "load",
+                                                "time_limit", "time_unit", "traveller", "rule"};
+inline constexpr std::string_view TRAVELLER_KEYS[] = {"name", "rows", "weight", "time", "type", "look"};
+
+// The longest look, in bytes of UTF-8.
+inline constexpr std::size_t MAX_LOOK_BYTES = 16;
+
+// The words of a rule's "where", in the order of RulePlace.
+inline constexpr std::string_view WHERE_WORDS[] = {"everywhere", "banks", "boat"};
 
 // A key of a rule that names travellers, and the set of the rule it fills.
 struct CSetKey {

@@ -9,6 +9,7 @@
 #include "Puzzle.h"
 #include "core/RuleOrder.h"
 
+#include <cstdint>
 #include <vector>
 
 // A puzzle's arrangement between trips: those on the far bank, and the bank
@@ -33,7 +34,9 @@ enum class TripAnswer {
     NOBODY_CHOSEN,
     TOO_MANY_CHOSEN,  // more than the boat seats
     NOT_ON_BOAT_SIDE, // a chosen traveller is not where the boat is
+    TOO_HEAVY,        // more weight than the boat's load
     RULE_BROKEN,
+    OVER_TIME, // past the time limit
 };
 
 struct CPuzzleVerdict {
@@ -47,6 +50,11 @@ struct CPuzzleVerdict {
     TravellerSet m_concerned = 0;
     // ACCEPTED: the arrangement after the trip. Otherwise the one judged.
     CPuzzleState m_after;
+    // TOO_HEAVY: the weight of those chosen.
+    std::int64_t m_weight = 0;
+    // ACCEPTED and OVER_TIME: the time the whole crossing takes with this
+    // trip; with trips for time in a puzzle without times.
+    std::int64_t m_time = 0;
 
     bool IsAccepted() const { return m_answer == TripAnswer::ACCEPTED; }
 };
@@ -58,17 +66,19 @@ public:
 
     const CPuzzle& Puzzle() const { return m_puzzle; }
 
-    // Judges a trip of the chosen travellers from state. It takes 1 to the
-    // puzzle's seats travellers, all from the bank where the boat is, to the
-    // other bank. The arrangement with the boat crossing is judged first;
-    // when the puzzle judges landings and the crossing breaks no rule, the
-    // one after the landing is judged too. TOO_MANY_CHOSEN means more than
-    // the seats; chosen bits beyond the puzzle's travellers, like a side
-    // that is neither bank, are not on the boat's side.
-    CPuzzleVerdict Judge(const CPuzzleState& state, TravellerSet chosen) const;
+    // Judges a trip of the chosen travellers from state, after a crossing
+    // of elapsed so far, and refuses it at the first thing it breaks, in
+    // this order: the number aboard, 1 to the seats (TOO_MANY_CHOSEN means
+    // more); everyone aboard on the bank where the boat is (chosen bits
+    // beyond the puzzle's travellers, like a side that is neither bank, are
+    // not); the load; the rules, on the arrangement with the boat crossing,
+    // each where it holds; when landings are judged, the rules on the two
+    // banks after the landing; and the time limit, with this trip's time.
+    CPuzzleVerdict Judge(const CPuzzleState& state, TravellerSet chosen, std::int64_t elapsed = 0) const;
 
-    // Whether Judge accepts the trip: the same answer, from the groups
-    // worked out once, for the solver's searches.
+    // Whether Judge accepts the trip, the time limit left aside: the same
+    // answer, from tables worked out once, for the solver's searches, which
+    // keep the time themselves.
     bool Accepts(const CPuzzleState& state, TravellerSet chosen) const;
 
     // The first rule that the arrangement with these groups breaks, in the
@@ -76,10 +86,19 @@ public:
     // direction; each other rule on each place in turn.
     CRuleBreach FirstBrokenRule(const PlaceGroups& groups) const;
 
+    // How long a trip of travellers takes (CPuzzle::TimeOf), from a table.
+    std::int64_t TripTime(TravellerSet travellers) const;
+
 private:
-    // Whether a group, alone at a place, keeps every rule of a place.
-    bool IsSafeGroup(TravellerSet group) const { return m_safeGroups[group]; }
+    // Whether a group alone on a bank, or alone in the boat, keeps every
+    // rule that holds there.
+    bool IsSafeOnBank(TravellerSet group) const { return m_safeOnBank[group]; }
+    bool IsSafeInBoat(TravellerSet group) const { return m_safeInBoat[group]; }
 
     CPuzzle m_puzzle;
-    std::vector<bool> m_safeGroups;
+    std::vector<bool> m_safeOnBank;
+    std::vector<bool> m_safeInBoat;
+    // Each set's weight, with a load; each set's trip time, with times.
+    std::vector<std::int64_t> m_weights;
+    std::vector<std::int64_t> m_times;
 };

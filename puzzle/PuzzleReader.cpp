@@ -1,5 +1,6 @@
 #include "PuzzleReader.h"
 
+#include "AlikeTypes.h"
 #include "PuzzleFormat.h"
 #include "TripWords.h"
 #include "platform/ArgumentEcho.h"
@@ -70,11 +71,6 @@ Found UnknownKey(const toml::table& table, std::span<const std::string_view> key
                                                "; the keys there are " + Listed(keys)};
 }
 
-bool IsControl(char32_t c)
-{
-    return c < 0x20 || (c >= 0x7f && c < 0xa0);
-}
-
 // A title that keeps a title's rules, made from any text, such as a file's
 // name: its control characters dropped, bytes that are not UTF-8 replaced,
 // and shortened with "…" to at most MAX_TITLE_BYTES.
@@ -87,7 +83,8 @@ std::string TitleFrom(std::string_view text)
     while (!text.empty()) {
         const std::size_t length = Utf8Length(text);
         const std::string_view character = length == 0 ? REPLACEMENT : text.substr(0, length);
-        if (IsControl(TakeCodePoint(text)))
+        const char32_t code = TakeCodePoint(text);
+        if (IsControl(code) || IsInvisibleFormat(code))
             continue;
         if (title.size() + character.size() > MAX_TITLE_BYTES)
             return title.substr(0, fits).append(ELLIPSIS);
@@ -110,6 +107,8 @@ Found CheckLabel(const toml::node& node, std::string_view key, std::size_t limit
         return At(node, QuotedArgument(key) + " is longer than " + std::to_string(limit) + " bytes");
     if (AnyCodePoint(*text, IsControl))
         return At(node, QuotedArgument(key) + " has a control character in it");
+    if (AnyCodePoint(*text, IsInvisibleFormat))
+        return At(node, QuotedArgument(key) + " has a character in it that shows nothing or turns the text round");
     return std::nullopt;
 }
 
@@ -131,7 +130,8 @@ Found CheckName(const toml::node& node, const std::string*& name)
     case NameFault::BLANK_OR_CONTROL:
         return At(node, "traveller name " + quoted + " has white space or a control character in it");
     case NameFault::INVISIBLE:
-        return At(node, "traveller name " + quoted + " has a byte-order mark in it, which a list of trips drops");
+        return At(node,
+                  "traveller name " + quoted + " has a character in it that shows nothing or turns the text round");
     case NameFault::COMMENT:
         return At(node, "traveller name " + quoted + " would start a comment in a list of trips");
     case NameFault::NUMBER:
@@ -153,7 +153,8 @@ public:
         // In this order: the rules name the travellers.
         for (Found (CPuzzleParser::*read)() :
              {&CPuzzleParser::ReadTitle, &CPuzzleParser::ReadBanks, &CPuzzleParser::ReadSeats,
-              &CPuzzleParser::ReadLandings, &CPuzzleParser::ReadTravellers, &CPuzzleParser::ReadRules}) {
+              &CPuzzleParser::ReadLandings, &CPuzzleParser::ReadLimits, &CPuzzleParser::ReadTravellers,
+              &CPuzzleParser::ReadRules, &CPuzzleParser::CheckTypes}) {
             if (Found problem = (this->*read)())
                 return problem;
         }
@@ -215,6 +216,81 @@ private:
         return std::nullopt;
     }
 
+    // A whole number from 1 to most.
+    static Found ReadWhole(const toml::node& node, std::string_view key, std::int64_t most, std::int64_t& value)
+    {
+        const std::optional<std::int64_t> whole = node.value_exact<std::int64_t>();
+        if (!whole || *whole < 1 || *whole > most)
+            return At(node, QuotedArgument(key) + " must be a whole number from 1 to " + std::to_string(most));
+        value = *whole;
+        return std::nullopt;
+    }
+
+    // The load, the time limit and the unit of time.
+    Found ReadLimits()
+    {
+        if (const toml::node* load = m_root.get("load")) {
+            if (Found problem = ReadWhole(*load, "load", MAX_LIMIT, m_puzzle.m_load))
+                return problem;
+        }
+        if (const toml::node* limit = m_root.get("time_limit")) {
+            if (Found problem = ReadWhole(*limit, "time_limit", MAX_LIMIT, m_puzzle.m_timeLimit))
+                return problem;
+        }
+        if (const toml::node* unit = m_root.get("time_unit")) {
+            const std::string* text = nullptr;
+            if (Found problem = CheckLabel(*unit, "time_unit", MAX_NAME_BYTES, text))
+                return problem;
+            m_puzzle.m_timeUnit = *text;
+        }
+        return std::nullopt;
+    }
+
+    // A traveller's weight, time, type and look; m_puzzle's lists hold
+    // every earlier traveller's.
+    Found ReadMeasures(const toml::table& traveller)
+    {
+        const std::size_t count = m_puzzle.m_names.size();
+        const toml::node* weight = traveller.get("weight");
+        if (weight != nullptr && !m_puzzle.HasLoad())
+            return At(*weight, "'weight' needs a 'load' at the top of the puzzle, the most the boat carries");
+        if (weight == nullptr && m_puzzle.HasLoad())
+            return At(traveller, "a [[traveller]] needs a 'weight', since the puzzle has a 'load'");
+        if (weight != nullptr) {
+            m_puzzle.m_weights.push_back(0);
+            if (Found problem = ReadWhole(*weight, "weight", MAX_MEASURE, m_puzzle.m_weights.back()))
+                return problem;
+        }
+        const toml::node* time = traveller.get("time");
+        if (time != nullptr && count > 0 && m_puzzle.m_times.empty())
+            return At(*time, "'time' is given here but not for the travellers before: give it for all or none");
+        if (time == nullptr && !m_puzzle.m_times.empty())
+            return At(traveller, "a [[traveller]] needs a 'time', since the travellers before have one");
+        if (time != nullptr) {
+            m_puzzle.m_times.push_back(0);
+            if (Found problem = ReadWhole(*time, "time", MAX_MEASURE, m_puzzle.m_times.back()))
+                return problem;
+        }
+        m_puzzle.m_types.emplace_back();
+        if (const toml::node* type = traveller.get("type")) {
+            const std::string* text = nullptr;
+            if (Found problem = CheckLabel(*type, "type", MAX_NAME_BYTES, text))
+                return problem;
+            m_puzzle.m_types.back() = *text;
+        }
+        m_puzzle.m_looks.emplace_back();
+        if (const toml::node* look = traveller.get("look")) {
+            // Not a label: an emoji may join its parts with U+200D.
+            const std::string* text = look->is_string() ? &look->as_string()->get() : nullptr;
+            if (text == nullptr || text->empty() || text->size() > MAX_LOOK_BYTES ||
+                AnyCodePoint(*text, [](char32_t c) { return IsWhiteSpace(c) || IsControl(c); }))
+                return At(*look, "'look' must be 1 to " + std::to_string(MAX_LOOK_BYTES) +
+                                     " bytes of UTF-8 without white space or control characters");
+            m_puzzle.m_looks.back() = *text;
+        }
+        return std::nullopt;
+    }
+
     // An array of tables, written [[key]]; none when absent.
     Found TablesOf(std::string_view key, const toml::array*& tables)
     {
@@ -256,8 +332,16 @@ private:
                 if (rows->as_boolean()->get())
                     m_puzzle.m_rowers |= TravellerBit(m_puzzle.TravellerCount());
             }
+            if (Found problem = ReadMeasures(traveller))
+                return problem;
             m_puzzle.m_names.push_back(*name);
         }
+        if (m_puzzle.m_timeLimit > 0 && !m_puzzle.HasTimes())
+            return At(*m_root.get("time_limit"), "'time_limit' needs a 'time' for every traveller");
+        if (!m_puzzle.HasTypes())
+            m_puzzle.m_types.clear();
+        if (std::all_of(m_puzzle.m_looks.begin(), m_puzzle.m_looks.end(), [](const auto& l) { return l.empty(); }))
+            m_puzzle.m_looks.clear();
         if (m_puzzle.m_rowers == 0)
             return Nowhere("nobody rows the boat: give at least one [[traveller]] rows = true");
         return std::nullopt;
@@ -327,7 +411,7 @@ private:
             return At(*kindNode, "unknown kind of rule" + named + ": the kinds are apart, with, alone and outnumbered");
         }
 
-        std::vector<std::string_view> keys = {"kind"};
+        std::vector<std::string_view> keys = {"kind", "where"};
         if (format->m_hasWho)
             keys.push_back("who");
         for (const CSetKey& set : format->m_sets)
@@ -342,6 +426,13 @@ private:
         for (const CSetKey& set : format->m_sets) {
             if (Found problem = ReadSet(table, kind, set.m_key, set.m_required, rule.m_subject, rule.*set.m_member))
                 return problem;
+        }
+        if (const toml::node* where = table.get("where")) {
+            const std::string_view word = where->value<std::string_view>().value_or("");
+            const auto known = std::find(std::begin(WHERE_WORDS), std::end(WHERE_WORDS), word);
+            if (known == std::end(WHERE_WORDS))
+                return At(*where, "'where' must be \"everywhere\", \"banks\" or \"boat\"");
+            rule.m_where = static_cast<RulePlace>(known - std::begin(WHERE_WORDS));
         }
         if (const TravellerSet both = rule.m_others & rule.m_rivals)
             return At(*table.get("by"),
@@ -363,6 +454,39 @@ private:
             m_puzzle.m_stated.push_back(rule);
         }
         return std::nullopt;
+    }
+
+    // Travellers of one type are alike.
+    Found CheckTypes()
+    {
+        const std::optional<CUnalike> unalike = FindUnalike(m_puzzle);
+        if (!unalike)
+            return std::nullopt;
+        const std::string pair = QuotedArgument(m_puzzle.NameOf(unalike->m_first)) + " and " +
+                                 QuotedArgument(m_puzzle.NameOf(unalike->m_second)) + " are of type " +
+                                 QuotedArgument(m_puzzle.TypeOf(unalike->m_second)) + " but ";
+        const char* why = "";
+        switch (unalike->m_what) {
+        case CUnalike::What::ROWS:
+            why = "only one of them rows";
+            break;
+        case CUnalike::What::WEIGHT:
+            why = "their weights differ";
+            break;
+        case CUnalike::What::TIME:
+            why = "their times differ";
+            break;
+        case CUnalike::What::RULE:
+            break;
+        }
+        const toml::node& type = *m_root.get("traveller")
+                                      ->as_array()
+                                      ->get(static_cast<std::size_t>(unalike->m_second))
+                                      ->as_table()
+                                      ->get("type");
+        if (unalike->m_what == CUnalike::What::RULE)
+            return At(type, pair + "rule " + std::to_string(unalike->m_rule) + " tells them apart");
+        return At(type, pair + why);
     }
 
     const toml::table& m_root;

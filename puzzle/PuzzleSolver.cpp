@@ -1,14 +1,46 @@
 #include "PuzzleSolver.h"
 
 #include "BoatOrder.h"
+#include "TypeClasses.h"
 
+#include <algorithm>
+#include <bit>
 #include <cassert>
+#include <functional>
 #include <limits>
+#include <queue>
+#include <utility>
+
+namespace {
+
+// A queue of states by their best, the least first.
+using StateQueue = std::priority_queue<std::pair<std::int64_t, std::size_t>,
+                                       std::vector<std::pair<std::int64_t, std::size_t>>, std::greater<>>;
+
+} // namespace
+
+void CPuzzleSolution::CCount::Add(const CCount& other)
+{
+    m_tooMany |= other.m_tooMany || m_plans > std::numeric_limits<std::uint64_t>::max() - other.m_plans;
+    m_plans += other.m_plans;
+}
 
 CPuzzleSolution::CPuzzleSolution(const CPuzzle& puzzle) : m_judge(puzzle)
 {
     SearchBackFromGoal();
-    CountShortestPlans();
+    const std::int64_t best = BestFrom(CPuzzleState());
+    const std::int64_t limit = Puzzle().m_timeLimit;
+    if (best != NO_CONTINUATION && (limit == 0 || best <= limit)) {
+        m_plans = CountBestPlans(nullptr);
+        const CTypeClasses types(Puzzle());
+        m_plansByType = Puzzle().HasTypes() ? CountBestPlans(&types) : m_plans;
+        for (CPuzzleState state; BestFrom(state) > 0;) {
+            const TravellerSet trip = FirstBestTrip(state);
+            m_firstPlan.push_back(trip);
+            state = StateAfterTrip(state, trip);
+        }
+    }
+    FindMostAcross();
 #ifndef NDEBUG
     CheckFirstPlan();
 #endif
@@ -20,105 +52,181 @@ std::size_t CPuzzleSolution::IndexOf(const CPuzzleState& state) const
            (state.m_boatSide == PLACE_ARRIVED ? std::size_t{1} << Puzzle().TravellerCount() : 0);
 }
 
-// Layer by layer back from the goal. A trip undone is the same travellers
-// crossing back, so the states one trip before a known one are those that
-// its boat's bank's travellers reach by crossing back, where that trip is
-// allowed from.
+CPuzzleState CPuzzleSolution::StateAt(std::size_t index) const
+{
+    const std::size_t farBit = std::size_t{1} << Puzzle().TravellerCount();
+    return {static_cast<TravellerSet>(index & (farBit - 1)), (index & farBit) != 0 ? PLACE_ARRIVED : PLACE_START};
+}
+
+bool CPuzzleSolution::IsBestTrip(const CPuzzleState& state, TravellerSet boat) const
+{
+    const std::int64_t best = BestFrom(state);
+    const std::int64_t after = BestFrom(StateAfterTrip(state, boat));
+    return best > 0 && after != NO_CONTINUATION && after + m_judge.TripTime(boat) == best &&
+           m_judge.Accepts(state, boat);
+}
+
+// Back from the goal. A trip undone is the same travellers crossing back,
+// so the states one trip before a known one are those that its boat's
+// bank's travellers reach by crossing back, where that trip is allowed
+// from. Without times every trip costs one, and the states are found layer
+// by layer; with times, in the order of their least time.
 void CPuzzleSolution::SearchBackFromGoal()
 {
     const TravellerSet everybody = Puzzle().Everybody();
-    m_trips.assign(std::size_t{2} << Puzzle().TravellerCount(), NO_CONTINUATION);
+    const int seats = Puzzle().m_seats;
+    m_best.assign(std::size_t{2} << Puzzle().TravellerCount(), NO_CONTINUATION);
     const CPuzzleState goal{everybody, PLACE_ARRIVED};
-    m_trips[IndexOf(goal)] = 0;
-    std::vector<CPuzzleState> layer = {goal};
-    for (std::int32_t trips = 1; !layer.empty(); ++trips) {
-        std::vector<CPuzzleState> next;
-        for (const CPuzzleState& reached : layer) {
-            ForEachBoat(reached.OnBoatSide(everybody), Puzzle().m_seats, [&](TravellerSet boat) {
-                const CPuzzleState before = StateAfterTrip(reached, boat);
-                std::int32_t& known = m_trips[IndexOf(before)];
-                if (known == NO_CONTINUATION && m_judge.Accepts(before, boat)) {
-                    known = trips;
-                    next.push_back(before);
-                }
-                return true;
-            });
+    m_best[IndexOf(goal)] = 0;
+    if (!IsTimed()) {
+        std::vector<CPuzzleState> layer = {goal};
+        for (std::int64_t trips = 1; !layer.empty(); ++trips) {
+            std::vector<CPuzzleState> next;
+            for (const CPuzzleState& reached : layer) {
+                ForEachBoat(reached.OnBoatSide(everybody), seats, [&](TravellerSet boat) {
+                    const CPuzzleState before = StateAfterTrip(reached, boat);
+                    std::int64_t& known = m_best[IndexOf(before)];
+                    if (known == NO_CONTINUATION && m_judge.Accepts(before, boat)) {
+                        known = trips;
+                        next.push_back(before);
+                    }
+                    return true;
+                });
+            }
+            layer = std::move(next);
         }
-        layer = std::move(next);
+        return;
+    }
+    StateQueue queue;
+    queue.push({0, IndexOf(goal)});
+    while (!queue.empty()) {
+        const auto [time, index] = queue.top();
+        queue.pop();
+        if (time != m_best[index])
+            continue; // an earlier, longer entry
+        const CPuzzleState reached = StateAt(index);
+        ForEachBoat(reached.OnBoatSide(everybody), seats, [&](TravellerSet boat) {
+            const CPuzzleState before = StateAfterTrip(reached, boat);
+            const std::int64_t through = time + m_judge.TripTime(boat);
+            std::int64_t& known = m_best[IndexOf(before)];
+            if ((known == NO_CONTINUATION || through < known) && m_judge.Accepts(before, boat)) {
+                known = through;
+                queue.push({through, IndexOf(before)});
+            }
+            return true;
+        });
     }
 }
 
-TravellerSet CPuzzleSolution::FirstShortestTrip(const CPuzzleState& state) const
+TravellerSet CPuzzleSolution::FirstBestTrip(const CPuzzleState& state) const
 {
-    const std::int32_t trips = m_trips[IndexOf(state)];
     TravellerSet first = 0;
-    if (trips <= 0)
+    if (BestFrom(state) <= 0)
         return first;
     ForEachBoat(state.OnBoatSide(Puzzle().Everybody()), Puzzle().m_seats, [&](TravellerSet boat) {
-        if (m_trips[IndexOf(StateAfterTrip(state, boat))] == trips - 1 && m_judge.Accepts(state, boat))
+        if (IsBestTrip(state, boat))
             first = boat;
         return first == 0;
     });
     return first;
 }
 
-// Forward from the start, layer by layer along the trips that leave one trip
-// fewer: the plans that reach each state of a layer add up over the trips
-// into it. The goal's number is the answer.
-void CPuzzleSolution::CountShortestPlans()
+// Forward from the start along the best trips, each state once all the
+// plans into it are counted: the best left decreases along every best trip,
+// so the states are taken with the most left first. The goal's count is the
+// answer. By type, only canonical states are met, and the trips from one
+// that carry the same number of each type, which lead to the same canonical
+// state, count once.
+CPuzzleSolution::CCount CPuzzleSolution::CountBestPlans(const CTypeClasses* types) const
 {
-    const CPuzzleState start;
-    const std::int32_t fewest = m_trips[IndexOf(start)];
-    if (fewest == NO_CONTINUATION)
-        return;
-    struct CReached {
-        bool m_reached = false;
-        std::uint64_t m_plans = 0;
-        bool m_tooMany = false; // m_plans overflowed
+    const auto canonical = [&](const CPuzzleState& state) {
+        return types == nullptr ? state : CPuzzleState{types->Canonical(state.m_across), state.m_boatSide};
     };
-    std::vector<CReached> reached(m_trips.size());
-    reached[IndexOf(start)] = {true, 1, false};
-    std::vector<CPuzzleState> layer = {start};
-    for (std::int32_t left = fewest; left > 0; --left) {
-        std::vector<CPuzzleState> next;
-        for (const CPuzzleState& state : layer) {
-            const CReached from = reached[IndexOf(state)];
-            ForEachBoat(state.OnBoatSide(Puzzle().Everybody()), Puzzle().m_seats, [&](TravellerSet boat) {
-                const CPuzzleState after = StateAfterTrip(state, boat);
-                if (m_trips[IndexOf(after)] != left - 1 || !m_judge.Accepts(state, boat))
-                    return true;
-                CReached& to = reached[IndexOf(after)];
-                if (!to.m_reached)
-                    next.push_back(after);
-                to.m_reached = true;
-                to.m_tooMany |= from.m_tooMany || to.m_plans > std::numeric_limits<std::uint64_t>::max() - from.m_plans;
-                to.m_plans += from.m_plans;
+    std::vector<CCount> counts(m_best.size());
+    std::vector<bool> queued(m_best.size());
+    std::priority_queue<std::pair<std::int64_t, std::size_t>> queue; // the most left first
+    const std::size_t start = IndexOf(CPuzzleState());
+    counts[start] = {1, false};
+    queue.push({m_best[start], start});
+    std::vector<std::size_t> reached;
+    while (!queue.empty()) {
+        const std::size_t index = queue.top().second;
+        queue.pop();
+        const CPuzzleState state = StateAt(index);
+        reached.clear();
+        ForEachBoat(state.OnBoatSide(Puzzle().Everybody()), Puzzle().m_seats, [&](TravellerSet boat) {
+            if (!IsBestTrip(state, boat))
                 return true;
-            });
-        }
-        layer = std::move(next);
+            const std::size_t next = IndexOf(canonical(StateAfterTrip(state, boat)));
+            if (types != nullptr && std::find(reached.begin(), reached.end(), next) != reached.end())
+                return true;
+            reached.push_back(next);
+            counts[next].Add(counts[index]);
+            if (!queued[next] && m_best[next] > 0) {
+                queued[next] = true;
+                queue.push({m_best[next], next});
+            }
+            return true;
+        });
     }
-    const CReached& goal = reached[IndexOf({Puzzle().Everybody(), PLACE_ARRIVED})];
-    m_plans = goal.m_plans;
-    m_tooManyPlans = goal.m_tooMany;
+    return counts[IndexOf({Puzzle().Everybody(), PLACE_ARRIVED})];
+}
 
-    for (CPuzzleState state = start; m_trips[IndexOf(state)] > 0;) {
-        const TravellerSet trip = FirstShortestTrip(state);
-        m_firstPlan.push_back(trip);
-        state = StateAfterTrip(state, trip);
+// Forward from the start over every trip the judge accepts, in the order of
+// the time spent, up to the limit.
+void CPuzzleSolution::FindMostAcross()
+{
+    if (IsSolvable()) {
+        m_mostAcross = Puzzle().TravellerCount();
+        return;
+    }
+    const std::int64_t limit = Puzzle().m_timeLimit;
+    std::vector<std::int64_t> spent(m_best.size(), NO_CONTINUATION);
+    StateQueue queue;
+    spent[IndexOf(CPuzzleState())] = 0;
+    queue.push({0, IndexOf(CPuzzleState())});
+    while (!queue.empty()) {
+        const auto [time, index] = queue.top();
+        queue.pop();
+        if (time != spent[index])
+            continue;
+        const CPuzzleState state = StateAt(index);
+        m_mostAcross = std::max(m_mostAcross, std::popcount(state.m_across));
+        ForEachBoat(state.OnBoatSide(Puzzle().Everybody()), Puzzle().m_seats, [&](TravellerSet boat) {
+            const std::int64_t through = time + m_judge.TripTime(boat);
+            const std::size_t next = IndexOf(StateAfterTrip(state, boat));
+            if ((limit == 0 || through <= limit) && (spent[next] == NO_CONTINUATION || through < spent[next]) &&
+                m_judge.Accepts(state, boat)) {
+                spent[next] = through;
+                queue.push({through, next});
+            }
+            return true;
+        });
     }
 }
 
 int CPuzzleSolution::FewestTrips() const
 {
-    return m_trips[IndexOf(CPuzzleState())];
+    return IsSolvable() ? static_cast<int>(m_firstPlan.size()) : NO_CONTINUATION;
+}
+
+std::int64_t CPuzzleSolution::Fastest() const
+{
+    return IsSolvable() ? BestFrom(CPuzzleState()) : NO_CONTINUATION;
 }
 
 std::optional<std::uint64_t> CPuzzleSolution::ShortestPlans() const
 {
-    if (m_tooManyPlans)
+    if (m_plans.m_tooMany)
         return std::nullopt;
-    return m_plans;
+    return m_plans.m_plans;
+}
+
+std::optional<std::uint64_t> CPuzzleSolution::PlansByType() const
+{
+    if (m_plansByType.m_tooMany)
+        return std::nullopt;
+    return m_plansByType.m_plans;
 }
 
 CContinuation CPuzzleSolution::Continuation(const CPuzzleState& from) const
@@ -126,16 +234,33 @@ CContinuation CPuzzleSolution::Continuation(const CPuzzleState& from) const
     const bool onBank = from.m_boatSide == PLACE_START || from.m_boatSide == PLACE_ARRIVED;
     if (!onBank || (from.m_across & ~Puzzle().Everybody()) != 0)
         return {};
-    return {m_trips[IndexOf(from)], FirstShortestTrip(from)};
+    CContinuation continuation;
+    continuation.m_time = BestFrom(from);
+    continuation.m_trip = FirstBestTrip(from);
+    if (continuation.m_time == NO_CONTINUATION)
+        return continuation;
+    // The trips of the first best continuation: its length without times.
+    continuation.m_trips = 0;
+    for (CPuzzleState state = from; BestFrom(state) > 0; ++continuation.m_trips)
+        state = StateAfterTrip(state, FirstBestTrip(state));
+    return continuation;
+}
+
+bool CPuzzleSolution::FitsInTime(const CPuzzleState& from, std::int64_t elapsed) const
+{
+    const std::int64_t left = Continuation(from).m_time;
+    return left != NO_CONTINUATION && (Puzzle().m_timeLimit == 0 || elapsed + left <= Puzzle().m_timeLimit);
 }
 
 void CPuzzleSolution::CheckFirstPlan() const
 {
     CPuzzleState state;
+    std::int64_t elapsed = 0;
     for (const TravellerSet trip : m_firstPlan) {
-        const CPuzzleVerdict verdict = m_judge.Judge(state, trip);
+        const CPuzzleVerdict verdict = m_judge.Judge(state, trip, elapsed);
         assert(verdict.IsAccepted());
         state = verdict.m_after;
+        elapsed = verdict.m_time;
     }
-    assert(!IsSolvable() || state.m_across == Puzzle().Everybody());
+    assert(!IsSolvable() || (state.m_across == Puzzle().Everybody() && elapsed == Fastest()));
 }

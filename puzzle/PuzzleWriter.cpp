@@ -21,11 +21,26 @@ public:
         Key("banks", toml::array{m_puzzle.m_banks[0], m_puzzle.m_banks[1]});
         Key("seats", toml::value<std::int64_t>(m_puzzle.m_seats));
         Key("landings", toml::value<bool>(m_puzzle.m_landings));
+        if (m_puzzle.HasLoad())
+            Key("load", toml::value<std::int64_t>(m_puzzle.m_load));
+        if (m_puzzle.m_timeLimit > 0)
+            Key("time_limit", toml::value<std::int64_t>(m_puzzle.m_timeLimit));
+        if (m_puzzle.m_timeUnit != DEFAULT_TIME_UNIT)
+            Key("time_unit", toml::value<std::string>(m_puzzle.m_timeUnit));
         for (int traveller = 0; traveller < m_puzzle.TravellerCount(); ++traveller) {
+            const auto index = static_cast<std::size_t>(traveller);
             m_out << "\n[[traveller]]\n";
             Key("name", toml::value<std::string>(m_puzzle.NameOf(traveller)));
             if (m_puzzle.m_rowers & TravellerBit(traveller))
                 Key("rows", toml::value<bool>(true));
+            if (m_puzzle.HasLoad())
+                Key("weight", toml::value<std::int64_t>(m_puzzle.m_weights[index]));
+            if (m_puzzle.HasTimes())
+                Key("time", toml::value<std::int64_t>(m_puzzle.m_times[index]));
+            if (!m_puzzle.TypeOf(traveller).empty())
+                Key("type", toml::value<std::string>(m_puzzle.TypeOf(traveller)));
+            if (!m_puzzle.LookOf(traveller).empty())
+                Key("look", toml::value<std::string>(m_puzzle.LookOf(traveller)));
         }
         for (int rule = FIRST_STATED_RULE; rule <= m_puzzle.RuleCount(); ++rule)
             Rule(rule, m_puzzle.Rule(rule));
@@ -59,6 +74,8 @@ private:
             if (set.m_required || rule.*set.m_member != 0)
                 Key(set.m_key, Names(rule.*set.m_member));
         }
+        if (rule.m_where != RulePlace::EVERYWHERE)
+            Key("where", toml::value<std::string>(std::string(WHERE_WORDS[static_cast<std::size_t>(rule.m_where)])));
     }
 
     const CPuzzle& m_puzzle;

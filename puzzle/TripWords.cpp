@@ -6,24 +6,6 @@ namespace {
 
 constexpr std::string_view IDEOGRAPHIC_SPACE = "\u3000";
 
-// Unicode's white space, and the control characters.
-bool IsBlankOrControl(char32_t c)
-{
-    if (c <= 0x20 || (c >= 0x7f && c <= 0xa0))
-        return true;
-    switch (c) {
-    case 0x1680:
-    case 0x2028:
-    case 0x2029:
-    case 0x202f:
-    case 0x205f:
-    case 0x3000:
-        return true;
-    default:
-        return c >= 0x2000 && c <= 0x200a;
-    }
-}
-
 } // namespace
 
 std::size_t SeparatorAt(std::string_view text)
@@ -75,9 +57,9 @@ NameFault NameFaultOf(std::string_view name)
         return NameFault::EMPTY;
     if (name.size() > MAX_NAME_BYTES)
         return NameFault::TOO_LONG;
-    if (AnyCodePoint(name, IsBlankOrControl))
+    if (AnyCodePoint(name, [](char32_t c) { return IsWhiteSpace(c) || IsControl(c); }))
         return NameFault::BLANK_OR_CONTROL;
-    if (name.find(BYTE_ORDER_MARK) != std::string_view::npos)
+    if (AnyCodePoint(name, IsInvisibleFormat))
         return NameFault::INVISIBLE;
     if (name.front() == COMMENT_MARK)
         return NameFault::COMMENT;

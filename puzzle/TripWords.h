@@ -23,7 +23,7 @@ inline constexpr char COMMENT_MARK = '#';
 inline constexpr std::array<const char*, 2> DIRECTION_WORDS = {"行き", "帰り"};
 
 // A byte-order mark, which a list of trips may start with and which is
-// dropped there.
+// dropped there; no name may hold one.
 inline constexpr std::string_view BYTE_ORDER_MARK = "\ufeff";
 
 // The length of the separator at the start of text: a space, a tab or an
@@ -55,7 +55,7 @@ enum class NameFault {
     EMPTY,
     TOO_LONG,         // over MAX_NAME_BYTES
     BLANK_OR_CONTROL, // white space or a control character, which a list of trips splits on or drops
-    INVISIBLE,        // a byte-order mark, which a list of trips drops
+    INVISIBLE,        // a character that shows nothing, such as a byte-order mark, which a list drops
     COMMENT,          // it would start a comment
     NUMBER,           // it would be read as a trip's number
     DIRECTION,        // it would be read as a direction

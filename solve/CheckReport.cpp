@@ -18,8 +18,12 @@ const char* ReasonName(TripAnswer answer)
         return "too_many_chosen";
     case TripAnswer::NOT_ON_BOAT_SIDE:
         return "not_on_boat_side";
+    case TripAnswer::TOO_HEAVY:
+        return "too_heavy";
     case TripAnswer::RULE_BROKEN:
         return "rule_broken";
+    case TripAnswer::OVER_TIME:
+        return "over_time";
     }
     return "";
 }
@@ -35,13 +39,22 @@ Json RefusalOf(const CPuzzle& puzzle, const CTripCheck& check)
     refused["rule"] = verdict.m_answer == TripAnswer::RULE_BROKEN ? Json(verdict.m_rule) : Json(nullptr);
     refused["on_arrival"] = verdict.m_onArrival;
     refused["concerned"] = NamesJson(puzzle, verdict.m_concerned);
+    if (verdict.m_answer == TripAnswer::TOO_HEAVY) {
+        refused["weight"] = verdict.m_weight;
+        refused["load"] = puzzle.m_load;
+    }
+    if (verdict.m_answer == TripAnswer::OVER_TIME) {
+        refused["time"] = verdict.m_time;
+        refused["time_limit"] = puzzle.m_timeLimit;
+    }
     refused["sentence"] = VerdictSentence(puzzle, verdict);
     return refused;
 }
 
-Json TripsOrNull(int trips)
+// Trips or a time, or null for NO_CONTINUATION.
+Json MeasureOrNull(std::int64_t measure)
 {
-    return trips == NO_CONTINUATION ? Json(nullptr) : Json(trips);
+    return measure == NO_CONTINUATION ? Json(nullptr) : Json(measure);
 }
 
 } // namespace
@@ -50,8 +63,13 @@ std::string CheckResultText(const CPuzzle& puzzle, const CTripCheck& check)
 {
     switch (check.m_outcome) {
     case CheckOutcome::ACROSS:
+        if (puzzle.HasTimes())
+            return FinishedTimeSentence(puzzle, check.m_trips, check.m_time, check.m_fastest);
         return FinishedSentence(check.m_trips, check.m_shortest);
     case CheckOutcome::NOT_ACROSS:
+        if (puzzle.HasTimes())
+            return NotAcrossSentence(check.m_trips) +
+                   RemainingTimeSentence(puzzle, check.m_remainingTime, check.m_fits);
         return NotAcrossSentence(check.m_trips) + RemainingTripsSentence(check.m_remaining);
     case CheckOutcome::REFUSED: {
         const CPuzzleVerdict& verdict = check.m_verdict;
@@ -76,8 +94,14 @@ void WriteCheckJson(std::ostream& out, const CPuzzle& puzzle, const CTripCheck& 
     Json result;
     result["across"] = check.m_outcome == CheckOutcome::ACROSS;
     result["accepted"] = check.m_trips;
-    result["shortest"] = TripsOrNull(check.m_shortest);
-    result["remaining"] = TripsOrNull(check.m_remaining);
+    // A puzzle with times has a fastest, not a shortest.
+    result["shortest"] = puzzle.HasTimes() ? Json(nullptr) : MeasureOrNull(check.m_shortest);
+    result["remaining"] = MeasureOrNull(check.m_remaining);
+    if (puzzle.HasTimes()) {
+        result["time"] = check.m_time;
+        result["fastest"] = MeasureOrNull(check.m_fastest);
+        result["remaining_time"] = MeasureOrNull(check.m_remainingTime);
+    }
     result["refused"] = RefusalOf(puzzle, check);
     result["message"] = CheckResultText(puzzle, check);
     out << result.dump() << '\n';

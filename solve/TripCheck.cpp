@@ -6,6 +6,7 @@ CTripCheck CheckTrips(CTripListReader& reader, const CPuzzleSolution& solution)
 {
     CTripCheck check;
     check.m_shortest = solution.FewestTrips();
+    check.m_fastest = solution.Fastest();
     for (;;) {
         CListedTrip trip;
         const TripRead read = reader.Next(trip);
@@ -24,7 +25,7 @@ CTripCheck CheckTrips(CTripListReader& reader, const CPuzzleSolution& solution)
             check.m_outcome = CheckOutcome::NOT_ACROSS;
             break;
         }
-        const CPuzzleVerdict verdict = solution.Judge().Judge(check.m_state, trip.m_travellers);
+        const CPuzzleVerdict verdict = solution.Judge().Judge(check.m_state, trip.m_travellers, check.m_time);
         if (!verdict.IsAccepted()) {
             check.m_outcome = CheckOutcome::REFUSED;
             check.m_refused = trip;
@@ -32,9 +33,13 @@ CTripCheck CheckTrips(CTripListReader& reader, const CPuzzleSolution& solution)
             break;
         }
         check.m_state = verdict.m_after;
+        check.m_time = verdict.m_time;
         ++check.m_trips;
     }
-    check.m_remaining = solution.Continuation(check.m_state).m_trips;
+    const CContinuation remaining = solution.Continuation(check.m_state);
+    check.m_remaining = remaining.m_trips;
+    check.m_remainingTime = remaining.m_time;
+    check.m_fits = solution.FitsInTime(check.m_state, check.m_time);
     if (check.m_outcome == CheckOutcome::NOT_ACROSS && check.m_remaining == 0)
         check.m_outcome = CheckOutcome::ACROSS;
     return check;

@@ -5,6 +5,7 @@
 #include "TripListReader.h"
 #include "puzzle/PuzzleSolver.h"
 
+#include <cstdint>
 #include <string>
 
 enum class CheckOutcome {
@@ -17,10 +18,16 @@ enum class CheckOutcome {
 
 struct CTripCheck {
     CheckOutcome m_outcome = CheckOutcome::NOT_ACROSS;
-    int m_trips = 0;      // the trips accepted
-    CPuzzleState m_state; // where they leave everybody and the boat
-    int m_shortest = 0;   // the fewest trips from the start, or NO_CONTINUATION
-    int m_remaining = 0;  // the fewest from m_state, or NO_CONTINUATION
+    int m_trips = 0;         // the trips accepted
+    CPuzzleState m_state;    // where they leave everybody and the boat
+    std::int64_t m_time = 0; // the time they take, in a puzzle with times
+    int m_shortest = 0;      // the fewest trips from the start, or NO_CONTINUATION
+    int m_remaining = 0;     // the fewest from m_state, or NO_CONTINUATION
+    // With times: the least time from the start and from m_state, or
+    // NO_CONTINUATION, and whether the latter fits in the time limit.
+    std::int64_t m_fastest = 0;
+    std::int64_t m_remainingTime = 0;
+    bool m_fits = true;
     // REFUSED: the trip and why.
     CListedTrip m_refused;
     CPuzzleVerdict m_verdict;

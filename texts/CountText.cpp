@@ -14,6 +14,11 @@ std::string SeatsText(int seats)
     return std::to_string(seats) + " 人";
 }
 
+std::string TimeText(std::int64_t time, const std::string& unit)
+{
+    return std::to_string(time) + " " + unit;
+}
+
 std::string PlansText(std::optional<std::uint64_t> plans)
 {
     if (!plans)

@@ -18,7 +18,23 @@ class CRuleClauses {
 public:
     explicit CRuleClauses(const CPuzzle& puzzle) : m_puzzle(puzzle) {}
 
-    std::string Rule(const CSafetyRule& rule) const
+    // The rule, said where it holds unless withWhere is false.
+    std::string Rule(const CSafetyRule& rule, bool withWhere = true) const
+    {
+        const std::string where = !withWhere                         ? ""
+                                  : rule.m_where == RulePlace::BOAT  ? "舟の上では、"
+                                  : rule.m_where == RulePlace::BANKS ? "岸では、"
+                                                                     : "";
+        return where + What(rule);
+    }
+
+    std::string Names(TravellerSet travellers, const char* separator = "、") const
+    {
+        return NamesOf(m_puzzle, travellers, separator);
+    }
+
+private:
+    std::string What(const CSafetyRule& rule) const
     {
         switch (rule.m_kind) {
         case RuleKind::OPERATOR:
@@ -41,12 +57,6 @@ public:
         return "";
     }
 
-    std::string Names(TravellerSet travellers, const char* separator = "、") const
-    {
-        return NamesOf(m_puzzle, travellers, separator);
-    }
-
-private:
     // "Dastel がいないとき", "Ovrin も Dastel もいないとき": when none of
     // the guards is there. "" without guards.
     std::string WithoutAny(TravellerSet guards) const
@@ -90,9 +100,14 @@ std::string VerdictSentence(const CPuzzle& puzzle, const CPuzzleVerdict& verdict
     case TripAnswer::NOBODY_CHOSEN:
         return "舟に乗る人を選んでください。";
     case TripAnswer::TOO_MANY_CHOSEN:
-        return "舟に乗れるのは" + SeatsText(puzzle.m_seats) + "までです。";
+        return SeatsSentence(puzzle);
     case TripAnswer::NOT_ON_BOAT_SIDE:
         return clauses.Names(verdict.m_concerned, " と ") + " は舟のある岸にいません。";
+    case TripAnswer::TOO_HEAVY:
+        return LoadSentence(puzzle) + "選んだ人の重さは " + std::to_string(verdict.m_weight) + " です。";
+    case TripAnswer::OVER_TIME:
+        return "この渡りで " + TimeText(verdict.m_time, puzzle.m_timeUnit) + "になり、制限の " +
+               TimeText(puzzle.m_timeLimit, puzzle.m_timeUnit) + "を超えます。";
     case TripAnswer::RULE_BROKEN: {
         if (!puzzle.IsRule(verdict.m_rule))
             return "";
@@ -104,10 +119,25 @@ std::string VerdictSentence(const CPuzzle& puzzle, const CPuzzleVerdict& verdict
         // traveller who must be alone.
         const TravellerSet company = verdict.m_concerned & ~NamedBy(rule);
         const std::string with = company != 0 ? "（" + clauses.Names(company, " と ") + " が一緒にいます）" : "";
-        return Sentence(arrival + clauses.Rule(rule) + with);
+        return Sentence(arrival + clauses.Rule(rule, !verdict.m_onArrival) + with);
     }
     }
     return "";
+}
+
+std::string SeatsSentence(const CPuzzle& puzzle)
+{
+    return "舟に乗れるのは" + SeatsText(puzzle.m_seats) + "までです。";
+}
+
+std::string LoadSentence(const CPuzzle& puzzle)
+{
+    return "舟に乗れるのは重さ " + std::to_string(puzzle.m_load) + " までです。";
+}
+
+std::string TimeLimitSentence(const CPuzzle& puzzle)
+{
+    return "全員が渡りきるまでの時間は " + TimeText(puzzle.m_timeLimit, puzzle.m_timeUnit) + "までです。";
 }
 
 std::string RemainingTripsSentence(int trips)
@@ -125,4 +155,23 @@ std::string FinishedSentence(int trips, int shortest)
     if (trips == shortest)
         return done + "と同じです。";
     return done + "より " + TripsText(trips - shortest) + "多いです。";
+}
+
+std::string RemainingTimeSentence(const CPuzzle& puzzle, std::int64_t time, bool fits)
+{
+    if (time == NO_CONTINUATION || time == 0)
+        return RemainingTripsSentence(static_cast<int>(time));
+    const std::string left = "あと最速 " + TimeText(time, puzzle.m_timeUnit) + "で渡りきれます";
+    if (fits)
+        return left + "。";
+    return left + "が、制限の " + TimeText(puzzle.m_timeLimit, puzzle.m_timeUnit) + "には間に合いません。";
+}
+
+std::string FinishedTimeSentence(const CPuzzle& puzzle, int trips, std::int64_t time, std::int64_t fastest)
+{
+    const std::string done = TripsText(trips) + "・" + TimeText(time, puzzle.m_timeUnit) + "で渡りきりました。最速の " +
+                             TimeText(fastest, puzzle.m_timeUnit);
+    if (time == fastest)
+        return done + "と同じです。";
+    return done + "より " + TimeText(time - fastest, puzzle.m_timeUnit) + "多いです。";
 }

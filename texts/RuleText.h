@@ -9,6 +9,7 @@
 
 #include "puzzle/PuzzleJudge.h"
 
+#include <cstdint>
 #include <string>
 
 // Rule number rule of puzzle, 1 to its RuleCount(), as one sentence that
@@ -23,6 +24,12 @@ std::string RuleSentence(const CPuzzle& puzzle, int rule);
 // "" for an accepted trip.
 std::string VerdictSentence(const CPuzzle& puzzle, const CPuzzleVerdict& verdict);
 
+// The boat's limits as sentences: "舟に乗れるのはふたりまでです。",
+// "舟に乗れるのは重さ 100 までです。", "全員が渡りきるまでの時間は 15 分までです。".
+std::string SeatsSentence(const CPuzzle& puzzle);
+std::string LoadSentence(const CPuzzle& puzzle);
+std::string TimeLimitSentence(const CPuzzle& puzzle);
+
 // What a shortest continuation says: "あと n 回で渡りきれます。" for n trips,
 // "全員が渡りきりました。" for none, "ここからは渡りきれません。" for
 // NO_CONTINUATION.
@@ -32,3 +39,14 @@ std::string RemainingTripsSentence(int trips);
 // with the shortest: "23 回で渡りきりました。最短の 23 回と同じです。", or
 // "25 回で渡りきりました。最短の 23 回より 2 回多いです。".
 std::string FinishedSentence(int trips, int shortest);
+
+// What a fastest continuation says in a puzzle with times: "あと最速 7 分で
+// 渡りきれます。", with "…が、制限の 15 分には間に合いません。" when it does not
+// fit in the time left; as RemainingTripsSentence for none and for
+// NO_CONTINUATION.
+std::string RemainingTimeSentence(const CPuzzle& puzzle, std::int64_t time, bool fits);
+
+// The end of a crossing of a puzzle with times, compared with the fastest:
+// "5 回・17 分で渡りきりました。最速の 17 分と同じです。", or "… 最速の 17 分
+// より 2 分多いです。".
+std::string FinishedTimeSentence(const CPuzzle& puzzle, int trips, std::int64_t time, std::int64_t fastest);
