@@ -43,9 +43,14 @@ for path in \
   "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
   "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
   "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
-  ./usr/share/torvaly-puzzle/puzzles/wolf.crossing.toml \
-  ./usr/share/torvaly-puzzle/puzzles/missionaries.crossing.toml \
+  ./usr/share/torvaly-puzzle/puzzles/alcuin.crossing.toml \
+  ./usr/share/torvaly-puzzle/puzzles/chain.crossing.toml \
   ./usr/share/torvaly-puzzle/puzzles/couples.crossing.toml \
+  ./usr/share/torvaly-puzzle/puzzles/family.crossing.toml \
+  ./usr/share/torvaly-puzzle/puzzles/five-couples.crossing.toml \
+  ./usr/share/torvaly-puzzle/puzzles/missionaries.crossing.toml \
+  ./usr/share/torvaly-puzzle/puzzles/night.crossing.toml \
+  ./usr/share/torvaly-puzzle/puzzles/wolf.crossing.toml \
   ./usr/share/doc/torvaly-puzzle/copyright \
   ./usr/share/doc/torvaly-puzzle/changelog.Debian.gz; do
   grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"

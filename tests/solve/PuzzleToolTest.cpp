@@ -137,15 +137,21 @@ TEST(PuzzleToolTest, TheBuiltInPuzzleWrittenOutSolvesTheSameAndTheListNamesEvery
     EXPECT_EQ(list.m_exitStatus, 0);
     const std::vector<std::string> expected = {
         "torvaly\tTorvalyパズル\t12 人\t最短 23 回",
+        "alcuin\t大人と子ども\t4 人\t最短 9 回",
+        "chain\t農夫と食物連鎖\t6 人\t最短 7 回",
         "couples\t三組の夫婦\t6 人\t最短 11 回",
+        "family\t家族と荷物\t5 人\t最短 9 回",
+        "five-couples\t五組の夫婦\t10 人\t最短 11 回",
         "missionaries\t宣教師と人食い人種\t6 人\t最短 11 回",
+        "night\t夜の四人\t4 人\t最速 17 分（5 回）",
         "wolf\tオオカミとヤギとキャベツ\t4 人\t最短 7 回",
     };
     EXPECT_EQ(SplitLines(list.m_out), expected);
     const Json json = Json::parse(Solve({"--list-puzzles", "--json"}).m_out);
     ASSERT_EQ(json.size(), expected.size());
-    EXPECT_EQ(json.at(3).at("name").get<std::string>(), "wolf");
-    EXPECT_EQ(json.at(3).at("shortest").get<int>(), 7);
+    EXPECT_EQ(json.at(8).at("name").get<std::string>(), "wolf");
+    EXPECT_EQ(json.at(8).at("shortest").get<int>(), 7);
+    EXPECT_EQ(json.at(7).at("fastest").get<int>(), 17);
 }
 
 } // namespace

@@ -948,8 +948,11 @@ TEST(CrossingView, APuzzleChosenShowsItsAnswerAndATableRowBringsBackTheBuiltInOn
     ClickRow(dlg, 5);
     QWidget* view = OpenFromWindowMenu(dlg);
     ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
-    const QStringList titles = {QStringLiteral("Torvalyパズル"), QStringLiteral("三組の夫婦"),
-                                QStringLiteral("宣教師と人食い人種"), WOLF, QStringLiteral("ファイルを開く...")};
+    const QStringList titles = {
+        QStringLiteral("Torvalyパズル"),      QStringLiteral("大人と子ども"), QStringLiteral("農夫と食物連鎖"),
+        QStringLiteral("三組の夫婦"),         QStringLiteral("家族と荷物"),   QStringLiteral("五組の夫婦"),
+        QStringLiteral("宣教師と人食い人種"), QStringLiteral("夜の四人"),     WOLF,
+        QStringLiteral("ファイルを開く...")};
     QStringList listed;
     for (int i = 0; i < Chooser(view)->count(); ++i)
         listed << Chooser(view)->itemText(i);
@@ -1052,7 +1055,7 @@ TEST(CrossingView, APuzzleFileThatCannotBeUsedIsRefusedAndOneThatCanIsAdded)
         << seen.m_text.toStdString();
     EXPECT_EQ(view->windowTitle(), WOLF_VIEW_TITLE);
     EXPECT_EQ(Chooser(view)->currentText(), WOLF);
-    EXPECT_EQ(Chooser(view)->count(), 5);
+    EXPECT_EQ(Chooser(view)->count(), 10);
 
     // Ctrl+O: the file's puzzle joins the list, before its last item.
     view->activateWindow();
@@ -1061,7 +1064,7 @@ TEST(CrossingView, APuzzleFileThatCannotBeUsedIsRefusedAndOneThatCanIsAdded)
     PressKey(view, Qt::Key_O, Qt::ControlModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->Done(); }, WAIT_FOR_UI_MS));
     EXPECT_EQ(view->windowTitle(), QStringLiteral("Torvalyパズル - apart"));
-    EXPECT_EQ(Chooser(view)->count(), 6);
+    EXPECT_EQ(Chooser(view)->count(), 11);
     EXPECT_EQ(Chooser(view)->currentText(), QStringLiteral("apart"));
     EXPECT_EQ(Summary(view), QStringLiteral("最短 3 回・最短の渡り方 2 通り"));
 }

@@ -39,19 +39,27 @@ void RequireKeptLimits(const CPuzzle& puzzle)
     }
     for (int rule = FIRST_STATED_RULE; rule <= puzzle.RuleCount(); ++rule)
         Require((NamedBy(puzzle.Rule(rule)) & ~puzzle.Everybody()) == 0, "a rule naming a stranger", rule);
+    const auto perTraveller = [&](std::size_t size) { return size == 0 || size == static_cast<std::size_t>(count); };
+    Require(perTraveller(puzzle.m_weights.size()) && puzzle.HasLoad() == !puzzle.m_weights.empty(), "weights");
+    Require(perTraveller(puzzle.m_times.size()) && (puzzle.m_timeLimit == 0 || puzzle.HasTimes()), "times");
+    Require(perTraveller(puzzle.m_types.size()) && perTraveller(puzzle.m_looks.size()), "types or looks");
 }
 
 void RequireSolvedPlan(const CPuzzle& puzzle)
 {
     const CPuzzleSolution solution(puzzle);
     CPuzzleState state;
+    std::int64_t elapsed = 0;
     for (const TravellerSet trip : solution.FirstPlan()) {
-        const CPuzzleVerdict verdict = CPuzzleJudge(puzzle).Judge(state, trip);
+        const CPuzzleVerdict verdict = solution.Judge().Judge(state, trip, elapsed);
         Require(verdict.IsAccepted(), "a planned trip refused", static_cast<long long>(trip));
         state = verdict.m_after;
+        elapsed = verdict.m_time;
     }
     Require(solution.IsSolvable() == (state.m_across == puzzle.Everybody()), "the plan does not end across");
     Require(static_cast<int>(solution.FirstPlan().size()) == std::max(solution.FewestTrips(), 0), "plan length");
+    Require(!solution.IsSolvable() || elapsed == solution.Fastest(), "the plan's time is not the fastest", elapsed);
+    Require(solution.PlansByType().value_or(0) <= solution.ShortestPlans().value_or(~0ull), "more plans by type");
 }
 
 } // namespace
