@@ -239,7 +239,11 @@ CContinuation CPuzzleSolution::Continuation(const CPuzzleState& from) const
     continuation.m_trip = FirstBestTrip(from);
     if (continuation.m_time == NO_CONTINUATION)
         return continuation;
-    // The trips of the first best continuation: its length without times.
+    if (!IsTimed()) {
+        continuation.m_trips = static_cast<int>(continuation.m_time);
+        return continuation;
+    }
+    // With times, the trips of the first fastest continuation.
     continuation.m_trips = 0;
     for (CPuzzleState state = from; BestFrom(state) > 0; ++continuation.m_trips)
         state = StateAfterTrip(state, FirstBestTrip(state));

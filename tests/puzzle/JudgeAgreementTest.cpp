@@ -50,30 +50,34 @@ TEST(JudgeAgreementTest, TheSearchsTablesTakeTheTripsTheJudgeAccepts)
     EXPECT_GT(accepted, 0);
 }
 
-// The fewest trips from every arrangement is one more than the least over
-// the trips the judge accepts from there, and the hinted trip is one of
-// those that reach it.
+// The least time (the fewest trips, without times) from every arrangement
+// is the least, over the trips the judge accepts from there, of the trip's
+// time and the least time after it; and the hinted trip is one of those
+// that reach it.
 void ExpectContinuationsFollowTheJudge(const CPuzzleSolution& solution)
 {
     const CPuzzle& puzzle = solution.Puzzle();
+    const CPuzzleJudge& judge = solution.Judge();
     for (const CPuzzleState& state : EveryState(puzzle)) {
-        int least = NO_CONTINUATION;
+        std::int64_t least = NO_CONTINUATION;
         ForEachBoat(state.OnBoatSide(puzzle.Everybody()), puzzle.m_seats, [&](TravellerSet boat) {
-            const CPuzzleVerdict verdict = solution.Judge().Judge(state, boat);
-            const int after = verdict.IsAccepted() ? solution.Continuation(verdict.m_after).m_trips : NO_CONTINUATION;
-            if (after != NO_CONTINUATION && (least == NO_CONTINUATION || after < least))
-                least = after;
+            const CPuzzleVerdict verdict = judge.Judge(state, boat);
+            const std::int64_t after =
+                verdict.IsAccepted() ? solution.Continuation(verdict.m_after).m_time : NO_CONTINUATION;
+            if (after != NO_CONTINUATION && (least == NO_CONTINUATION || after + judge.TripTime(boat) < least))
+                least = after + judge.TripTime(boat);
             return true;
         });
         const bool goal = state == CPuzzleState{puzzle.Everybody(), PLACE_ARRIVED};
         const CContinuation continuation = solution.Continuation(state);
-        const int expected = goal ? 0 : least == NO_CONTINUATION ? NO_CONTINUATION : least + 1;
-        ASSERT_EQ(continuation.m_trips, expected)
+        ASSERT_EQ(continuation.m_time, goal ? 0 : least)
             << puzzle.m_title << ": " << state.m_across << " " << state.m_boatSide;
-        if (continuation.m_trips > 0) {
-            const CPuzzleVerdict hinted = solution.Judge().Judge(state, continuation.m_trip);
+        if (continuation.m_time > 0) {
+            const CPuzzleVerdict hinted = judge.Judge(state, continuation.m_trip);
             ASSERT_TRUE(hinted.IsAccepted()) << puzzle.m_title << ": " << state.m_across;
-            ASSERT_EQ(solution.Continuation(hinted.m_after).m_trips, continuation.m_trips - 1) << puzzle.m_title;
+            ASSERT_EQ(solution.Continuation(hinted.m_after).m_time,
+                      continuation.m_time - judge.TripTime(continuation.m_trip))
+                << puzzle.m_title;
         }
     }
 }

@@ -169,3 +169,96 @@ TEST(PuzzleJudgeTest, RefusesByTheNewKindOfRuleAndOnLanding)
 }
 
 } // namespace
+
+namespace {
+
+// One trip for each step of the order of judging, on a puzzle where a trip
+// breaks several things: the first is the one said. R, H, N, S and X are
+// travellers 0 to 4; N does not row; R and H weigh 3 and 9 of a load of 10;
+// S takes 9 of a limit of 5. Rule 2: R apart from H in the boat; rule 3: N
+// apart from X in the boat; rule 4: S apart from X on the banks.
+TEST(PuzzleJudgeTest, ATripIsRefusedAtTheFirstThingItBreaks)
+{
+    const CPuzzleJudge judge(TestPuzzle(R"(load = 10
+time_limit = 5
+[[traveller]]
+name = "R"
+rows = true
+weight = 3
+time = 1
+[[traveller]]
+name = "H"
+rows = true
+weight = 9
+time = 1
+[[traveller]]
+name = "N"
+weight = 1
+time = 1
+[[traveller]]
+name = "S"
+rows = true
+weight = 1
+time = 9
+[[traveller]]
+name = "X"
+rows = true
+weight = 1
+time = 1
+[[rule]]
+kind = "apart"
+who = "R"
+from = ["H"]
+where = "boat"
+[[rule]]
+kind = "apart"
+who = "N"
+from = ["X"]
+where = "boat"
+[[rule]]
+kind = "apart"
+who = "S"
+from = ["X"]
+where = "banks"
+)"));
+    struct CCase {
+        const char* m_what;
+        CPuzzleState m_from;
+        TravellerSet m_boat;
+        std::int64_t m_elapsed;
+        TripAnswer m_answer;
+        int m_rule;
+        bool m_onArrival;
+        std::int64_t m_time;
+    };
+    const CCase cases[] = {
+        {"nobody", {}, 0, 0, TripAnswer::NOBODY_CHOSEN, 0, false, 0},
+        {"three of two seats, one across",
+         {0b10000, PLACE_START},
+         0b10101,
+         0,
+         TripAnswer::TOO_MANY_CHOSEN,
+         0,
+         false,
+         0},
+        {"X is across", {0b10000, PLACE_START}, 0b10001, 0, TripAnswer::NOT_ON_BOAT_SIDE, 0, false, 0},
+        {"R and H weigh 12, and break rule 2", {}, 0b00011, 0, TripAnswer::TOO_HEAVY, 0, false, 0},
+        {"N alone rows not, and leaves S with X", {}, 0b00100, 0, TripAnswer::RULE_BROKEN, 1, false, 0},
+        {"N and X in the boat", {}, 0b10100, 0, TripAnswer::RULE_BROKEN, 3, false, 0},
+        {"S and X, apart only on the banks, land together", {}, 0b11000, 0, TripAnswer::RULE_BROKEN, 4, true, 0},
+        {"S takes 9 of 5", {}, 0b01000, 0, TripAnswer::OVER_TIME, 0, false, 9},
+        {"X reaches the limit", {}, 0b10000, 4, TripAnswer::ACCEPTED, 0, false, 5},
+        {"X passes the limit", {}, 0b10000, 5, TripAnswer::OVER_TIME, 0, false, 6},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.m_what);
+        const CPuzzleVerdict verdict = judge.Judge(c.m_from, c.m_boat, c.m_elapsed);
+        EXPECT_EQ(verdict.m_answer, c.m_answer);
+        EXPECT_EQ(verdict.m_rule, c.m_rule);
+        EXPECT_EQ(verdict.m_onArrival, c.m_onArrival);
+        EXPECT_EQ(verdict.m_time, c.m_time);
+        EXPECT_EQ(verdict.m_weight, c.m_answer == TripAnswer::TOO_HEAVY ? 12 : 0);
+    }
+}
+
+} // namespace

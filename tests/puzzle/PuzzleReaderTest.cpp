@@ -75,6 +75,28 @@ TEST(PuzzleReaderTest, EveryProblemIsNamedWithItsPlace)
         {"a stray key of a kind",
          WithRower("[[rule]]\nkind = \"outnumbered\"\ngroup = [\"A\"]\nby = [\"A\"]\nwho = \"A\"\n"), 8, 1,
          "unknown key 'who'"},
+        {"a weight without a load", WithRower("weight = 3\n"), 4, 10, "'weight' needs a 'load'"},
+        {"a load without weights", "load = 5\n" + WithRower(""), 2, 1, "needs a 'weight'"},
+        {"a weight missing", "load = 5\n" + WithRower("weight = 2\n[[traveller]]\nname = \"B\"\n"), 6, 1,
+         "needs a 'weight'"},
+        {"a time for some only", WithRower("time = 2\n[[traveller]]\nname = \"B\"\n"), 5, 1, "needs a 'time'"},
+        {"a time for the last only", WithRower("[[traveller]]\nname = \"B\"\ntime = 2\n"), 6, 8, "for all or none"},
+        {"a time limit without times", "time_limit = 9\n" + WithRower(""), 1, 14, "needs a 'time'"},
+        {"a weight of 0", "load = 5\n" + WithRower("weight = 0\n"), 5, 10, "from 1 to 1000000"},
+        {"a time too long", WithRower("time = 1000001\n"), 4, 8, "from 1 to 1000000"},
+        {"a load that is not whole", "load = 1.5\n" + WithRower(""), 1, 8, "whole number"},
+        {"an unknown where", WithRower("[[rule]]\nkind = \"alone\"\nwho = \"A\"\nwhere = \"river\"\n"), 7, 9,
+         "'where' must be"},
+        {"a type of a rower and another", WithRower("type = \"T\"\n[[traveller]]\nname = \"B\"\ntype = \"T\"\n"), 7, 8,
+         "'A' and 'B' are of type 'T' but only one of them rows"},
+        {"a type told apart by a rule",
+         WithRower("type = \"T\"\n[[traveller]]\nname = \"B\"\nrows = true\ntype = \"T\"\n"
+                   "[[traveller]]\nname = \"C\"\n[[rule]]\nkind = \"with\"\nwho = \"C\"\nof = [\"A\"]\n"),
+         8, 8, "rule 2 tells them apart"},
+        {"a look too long", WithRower("look = \"" + std::string(17, 'x') + "\"\n"), 4, 8, "1 to 16 bytes"},
+        {"a look with white space", WithRower("look = \"a b\"\n"), 4, 8, "without white space"},
+        {"a name with a zero-width space", WithRower("[[traveller]]\nname = \"A\u200b\"\n"), 5, 8, "shows nothing"},
+        {"a title turned round", "title = \"\u202eabc\"\n" + WithRower(""), 1, 9, "turns the text round"},
         {"a name with a byte-order mark", WithRower("[[traveller]]\nname = \"\ufeffB\"\n"), 5, 8, "shows nothing"},
     };
     for (const CCase& c : cases) {
@@ -121,6 +143,8 @@ TEST(PuzzleReaderTest, PuzzlesWrittenOutReadBackTheSame)
         puzzles.push_back(reading.Puzzle());
     }
     ASSERT_EQ(puzzles.size(), 10u);
+    // Every key of the family.
+    puzzles.push_back(TestPuzzle(WholeFamilyPuzzleText(12, 3)));
     // Rules of every kind, names that need quoting, three seats.
     puzzles.push_back(TestPuzzle(R"(title = "It's \"all\" here"
 seats = 3

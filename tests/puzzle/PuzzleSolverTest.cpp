@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -83,6 +84,46 @@ TEST(PuzzleSolverTest, KnownResults)
             EXPECT_EQ(state.m_across, c.m_puzzle.Everybody());
             EXPECT_EQ(solution.Continuation(state).m_trips, 0);
         }
+    }
+}
+
+// The whole family's known results, which two independent models agree on,
+// and a count by type worked out by hand.
+TEST(PuzzleSolverTest, TheWholeFamilysKnownResults)
+{
+    struct CCase {
+        const char* m_what;
+        CPuzzle m_puzzle;
+        std::int64_t m_best; // trips, or time with times; NO_CONTINUATION for none
+        std::uint64_t m_plans;
+        std::uint64_t m_byType;
+        int m_mostAcross;
+    };
+    // A and B alike, and C; all row, a boat of two: 3 trips, 6 plans. By
+    // type: XX, X back, XC; XC, X back, XX; XC, C back, XC.
+    const CPuzzle typed = TestPuzzle("[[traveller]]\nname = \"A\"\nrows = true\ntype = \"X\"\n"
+                                     "[[traveller]]\nname = \"B\"\nrows = true\ntype = \"X\"\n"
+                                     "[[traveller]]\nname = \"C\"\nrows = true\n");
+    const CCase cases[] = {
+        {"missionaries and cannibals, typed", Shipped("missionaries"), 11, 8100, 4, 6},
+        {"four at night", Shipped("night"), 17, 2, 2, 4},
+        {"four at night, 8 minutes, limit 15", TestPuzzle(NightPuzzleText(8, 15)), 15, 2, 2, 4},
+        {"four at night, 8 minutes, limit 14", TestPuzzle(NightPuzzleText(8, 14)), NO_CONTINUATION, 0, 0, 3},
+        {"the family and the bag", Shipped("family"), 9, 8, 8, 5},
+        {"the family and the bag, load 99", TestPuzzle(FamilyPuzzleText(99)), NO_CONTINUATION, 0, 0, 2},
+        {"Alcuin's adults and children", Shipped("alcuin"), 9, 8, 2, 4},
+        {"a farmer and a chain of five", Shipped("chain"), 7, 40, 40, 6},
+        {"five couples", Shipped("five-couples"), 11, 711480, 711480, 10},
+        {"two alike and one other", typed, 3, 6, 3, 3},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.m_what);
+        const CPuzzleSolution solution(c.m_puzzle);
+        EXPECT_EQ(solution.Fastest(), c.m_best);
+        EXPECT_EQ(solution.IsSolvable(), c.m_best != NO_CONTINUATION);
+        EXPECT_EQ(solution.ShortestPlans(), c.m_plans);
+        EXPECT_EQ(solution.PlansByType(), c.m_byType);
+        EXPECT_EQ(solution.MostAcross(), c.m_mostAcross);
     }
 }
 

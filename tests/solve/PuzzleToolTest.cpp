@@ -97,6 +97,78 @@ TEST(PuzzleToolTest, ACountTooLargeForSixtyFourBitsIsNullAndFlagged)
     EXPECT_TRUE(json.at("shortest_plans_overflow").get<bool>());
 }
 
+// The lines under the plan and the JSON of the whole family: the fastest
+// with times, the count by type, and how many can stand across at most.
+TEST(PuzzleToolTest, TimesTypesAndNoWayAcrossAreReported)
+{
+    const CTempFile family99(FamilyPuzzleText(99));
+    struct CCase {
+        std::string m_puzzle;
+        int m_status;
+        std::string m_tail; // the last lines of the text output
+        const char* m_field;
+        int m_value;
+    };
+    const CCase cases[] = {
+        {"night", 0, "最速 17 分（5 回）\n最速の渡り方 2 通り\n", "fastest", 17},
+        {"missionaries", 0, "最短 11 回\n最短の渡り方 8100 通り（種類で数えると 4 通り）\n", "shortest_plans_by_type",
+         4},
+        {family99.Path(), 1, "この問題は渡りきれません。米国に渡れるのは最も多くて 2 人です。\n", "most_across", 2},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.m_puzzle);
+        const CProcessResult text = Solve({"--puzzle", c.m_puzzle});
+        EXPECT_EQ(text.m_exitStatus, c.m_status);
+        ASSERT_GE(text.m_out.size(), c.m_tail.size());
+        EXPECT_EQ(text.m_out.substr(text.m_out.size() - c.m_tail.size()), c.m_tail);
+        const Json json = Json::parse(Solve({"--puzzle", c.m_puzzle, "--json"}).m_out);
+        EXPECT_EQ(json.at(c.m_field).get<int>(), c.m_value);
+        if (c.m_status == 0) {
+            // The plan reads back through --check.
+            const CTempFile trips(text.m_out);
+            EXPECT_EQ(Solve({"--puzzle", c.m_puzzle, "--check", trips.Path()}).m_exitStatus, 0);
+        }
+    }
+    const Json night = Json::parse(Solve({"--puzzle", "night", "--json"}).m_out);
+    EXPECT_TRUE(night.at("shortest").is_null());
+    EXPECT_EQ(night.at("puzzle").at("times").at("祖母").get<int>(), 10);
+}
+
+// A refusal by the load and by the time limit, with what it weighs or the
+// time it would reach.
+TEST(PuzzleToolTest, ACheckRefusesByTheLoadAndByTheTimeLimit)
+{
+    const CTempFile slow(NightPuzzleText(8, 14));
+    struct CCase {
+        std::string m_puzzle;
+        std::string m_trips;
+        const char* m_reason;
+        const char* m_field;
+        int m_value;
+        const char* m_sentence;
+    };
+    const CCase cases[] = {
+        {"family", "父 母\n", "too_heavy", "weight", 170,
+         "舟に乗れるのは重さ 100 までです。選んだ人の重さは 170 です。"},
+        {slow.Path(), "A B\nA\nC D\nB\nA B\n", "over_time", "time", 15,
+         "この渡りで 15 分になり、制限の 14 分を超えます。"},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.m_reason);
+        const CTempFile trips(c.m_trips);
+        const CProcessResult check = Solve({"--puzzle", c.m_puzzle, "--json", "--check", trips.Path()});
+        EXPECT_EQ(check.m_exitStatus, 1);
+        const Json refused = Json::parse(check.m_out).at("refused");
+        EXPECT_EQ(refused.at("reason").get<std::string>(), c.m_reason);
+        EXPECT_EQ(refused.at(c.m_field).get<int>(), c.m_value);
+        EXPECT_EQ(refused.at("sentence").get<std::string>(), c.m_sentence);
+    }
+    const CTempFile night(NightPuzzleText(10, 0));
+    const CTempFile slower("A C\nA\nA D\nA\nA B\n");
+    EXPECT_EQ(Solve({"--puzzle", night.Path(), "--check", slower.Path()}).m_out,
+              "5 回・19 分で渡りきりました。最速の 17 分より 2 分多いです。\n");
+}
+
 TEST(PuzzleToolTest, APuzzleThatCannotBeUsedGetsOneLineWithItsPlace)
 {
     const CTempFile misspelt("titel = \"x\"\n");

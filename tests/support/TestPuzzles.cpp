@@ -92,6 +92,44 @@ std::string RulesOfEveryKindPuzzleText(int count, int seats)
     return text;
 }
 
+std::string NightPuzzleText(int slowest, int limit)
+{
+    std::string text = limit > 0 ? "time_limit = " + std::to_string(limit) + "\n" : "";
+    for (const auto& [name, time] : {std::pair{"A", 1}, {"B", 2}, {"C", 5}, {"D", slowest}})
+        text +=
+            std::string("[[traveller]]\nname = \"") + name + "\"\nrows = true\ntime = " + std::to_string(time) + "\n";
+    return text;
+}
+
+std::string FamilyPuzzleText(int load)
+{
+    std::string text = "load = " + std::to_string(load) + "\n";
+    for (const auto& [name, weight] : {std::pair{"F", 90}, {"M", 80}, {"S", 60}, {"D", 40}})
+        text += std::string("[[traveller]]\nname = \"") + name + "\"\nrows = true\nweight = " + std::to_string(weight) +
+                "\n";
+    return text + "[[traveller]]\nname = \"Bag\"\nweight = 20\n";
+}
+
+std::string WholeFamilyPuzzleText(int count, int seats)
+{
+    // The last three are alike: no rule names them, and they weigh and take
+    // the same.
+    std::string text = "load = " + std::to_string(seats * 40) + "\ntime_limit = 1000\n";
+    text += "seats = " + std::to_string(seats) + "\n";
+    for (int number = 1; number <= count; ++number) {
+        const bool alike = number > count - 3;
+        text += "[[traveller]]\nname = \"T" + std::to_string(number) + "\"\n" + (number <= 5 ? "rows = true\n" : "");
+        text += "weight = " + std::to_string(alike ? 30 : 20 + number * 7 % 30) +
+                "\ntime = " + std::to_string(alike ? 2 : 1 + number % 4) + "\n" + (alike ? "type = \"alike\"\n" : "");
+    }
+    text +=
+        "[[rule]]\nkind = \"apart\"\nwho = \"T6\"\nfrom = " + NamesOf({7, 8}) + "\nunless = " + NamesOf({1, 2}) + "\n";
+    text += "[[rule]]\nkind = \"with\"\nwho = \"T9\"\nof = " + NamesOf({3, 8}) + "\nwhere = \"banks\"\n";
+    text += "[[rule]]\nkind = \"alone\"\nwho = \"T7\"\nunless = " + NamesOf({4, 5}) + "\nwhere = \"boat\"\n";
+    text += "[[rule]]\nkind = \"outnumbered\"\ngroup = " + NamesOf({1, 2}) + "\nby = " + NamesOf({6, 9}) + "\n";
+    return text;
+}
+
 CPuzzle GeneratedPuzzle(unsigned seed)
 {
     // A small linear congruential generator: the same puzzles everywhere.
@@ -110,12 +148,22 @@ CPuzzle GeneratedPuzzle(unsigned seed)
         TravellerBit(next(static_cast<std::uint32_t>(count))) | static_cast<TravellerSet>(next(1u << count));
     puzzle.m_seats = 1 + next(3);
     puzzle.m_landings = next(2) == 1;
+    if (next(3) == 0) {
+        for (int traveller = 0; traveller < count; ++traveller)
+            puzzle.m_weights.push_back(1 + next(5));
+        puzzle.m_load = 3 + next(6);
+    }
+    if (next(3) == 0) {
+        for (int traveller = 0; traveller < count; ++traveller)
+            puzzle.m_times.push_back(1 + next(9));
+    }
     const auto someone = [&] { return next(static_cast<std::uint32_t>(count)); };
     const auto some = [&](TravellerSet except) {
         const TravellerSet set = static_cast<TravellerSet>(next(1u << count)) & ~except;
         return set != 0 ? set : TravellerBit(std::countr_zero(~except & puzzle.Everybody()));
     };
     for (int rule = next(4); rule > 0; --rule) {
+        const auto where = static_cast<RulePlace>(next(3));
         const int who = someone();
         const TravellerSet self = TravellerBit(who);
         switch (next(4)) {
@@ -134,6 +182,7 @@ CPuzzle GeneratedPuzzle(unsigned seed)
             break;
         }
         }
+        puzzle.m_stated.back().m_where = where;
     }
     return puzzle;
 }

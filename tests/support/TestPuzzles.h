@@ -33,9 +33,23 @@ std::string FreePuzzleText(int count, int seats);
 // with a rule of every kind; solvable for every count and 2 to 4 seats.
 std::string RulesOfEveryKindPuzzleText(int count, int seats);
 
+// Four who all row with these crossing times, a boat of two, and a time
+// limit unless it is 0: the four at night.
+std::string NightPuzzleText(int slowest, int limit);
+
+// A family of 90, 80, 60 and 40 who row and a bag of 20 that does not, and
+// a boat of two with this load.
+std::string FamilyPuzzleText(int load);
+
+// RulesOfEveryKindPuzzleText with every key of the family besides: weights
+// and a load, times and a limit, a type of three alike travellers, and
+// rules held everywhere, on the banks and in the boat.
+std::string WholeFamilyPuzzleText(int count, int seats);
+
 // Small puzzles of 3 to 8 travellers, 1 to 3 seats, landings judged or not,
-// and a few rules of every kind, made from seed: the same seed, the same
-// puzzle. Some have no way across.
+// a few rules of every kind held anywhere, and some with weights and a
+// load or times, made from seed: the same seed, the same puzzle. Some have
+// no way across.
 CPuzzle GeneratedPuzzle(unsigned seed);
 
 // Every arrangement between trips of a puzzle: each set across, with the
