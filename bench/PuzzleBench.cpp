@@ -28,6 +28,7 @@ void SolveText(benchmark::State& state, const std::string& text)
         }
         const CPuzzleSolution solution(reading.Puzzle());
         benchmark::DoNotOptimize(solution.ShortestPlans());
+        benchmark::DoNotOptimize(solution.PlansByType());
     }
 }
 
@@ -48,6 +49,11 @@ void SolveShipped(benchmark::State& state, const char* name)
 BENCHMARK_CAPTURE(SolveShipped, wolf, "wolf")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SolveShipped, missionaries, "missionaries")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SolveShipped, couples, "couples")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveShipped, night, "night")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveShipped, family, "family")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveShipped, alcuin, "alcuin")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveShipped, chain, "chain")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveShipped, five_couples, "five-couples")->Unit(benchmark::kMillisecond);
 
 // The built-in puzzle as a file. Goal: within 20 ms.
 void SolveBuiltInFile(benchmark::State& state)
@@ -63,6 +69,19 @@ void SolveLarge(benchmark::State& state)
     SolveText(state, RulesOfEveryKindPuzzleText(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
 }
 BENCHMARK(SolveLarge)->ArgNames({"travellers", "seats"})->Args({16, 2})->Args({12, 3})->Unit(benchmark::kMillisecond);
+
+// The same with every key of the family: weights and a load, times and a
+// limit, a type of three, rules held everywhere, on the banks and in the
+// boat. Goals: 12 travellers and 3 seats within 50 ms, 16 and 4 within 1 s.
+void SolveWholeFamily(benchmark::State& state)
+{
+    SolveText(state, WholeFamilyPuzzleText(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+}
+BENCHMARK(SolveWholeFamily)
+    ->ArgNames({"travellers", "seats"})
+    ->Args({12, 3})
+    ->Args({16, 4})
+    ->Unit(benchmark::kMillisecond);
 
 // The hint's question once the puzzle is solved: the arrangements of the
 // recorded shortest path after each trip, in turn. Goal: within 1

@@ -139,11 +139,11 @@ CPuzzle GeneratedPuzzle(unsigned seed)
         return static_cast<int>((state >> 8) % below);
     };
     CPuzzle puzzle;
-    puzzle.m_title = "generated " + std::to_string(seed);
+    puzzle.m_title = std::string("generated ").append(std::to_string(seed));
     puzzle.m_banks = {"L", "R"};
     const int count = 3 + next(6);
     for (int traveller = 0; traveller < count; ++traveller)
-        puzzle.m_names.push_back("T" + std::to_string(traveller));
+        puzzle.m_names.push_back(std::string("T").append(std::to_string(traveller)));
     puzzle.m_rowers =
         TravellerBit(next(static_cast<std::uint32_t>(count))) | static_cast<TravellerSet>(next(1u << count));
     puzzle.m_seats = 1 + next(3);
