@@ -243,7 +243,7 @@ bool CCrossingViewWindow::ShowsBuiltIn() const
 
 bool CCrossingViewWindow::PlayPuzzle(const std::string& fileOrName)
 {
-    const CPuzzleReading reading = m_catalog.OpenNamed(fileOrName);
+    const CPuzzleReading reading = m_catalog.Open(fileOrName);
     if (!reading.IsRead()) {
         ShowUnusable(reading);
         return false;
