@@ -18,14 +18,15 @@ class CTravellerChoice;
 
 class CCrossingPicture : public QWidget {
 public:
-    explicit CCrossingPicture(QWidget* parent);
+    // Draws the travellers, boat and banks of puzzle.
+    CCrossingPicture(QWidget* parent, std::shared_ptr<const CPuzzle> puzzle);
     ~CCrossingPicture() override;
 
     // Who is told of the picture's changes; the picture keeps it.
     void SetObserver(std::unique_ptr<CPictureObserver> observer);
 
-    // The puzzle whose travellers, boat and banks the picture draws, the
-    // built-in one at first. Scenes shown after are of its travellers.
+    // The puzzle whose travellers, boat and banks the picture draws from
+    // now on. Scenes shown after are of its travellers.
     void SetPuzzle(std::shared_ptr<const CPuzzle> puzzle);
     const CPuzzle& Puzzle() const { return *m_puzzle; }
 

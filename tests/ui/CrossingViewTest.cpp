@@ -11,6 +11,7 @@
 #include "RecordedShortestPath.h"
 #include "TestPuzzles.h"
 #include "puzzle/BuiltInPuzzle.h"
+#include "puzzle/PuzzleLibrary.h"
 #include "texts/GameText.h"
 #include "texts/RuleText.h"
 #include "view/CrossingPicture.h"
@@ -994,7 +995,7 @@ TEST(CrossingView, APuzzleChosenShowsItsAnswerAndATableRowBringsBackTheBuiltInOn
 TEST(CrossingView, AloneOnAShippedPuzzleItsGameIsPlayedToTheEndFromTheKeyboard)
 {
     CCrossingViewHost host([](int) { ADD_FAILURE() << "no table to follow"; });
-    ASSERT_TRUE(host.OpenAlone(IDD_PUZZLE_DIALOG, "wolf"));
+    ASSERT_TRUE(host.OpenAlone(IDD_PUZZLE_DIALOG, FindPuzzle("wolf", ShippedPuzzlesFolder())));
     QWidget* view = ViewWindow(WOLF_VIEW_TITLE);
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(view, WAIT_FOR_UI_MS));
