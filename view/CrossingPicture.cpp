@@ -51,8 +51,6 @@ void CCrossingPicture::ShowScene(const CStepScene& scene, const QString& descrip
     m_description = description;
     m_progress = 1;
     update();
-    if (described)
-        ++m_announcements;
     if (m_observer != nullptr)
         m_observer->SceneShown(moved, described);
 }

@@ -58,8 +58,6 @@ public:
 
     const CStepScene& Scene() const { return m_scene; }
     const QString& Description() const { return m_description; }
-    // Test seam: Qt's offscreen platform has no accessibility bridge, so tests cannot hear announcements.
-    int AnnouncementsForTests() const { return m_announcements; }
 
     // Where things are in the shown scene at rest, in the widget's
     // coordinates: a traveller's spot or seat, and the bank or boat of a
@@ -103,6 +101,5 @@ private:
     QString m_description;
     std::shared_ptr<const CPuzzle> m_puzzle;
     CSceneShape m_shape;
-    int m_announcements = 0;
     std::unique_ptr<CPictureObserver> m_observer;
 };
