@@ -103,7 +103,11 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
     setTabOrder(m_switch.front().first, m_switch.back().first);
     setTabOrder(m_switch.back().first, m_picture);
     setTabOrder(m_picture, m_modes);
-    ShowMode(m_session.Showing() == m_play->Kind() ? static_cast<CViewMode&>(*m_play) : *m_replay);
+    // The mode the session shows: the answer, for a new session.
+    if (m_session.Showing() == m_play->Kind())
+        ShowMode(*m_play);
+    else
+        ShowMode(*m_replay);
     ShowChosenPuzzle();
 
     AddViewKey(this, QKeySequence(Qt::Key_Escape), [this] { close(); });
