@@ -1,12 +1,14 @@
 // The crossing as every front end shows it, without a window toolkit: the
 // middle layer between the puzzles (puzzle/) and a front end (the crossing
 // view). It owns the puzzles to choose from and the chosen one with its
-// solution, the answer replayed (AnswerTracks.h, which says where the
-// built-in puzzle's answer comes from), the game (CrossingGame.h), and
-// which of the two shows; it says what there is to show, and what each
-// input means. A front end draws the scene, shows the texts, and passes on
-// what the user does; it keeps its keys, its controls and its animations'
-// timers, and names its own controls. The session calls nobody back.
+// solution, the answer replayed (AnswerTracks.h), the game
+// (CrossingGame.h), and which of the two shows; it says what there is to
+// show, and what each input means. The built-in puzzle's answer is the
+// dialog's best path when the dialog gives one, else the exact solver's
+// first plan: the same path, as CrossingStepsTest shows. A front end
+// draws the scene, shows the texts, and passes on what the user does; it
+// keeps its keys, its controls and its animations' timers, and names its
+// own controls. The session calls nobody back.
 #pragma once
 
 #include "AnswerTracks.h"
