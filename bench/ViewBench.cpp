@@ -9,6 +9,7 @@
 #include "platform/window/WinApp.h"
 #include "play/CrossingSteps.h"
 #include "puzzle/BuiltInPuzzle.h"
+#include "puzzle/PuzzleLibrary.h"
 #include "res/ResourceModule.h"
 #include "ui/PuzzleDlg.h"
 #include "view/CrossingPicture.h"
@@ -90,7 +91,7 @@ void DrawStep(benchmark::State& state)
 {
     const bool atRest = state.range(0) != 0;
     const std::vector<CStepScene> scenes = ScenesOf(StepsOfPath(RecordedPathUpTo()));
-    CCrossingPicture picture(nullptr);
+    CCrossingPicture picture(nullptr, std::make_shared<CPuzzle>(BuiltInPuzzle()));
     picture.resize(picture.sizeHint());
     QImage image(picture.size() * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
@@ -127,7 +128,7 @@ void SwitchToLargePuzzle(benchmark::State& state)
     CPaintCounter counter;
     qApp->installEventFilter(&counter);
     CCrossingViewHost host([](int) {});
-    if (!host.OpenAlone(IDD_PUZZLE_DIALOG, BUILT_IN_PUZZLE_NAME)) {
+    if (!host.OpenAlone(IDD_PUZZLE_DIALOG, FindPuzzle(BUILT_IN_PUZZLE_NAME, ShippedPuzzlesFolder()))) {
         state.SkipWithError("the view could not be opened");
         return;
     }
@@ -141,7 +142,7 @@ void SwitchToLargePuzzle(benchmark::State& state)
         counter.m_paints = 0;
         state.ResumeTiming();
 
-        view->PlayPuzzle(LargePuzzleFile());
+        view->PlayPuzzle(FindPuzzle(LargePuzzleFile(), ShippedPuzzlesFolder()));
         const QDeadlineTimer deadline(5000);
         while (counter.m_paints == 0 && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -161,8 +162,7 @@ void DrawLargeStep(benchmark::State& state)
     const CPuzzleReading reading = ReadPuzzleFile(LargePuzzleFile());
     const CPuzzleSolution solution(reading.Puzzle());
     const std::vector<CStepScene> scenes = ScenesOf(StepsOfPlan(reading.Puzzle(), solution.FirstPlan()));
-    CCrossingPicture picture(nullptr);
-    picture.SetPuzzle(std::make_shared<CPuzzle>(reading.Puzzle()));
+    CCrossingPicture picture(nullptr, std::make_shared<CPuzzle>(reading.Puzzle()));
     picture.resize(picture.sizeHint());
     QImage image(picture.size() * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);

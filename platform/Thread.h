@@ -19,6 +19,7 @@ CWinThread* AfxBeginThread(AFX_THREADPROC proc, void* param);
 // so a test can hold a worker at a gate; a failing start makes AfxBeginThread
 // return null as if the system had refused the thread. Both stay until reset
 // (null hook, FALSE).
+// Kept: nothing else fails a thread start on demand (a process limit spares root; sanitizers own pthread_create).
 using ThreadStartHook = void (*)();
 void SetThreadStartHookForTesting(ThreadStartHook hook);
 void SetThreadStartFailureForTesting(BOOL fail);

@@ -1,34 +1,13 @@
 #include "PuzzleCatalog.h"
 
 #include "puzzle/BuiltInPuzzle.h"
-#include "puzzle/PuzzleLibrary.h"
-
-#include <filesystem>
-#include <system_error>
-
-namespace {
-
-// Two names of the same file are the same file.
-std::string Canonical(const std::string& path)
-{
-    std::error_code error;
-    const std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
-    return error ? path : canonical.string();
-}
-
-} // namespace
 
 CPuzzleCatalog::CPuzzleCatalog(const std::string& shippedFolder) : m_shippedFolder(shippedFolder)
 {
     for (const CPuzzleEntry& entry : PuzzleEntries(shippedFolder)) {
-        if (entry.m_path.empty()) {
-            m_entries.push_back({std::make_shared<CPuzzle>(BuiltInPuzzle()), entry.m_name, "", nullptr});
-            continue;
-        }
-        const CPuzzleReading reading = ReadPuzzleFile(entry.m_path);
-        if (reading.IsRead())
-            m_entries.push_back(
-                {std::make_shared<CPuzzle>(reading.Puzzle()), entry.m_name, Canonical(entry.m_path), nullptr});
+        const CFoundPuzzle found = ReadPuzzleEntry(entry);
+        if (found.m_reading.IsRead())
+            m_entries.push_back({std::make_shared<CPuzzle>(found.m_reading.Puzzle()), found.m_entry, nullptr});
     }
 }
 
@@ -54,24 +33,31 @@ bool CPuzzleCatalog::Choose(int index)
     return true;
 }
 
-int CPuzzleCatalog::IndexOfFile(const std::string& path) const
+int CPuzzleCatalog::IndexOf(const CPuzzleEntry& found) const
 {
-    const std::string canonical = Canonical(path);
     for (int index = 0; index < Count(); ++index) {
-        if (!m_entries[static_cast<std::size_t>(index)].m_path.empty() &&
-            m_entries[static_cast<std::size_t>(index)].m_path == canonical)
+        const CPuzzleEntry& entry = m_entries[static_cast<std::size_t>(index)].m_entry;
+        const bool sameName = !found.m_name.empty() && entry.m_name == found.m_name;
+        const bool sameFile = !found.m_path.empty() && entry.m_path == found.m_path;
+        if (sameName || sameFile)
             return index;
     }
     return -1;
 }
 
-CPuzzleReading CPuzzleCatalog::Open(const std::string& path)
+CPuzzleReading CPuzzleCatalog::Open(const std::string& fileOrName)
 {
-    CPuzzleReading reading = ReadPuzzleFile(path);
-    if (!reading.IsRead())
-        return reading;
-    CEntry entry{std::make_shared<CPuzzle>(reading.Puzzle()), "", Canonical(path), nullptr};
-    const int known = IndexOfFile(path);
+    CFoundPuzzle found = FindPuzzle(fileOrName, m_shippedFolder);
+    Keep(found);
+    return std::move(found.m_reading);
+}
+
+void CPuzzleCatalog::Keep(const CFoundPuzzle& found)
+{
+    if (!found.m_reading.IsRead())
+        return;
+    CEntry entry{std::make_shared<CPuzzle>(found.m_reading.Puzzle()), found.m_entry, nullptr};
+    const int known = IndexOf(found.m_entry);
     if (known >= 0) {
         m_entries[static_cast<std::size_t>(known)] = std::move(entry);
         m_chosen = known;
@@ -79,19 +65,4 @@ CPuzzleReading CPuzzleCatalog::Open(const std::string& path)
         m_entries.push_back(std::move(entry));
         m_chosen = Count() - 1;
     }
-    return reading;
-}
-
-CPuzzleReading CPuzzleCatalog::OpenNamed(const std::string& fileOrName)
-{
-    if (!IsPuzzleName(fileOrName))
-        return Open(fileOrName);
-    for (int index = 0; index < Count(); ++index) {
-        if (m_entries[static_cast<std::size_t>(index)].m_name == fileOrName) {
-            m_chosen = index;
-            return CPuzzleReading(PuzzleAt(index));
-        }
-    }
-    // No such name: the reading says which names there are.
-    return OpenPuzzle(fileOrName, m_shippedFolder);
 }

@@ -1,9 +1,12 @@
 // The puzzles a player can choose from: the built-in one first, then the
 // shipped ones, then the files opened in this run; and which one is chosen.
-// Each puzzle is solved when it is first asked for, and kept.
+// Every puzzle comes from the library's one lookup (PuzzleLibrary.h), whose
+// entry the catalog keeps, so that a puzzle is the same one by its name or
+// by any path to its file. Each puzzle is solved when it is first asked for,
+// and kept.
 #pragma once
 
-#include "puzzle/PuzzleReader.h"
+#include "puzzle/PuzzleLibrary.h"
 #include "puzzle/PuzzleSolver.h"
 
 #include <memory>
@@ -18,7 +21,7 @@ public:
 
     int Count() const { return static_cast<int>(m_entries.size()); }
     static constexpr int BUILT_IN = 0;
-    const CPuzzle& PuzzleAt(int index) const { return *m_entries.at(static_cast<std::size_t>(index)).m_puzzle; }
+    const CPuzzle& PuzzleAt(int index) const { return *SharedPuzzleAt(index); }
     std::shared_ptr<const CPuzzle> SharedPuzzleAt(int index) const;
     // Solved when first asked for.
     std::shared_ptr<const CPuzzleSolution> SolutionAt(int index);
@@ -28,22 +31,23 @@ public:
     // nothing.
     bool Choose(int index);
 
-    // Reads the file at path and chooses it: a file opened before is chosen
-    // again, read anew; a new one is added at the end. A file that cannot be
-    // used changes nothing, and the reading says why.
-    CPuzzleReading Open(const std::string& path);
-    // Chooses the puzzle of that name (PuzzleLibrary.h), or opens the file.
-    CPuzzleReading OpenNamed(const std::string& fileOrName);
-    // The index of a puzzle opened from path, or -1.
-    int IndexOfFile(const std::string& path) const;
+    // Looks the puzzle up by its name or its file, and keeps it. A puzzle
+    // that cannot be used changes nothing, and the reading says why.
+    CPuzzleReading Open(const std::string& fileOrName);
+    // Keeps a puzzle looked up already and chooses it: the puzzle of the
+    // same name or file is read anew in its place, another one is added at
+    // the end. One that was not read changes nothing.
+    void Keep(const CFoundPuzzle& found);
 
 private:
     struct CEntry {
         std::shared_ptr<const CPuzzle> m_puzzle;
-        std::string m_name; // "" for a file opened
-        std::string m_path; // "" for the built-in puzzle
+        CPuzzleEntry m_entry;
         std::shared_ptr<const CPuzzleSolution> m_solution;
     };
+
+    // The index of the entry with found's name or file, or -1.
+    int IndexOf(const CPuzzleEntry& found) const;
 
     std::string m_shippedFolder;
     std::vector<CEntry> m_entries;

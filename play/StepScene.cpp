@@ -41,6 +41,11 @@ CStepScene SceneOf(const PlaceGroups& groups, const PlaceGroups* previous)
     return scene;
 }
 
+std::string PlaceName(const CPuzzle& puzzle, int place)
+{
+    return place == PLACE_START || place == PLACE_ARRIVED ? puzzle.BankName(place) : BoatText();
+}
+
 std::string StepSentence(const CPuzzle& puzzle, const CStepScene& scene)
 {
     if (scene.IsOnRiver())

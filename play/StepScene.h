@@ -30,6 +30,10 @@ struct CStepScene {
 // previous trip took it, at the start bank before any trip.
 CStepScene SceneOf(const PlaceGroups& groups, const PlaceGroups* previous);
 
+// What a place of a scene is called: the puzzle's name of a bank, or the
+// boat's name for either trip's place.
+std::string PlaceName(const CPuzzle& puzzle, int place);
+
 // One sentence that says what the step shows: who crosses in which
 // direction, who has landed, or that everybody waits at the start or has
 // crossed.

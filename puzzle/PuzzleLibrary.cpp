@@ -47,21 +47,51 @@ bool IsPuzzleName(std::string_view text)
     });
 }
 
-CPuzzleReading OpenPuzzle(std::string_view fileOrName, const std::string& folder)
+namespace {
+
+// Two names of the same file are the same file.
+std::string Canonical(const std::string& path)
 {
-    if (!IsPuzzleName(fileOrName))
-        return ReadPuzzleFile(std::string(fileOrName));
-    for (const CPuzzleEntry& entry : PuzzleEntries(folder)) {
-        if (entry.m_name != fileOrName)
-            continue;
-        if (entry.m_path.empty())
-            return CPuzzleReading(BuiltInPuzzle());
-        return ReadPuzzleFile(entry.m_path);
+    std::error_code error;
+    const std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
+    return error ? path : canonical.string();
+}
+
+} // namespace
+
+CFoundPuzzle ReadPuzzleEntry(const CPuzzleEntry& entry)
+{
+    if (entry.m_path.empty())
+        return {entry, CPuzzleReading(BuiltInPuzzle())};
+    return {{entry.m_name, Canonical(entry.m_path)}, ReadPuzzleFile(entry.m_path)};
+}
+
+CFoundPuzzle FindPuzzle(std::string_view fileOrName, const std::string& folder)
+{
+    const std::vector<CPuzzleEntry> entries = PuzzleEntries(folder);
+    if (!IsPuzzleName(fileOrName)) {
+        const std::string path = Canonical(std::string(fileOrName));
+        std::string name;
+        for (const CPuzzleEntry& entry : entries) {
+            if (!entry.m_path.empty() && Canonical(entry.m_path) == path)
+                name = entry.m_name;
+        }
+        return {{name, path}, ReadPuzzleFile(std::string(fileOrName))};
+    }
+    for (const CPuzzleEntry& entry : entries) {
+        if (entry.m_name == fileOrName)
+            return ReadPuzzleEntry(entry);
     }
     std::string known;
-    for (const CPuzzleEntry& entry : PuzzleEntries(folder))
+    for (const CPuzzleEntry& entry : entries)
         known += (known.empty() ? "" : ", ") + entry.m_name;
-    return CPuzzleReading(std::string(fileOrName), 0, 0,
-                          "no puzzle of that name (the puzzles are " + known +
-                              "; a file's name needs a dot or a slash)");
+    return {
+        {},
+        CPuzzleReading(std::string(fileOrName), 0, 0,
+                       "no puzzle of that name (the puzzles are " + known + "; a file's name needs a dot or a slash)")};
+}
+
+CPuzzleReading OpenPuzzle(std::string_view fileOrName, const std::string& folder)
+{
+    return FindPuzzle(fileOrName, folder).m_reading;
 }

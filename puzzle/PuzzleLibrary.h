@@ -17,17 +17,34 @@
 std::string ShippedPuzzleFolder(const std::string& programPath = "");
 
 struct CPuzzleEntry {
-    std::string m_name; // what --puzzle takes
+    std::string m_name; // what --puzzle takes; "" for a file that no name finds
     std::string m_path; // "" for the built-in one
 };
 
 // The built-in puzzle, then the files of folder, by name.
 std::vector<CPuzzleEntry> PuzzleEntries(const std::string& folder);
 
+// A puzzle looked up by its name or its file: what was read, and the entry
+// it was read from, whose path is the file's canonical path, so that two
+// names of the same file are the same entry.
+struct CFoundPuzzle {
+    CPuzzleEntry m_entry;
+    CPuzzleReading m_reading;
+};
+
+// Reads the puzzle of an entry of PuzzleEntries.
+CFoundPuzzle ReadPuzzleEntry(const CPuzzleEntry& entry);
+
 // Whether text is a puzzle's name rather than a file's: letters, digits and
 // dashes only.
 bool IsPuzzleName(std::string_view text);
 
-// The puzzle named by fileOrName: the built-in one by its name, a shipped
-// one from folder by its name, or else the file at that path.
+// The one lookup of a puzzle that a user names: the built-in one by its
+// name, a shipped one from folder by its name, or else the file at that
+// path, read once. A shipped puzzle's file keeps its name, whatever path
+// leads to it. An unknown name is not read, and its reading says which
+// names there are.
+CFoundPuzzle FindPuzzle(std::string_view fileOrName, const std::string& folder);
+
+// The reading of FindPuzzle, for callers that need no more.
 CPuzzleReading OpenPuzzle(std::string_view fileOrName, const std::string& folder);

@@ -1,7 +1,6 @@
 #include "PuzzleApp.h"
 
 #include "PuzzleDlg.h"
-#include "puzzle/PuzzleLibrary.h"
 #include "res/ResourceModule.h"
 
 namespace {
@@ -37,12 +36,12 @@ std::optional<int> CPuzzleApp::TakeProgramOptions(const CProgramValues& values, 
     const auto play = values.find(PROGRAM_OPTIONS[0].m_name);
     if (play == values.end())
         return std::nullopt;
-    const CPuzzleReading reading = OpenPuzzle(play->second, ShippedPuzzleFolder());
-    if (!reading.IsRead()) {
-        std::fprintf(err, "%s: %s\n", program.c_str(), reading.Reason().c_str());
+    CFoundPuzzle found = FindPuzzle(play->second, ShippedPuzzleFolder());
+    if (!found.m_reading.IsRead()) {
+        std::fprintf(err, "%s: %s\n", program.c_str(), found.m_reading.Reason().c_str());
         return 2;
     }
-    m_playPuzzle = play->second;
+    m_playPuzzle = std::move(found);
     return std::nullopt;
 }
 
@@ -50,8 +49,8 @@ BOOL CPuzzleApp::InitInstance()
 {
     Enable3dControls();
 
-    if (!m_playPuzzle.empty())
-        return m_viewAlone.OpenAlone(IDD_PUZZLE_DIALOG, m_playPuzzle);
+    if (m_playPuzzle)
+        return m_viewAlone.OpenAlone(IDD_PUZZLE_DIALOG, *m_playPuzzle);
 
     CPuzzleDlg dlg;
     m_pMainWnd = &dlg;

@@ -3,9 +3,10 @@
 #pragma once
 
 #include "platform/window/WinApp.h"
+#include "puzzle/PuzzleLibrary.h"
 #include "view/CrossingViewHost.h"
 
-#include <string>
+#include <optional>
 
 class CPuzzleApp : public CWinApp {
 public:
@@ -28,7 +29,7 @@ protected:
     BOOL OnCommand(UINT id) override;
 
 private:
-    // The puzzle of --play, or nothing.
-    std::string m_playPuzzle;
+    // The puzzle of --play, read once, or nothing.
+    std::optional<CFoundPuzzle> m_playPuzzle;
     CCrossingViewHost m_viewAlone;
 };

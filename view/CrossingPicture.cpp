@@ -3,7 +3,6 @@
 #include "FigureWalk.h"
 #include "ScenePainter.h"
 #include "TravellerChoice.h"
-#include "puzzle/BuiltInPuzzle.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -17,8 +16,8 @@
 #include <algorithm>
 #include <bit>
 
-CCrossingPicture::CCrossingPicture(QWidget* parent)
-    : QWidget(parent), m_puzzle(std::make_shared<CPuzzle>(BuiltInPuzzle()))
+CCrossingPicture::CCrossingPicture(QWidget* parent, std::shared_ptr<const CPuzzle> puzzle)
+    : QWidget(parent), m_puzzle(std::move(puzzle))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -52,8 +51,6 @@ void CCrossingPicture::ShowScene(const CStepScene& scene, const QString& descrip
     m_description = description;
     m_progress = 1;
     update();
-    if (described)
-        ++m_announcements;
     if (m_observer != nullptr)
         m_observer->SceneShown(moved, described);
 }

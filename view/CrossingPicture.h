@@ -18,14 +18,15 @@ class CTravellerChoice;
 
 class CCrossingPicture : public QWidget {
 public:
-    explicit CCrossingPicture(QWidget* parent);
+    // Draws the travellers, boat and banks of puzzle.
+    CCrossingPicture(QWidget* parent, std::shared_ptr<const CPuzzle> puzzle);
     ~CCrossingPicture() override;
 
     // Who is told of the picture's changes; the picture keeps it.
     void SetObserver(std::unique_ptr<CPictureObserver> observer);
 
-    // The puzzle whose travellers, boat and banks the picture draws, the
-    // built-in one at first. Scenes shown after are of its travellers.
+    // The puzzle whose travellers, boat and banks the picture draws from
+    // now on. Scenes shown after are of its travellers.
     void SetPuzzle(std::shared_ptr<const CPuzzle> puzzle);
     const CPuzzle& Puzzle() const { return *m_puzzle; }
 
@@ -57,8 +58,6 @@ public:
 
     const CStepScene& Scene() const { return m_scene; }
     const QString& Description() const { return m_description; }
-    // Test seam: Qt's offscreen platform has no accessibility bridge, so tests cannot hear announcements.
-    int AnnouncementsForTests() const { return m_announcements; }
 
     // Where things are in the shown scene at rest, in the widget's
     // coordinates: a traveller's spot or seat, and the bank or boat of a
@@ -102,6 +101,5 @@ private:
     QString m_description;
     std::shared_ptr<const CPuzzle> m_puzzle;
     CSceneShape m_shape;
-    int m_announcements = 0;
     std::unique_ptr<CPictureObserver> m_observer;
 };

@@ -2,24 +2,32 @@
 
 #include "CrossingViewWindow.h"
 #include "platform/window/qt/WindowWidget.h"
-#include "play/ReplayTrack.h"
-#include "puzzle/BuiltInPuzzle.h"
+#include "play/CrossingSteps.h"
+#include "puzzle/PuzzleLibrary.h"
 
 #include <QPointer>
 
 struct CCrossingViewHost::CImpl {
     bool IsOpen() const { return m_window != nullptr && m_window->isVisible(); }
+    // Made when first needed, not with the application object.
+    CCrossingSession& Session()
+    {
+        if (m_session == nullptr)
+            m_session = std::make_unique<CCrossingSession>(ShippedPuzzleFolder());
+        return *m_session;
+    }
     // Tells the dialog the step shown. The table's selection that follows
     // comes back as ShowStep, an echo, not the user's choice.
     void TellStepShown()
     {
         m_echoing = true;
-        m_stepShown(m_track.Step());
+        m_stepShown(Session().BuiltInStep());
         m_echoing = false;
     }
 
     StepShown m_stepShown;
-    CReplayTrack m_track{std::make_shared<CPuzzle>(BuiltInPuzzle())};
+    // What the view shows, kept while it is closed.
+    std::unique_ptr<CCrossingSession> m_session;
     bool m_echoing = false;
     // Made on first opening; it goes with its owner.
     QPointer<CCrossingViewWindow> m_window;
@@ -37,7 +45,7 @@ CCrossingViewHost::~CCrossingViewHost()
 
 void CCrossingViewHost::ShowPath(const CCrossingPath& path)
 {
-    m_impl->m_track.SetSteps(StepsOfPath(path));
+    m_impl->Session().FollowDialog(StepsOfPath(path));
     if (m_impl->m_window != nullptr)
         m_impl->m_window->FollowTrack(true);
     // The table lost its selection with its rows.
@@ -47,7 +55,7 @@ void CCrossingViewHost::ShowPath(const CCrossingPath& path)
 
 void CCrossingViewHost::ShowStep(int step)
 {
-    const bool moved = m_impl->m_track.SetStep(step);
+    const bool moved = m_impl->Session().SetBuiltInStep(step);
     if (m_impl->m_window == nullptr)
         return;
     if (!m_impl->m_echoing && !m_impl->m_window->ShowsBuiltIn())
@@ -65,13 +73,14 @@ void CCrossingViewHost::Open(HWND owner, int step)
     if (m_impl->m_window != nullptr && m_impl->m_window->parentWidget() != ownerWidget)
         delete m_impl->m_window.data();
     if (m_impl->m_window == nullptr) {
-        m_impl->m_window = new CCrossingViewWindow(ownerWidget, ownerWidget->windowTitle(), ownerWidget->font(),
-                                                   m_impl->m_track, [this](int shown) { m_impl->m_stepShown(shown); });
+        m_impl->m_window =
+            new CCrossingViewWindow(ownerWidget, ownerWidget->windowTitle(), ownerWidget->font(), m_impl->Session(),
+                                    [this](int shown) { m_impl->m_stepShown(shown); });
     }
     // A row asked for is a step of the best path: the replay shows it, even
     // when the view was in the game or on another puzzle.
     if (step != KEEP_STEP) {
-        m_impl->m_track.SetStep(step);
+        m_impl->Session().SetBuiltInStep(step);
         m_impl->m_window->ShowBuiltInReplay();
     }
     m_impl->m_window->FollowTrack(false);
@@ -79,14 +88,15 @@ void CCrossingViewHost::Open(HWND owner, int step)
     m_impl->TellStepShown();
 }
 
-BOOL CCrossingViewHost::OpenAlone(UINT look, const std::string& fileOrName)
+BOOL CCrossingViewHost::OpenAlone(UINT look, const CFoundPuzzle& found)
 {
     delete m_impl->m_window.data();
-    m_impl->m_track.SetSteps(StepsOfPlan(BuiltInPuzzle(), BuiltInSolution().FirstPlan()));
+    // A session of its own, whose built-in answer is its first plan.
+    m_impl->m_session.reset();
     m_impl->m_window = new CCrossingViewWindow(nullptr, AfxGetTemplateCaption(look), AfxGetTemplateFont(look),
-                                               m_impl->m_track, [](int) {});
+                                               m_impl->Session(), [](int) {});
     m_impl->m_window->setAttribute(Qt::WA_DeleteOnClose);
-    if (!m_impl->m_window->PlayPuzzle(fileOrName)) {
+    if (!m_impl->m_window->PlayPuzzle(found)) {
         delete m_impl->m_window.data();
         return FALSE;
     }

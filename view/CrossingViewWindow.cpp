@@ -8,8 +8,7 @@
 #include "ViewControls.h"
 #include "ViewTexts.h"
 #include "platform/window/qt/WindowPlacement.h"
-#include "puzzle/PuzzleLibrary.h"
-#include "texts/SolutionText.h"
+#include "puzzle/PuzzleReader.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -48,9 +47,9 @@ protected:
 } // namespace
 
 CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePrefix, const QFont& ownerFace,
-                                         CReplayTrack& builtInTrack, std::function<void(int)> stepChosen)
-    : QWidget(owner, Qt::Window), m_owner(owner), m_titlePrefix(titlePrefix), m_catalog(ShippedPuzzleFolder()),
-      m_builtInTrack(builtInTrack), m_stepChosen(std::move(stepChosen))
+                                         CCrossingSession& session, std::function<void(int)> stepChosen)
+    : QWidget(owner, Qt::Window), m_owner(owner), m_titlePrefix(titlePrefix), m_session(session),
+      m_stepChosen(std::move(stepChosen))
 {
     setWindowIcon(owner != nullptr ? owner->windowIcon() : QApplication::windowIcon());
     // The main window's face, at the desktop's size.
@@ -73,17 +72,16 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
     m_sentence->setMinimumHeight(m_sentence->fontMetrics().lineSpacing() * 2);
     m_sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     InstallPictureAccessibility();
-    m_picture = new CCrossingPicture(this);
+    m_picture = new CCrossingPicture(this, session.Puzzle());
     m_picture->SetObserver(std::make_unique<CPictureAnnouncer>(m_picture));
 
-    const StepDisplay showStep = [this](const QString& caption, const QString& sentence, const CStepScene& scene,
-                                        bool announce) { ShowStep(caption, sentence, scene, announce); };
+    const StepDisplay showStep = [this](bool announce) { ShowStep(announce); };
     // The dialog's table follows the built-in puzzle's answer alone.
-    m_replay = std::make_unique<CReplayMode>(*m_picture, showStep, builtInTrack, [this](int step) {
+    m_replay = std::make_unique<CReplayMode>(*m_picture, showStep, session, [this](int step) {
         if (ShowsBuiltIn())
             m_stepChosen(step);
     });
-    m_play = std::make_unique<CPlayMode>(*m_picture, showStep, m_catalog.SolutionAt(m_catalog.Chosen()));
+    m_play = std::make_unique<CPlayMode>(*m_picture, showStep, session);
     // The modes' controls join the window after the chooser and the switch,
     // so that Tab reaches them after those.
     QWidget* chooser = BuildChooser();
@@ -105,7 +103,11 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
     setTabOrder(m_switch.front().first, m_switch.back().first);
     setTabOrder(m_switch.back().first, m_picture);
     setTabOrder(m_picture, m_modes);
-    ShowMode(*m_replay);
+    // The mode the session shows: the answer, for a new session.
+    if (m_session.Showing() == m_play->Kind())
+        ShowMode(*m_play);
+    else
+        ShowMode(*m_replay);
     ShowChosenPuzzle();
 
     AddViewKey(this, QKeySequence(Qt::Key_Escape), [this] { close(); });
@@ -155,9 +157,9 @@ QWidget* CCrossingViewWindow::BuildChooser()
     // Activated, the user's own choice, keyboard included; not the changes
     // that filling the list makes.
     connect(m_chooser, &QComboBox::activated, this, [this](int index) {
-        if (index == m_catalog.Count())
+        if (index == m_session.PuzzleCount())
             OpenFile();
-        else if (m_catalog.Choose(index))
+        else if (m_session.ChoosePuzzle(index))
             ShowChosenPuzzle();
     });
     return row;
@@ -167,39 +169,28 @@ void CCrossingViewWindow::FillChooser()
 {
     const QSignalBlocker quiet(m_chooser);
     m_chooser->clear();
-    for (int index = 0; index < m_catalog.Count(); ++index)
-        m_chooser->addItem(QString::fromStdString(m_catalog.PuzzleAt(index).m_title));
+    for (int index = 0; index < m_session.PuzzleCount(); ++index)
+        m_chooser->addItem(QString::fromStdString(m_session.PuzzleTitle(index)));
     m_chooser->addItem(QString::fromUtf8(OPEN_PUZZLE_ITEM));
-    m_chooser->setCurrentIndex(m_catalog.Chosen());
+    m_chooser->setCurrentIndex(m_session.ChosenPuzzle());
 }
 
 void CCrossingViewWindow::ShowChosenPuzzle()
 {
-    const int chosen = m_catalog.Chosen();
-    const std::shared_ptr<const CPuzzle> puzzle = m_catalog.SharedPuzzleAt(chosen);
-    const std::shared_ptr<const CPuzzleSolution> solution = m_catalog.SolutionAt(chosen);
-    m_picture->SetPuzzle(puzzle);
-    if (chosen == CPuzzleCatalog::BUILT_IN) {
-        m_replay->SetTrack(m_builtInTrack);
-        m_plan.reset();
-        setWindowTitle(m_titlePrefix + QString::fromUtf8(VIEW_TITLE_SUFFIX));
-    } else {
-        // Its answer from its first step.
-        auto plan = std::make_unique<CReplayTrack>(puzzle);
-        plan->SetSteps(StepsOfPlan(*puzzle, solution->FirstPlan()));
-        m_replay->SetTrack(*plan);
-        m_plan = std::move(plan);
-        m_summary->setText(QString::fromStdString(SolutionSummary(*solution)));
-        setWindowTitle(m_titlePrefix + QString::fromUtf8(VIEW_TITLE_DASH) + QString::fromStdString(puzzle->m_title));
-    }
-    m_play->SetGame(solution);
+    m_picture->SetPuzzle(m_session.Puzzle());
+    m_replay->FollowTrack(false);
+    setWindowTitle(QString::fromStdString(m_session.Title(m_titlePrefix.toStdString())));
+    m_play->FollowGame();
     ShowSummary();
     FillChooser();
 }
 
 void CCrossingViewWindow::ShowSummary()
 {
-    m_summary->setVisible(!ShowsBuiltIn() && m_shown == m_replay.get());
+    const QString summary = QString::fromStdString(m_session.Summary());
+    if (!summary.isEmpty())
+        m_summary->setText(summary);
+    m_summary->setVisible(!summary.isEmpty());
 }
 
 // The file dialog and the message box belong to the view, which goes on
@@ -215,37 +206,35 @@ void CCrossingViewWindow::OpenFile()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
-        const CPuzzleReading reading = m_catalog.Open(path.toStdString());
-        if (reading.IsRead())
-            ShowChosenPuzzle();
+        const std::optional<std::string> refusal = m_session.OpenPuzzle(path.toStdString());
+        if (refusal)
+            ShowUnusable(*refusal);
         else
-            ShowUnusable(reading);
+            ShowChosenPuzzle();
     });
     // The list shows the puzzle that shows, whatever the dialog's end.
     connect(dialog, &QFileDialog::finished, this, [this] { FillChooser(); });
     dialog->open();
 }
 
-void CCrossingViewWindow::ShowUnusable(const CPuzzleReading& reading)
+void CCrossingViewWindow::ShowUnusable(const std::string& why)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                QString::fromUtf8(UNUSABLE_PUZZLE_TEXT) + QLatin1Char('\n') +
-                                    QString::fromStdString(reading.Reason()),
-                                QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), QString::fromStdString(why), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
 
 bool CCrossingViewWindow::ShowsBuiltIn() const
 {
-    return m_catalog.Chosen() == CPuzzleCatalog::BUILT_IN;
+    return m_session.ShowsBuiltIn();
 }
 
-bool CCrossingViewWindow::PlayPuzzle(const std::string& fileOrName)
+bool CCrossingViewWindow::PlayPuzzle(const CFoundPuzzle& found)
 {
-    const CPuzzleReading reading = m_catalog.OpenNamed(fileOrName);
-    if (!reading.IsRead()) {
-        ShowUnusable(reading);
+    const std::optional<std::string> refusal = m_session.OpenPuzzle(found);
+    if (refusal) {
+        ShowUnusable(*refusal);
         return false;
     }
     ShowChosenPuzzle();
@@ -295,13 +284,14 @@ void CCrossingViewWindow::ShowMode(CViewMode& mode)
         m_modes->setCurrentWidget(mode.Controls());
         m_shown = &mode;
     }
+    m_session.Show(mode.Kind());
     ShowSummary();
     mode.Enter();
 }
 
 void CCrossingViewWindow::ShowBuiltInReplay()
 {
-    if (m_catalog.Choose(CPuzzleCatalog::BUILT_IN))
+    if (m_session.ChoosePuzzle(CCrossingSession::BUILT_IN))
         ShowChosenPuzzle();
     ShowMode(*m_replay);
 }
@@ -339,12 +329,13 @@ void CCrossingViewWindow::Open()
     activateWindow();
 }
 
-void CCrossingViewWindow::ShowStep(const QString& caption, const QString& sentence, const CStepScene& scene,
-                                   bool announce)
+void CCrossingViewWindow::ShowStep(bool announce)
 {
+    const QString caption = QString::fromStdString(m_session.Caption());
+    const QString sentence = QString::fromStdString(m_session.Sentence(CROSS_BUTTON));
     m_caption->setText(caption);
     m_sentence->setText(sentence);
-    m_picture->ShowScene(scene, caption + QLatin1Char(' ') + sentence, announce);
+    m_picture->ShowScene(m_session.Scene(), caption + QLatin1Char(' ') + sentence, announce);
 }
 
 // The view closes with its owner, and does not wait for anything to do so.

@@ -3,7 +3,7 @@
 #include "CrossingPicture.h"
 #include "TravellerChoice.h"
 #include "ViewTexts.h"
-#include "texts/StepText.h"
+#include "play/StepScene.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -119,9 +119,7 @@ public:
     {
         if (t != QAccessible::Name || m_picture == nullptr)
             return QString();
-        if (m_place == PLACE_GOING)
-            return QString::fromUtf8(BoatText());
-        return QString::fromStdString(m_picture->Puzzle().BankName(m_place));
+        return QString::fromStdString(PlaceName(m_picture->Puzzle(), m_place));
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVariantAnimation>
 
-CPlayMode::CPlayMode(CCrossingPicture& picture, StepDisplay showStep, std::shared_ptr<const CPuzzleSolution> solution)
-    : m_picture(picture), m_showStep(std::move(showStep)), m_game(std::move(solution)), m_controls(new QWidget)
+CPlayMode::CPlayMode(CCrossingPicture& picture, StepDisplay showStep, CCrossingSession& session)
+    : m_picture(picture), m_showStep(std::move(showStep)), m_session(session), m_controls(new QWidget)
 {
     auto* buttons = new QHBoxLayout(m_controls);
     buttons->setContentsMargins(0, 0, 0, 0);
@@ -35,7 +35,7 @@ CPlayMode::CPlayMode(CCrossingPicture& picture, StepDisplay showStep, std::share
     m_trip->setEndValue(1.0);
     m_trip->setDuration(2 * PLAYED_STEP_MS);
     QObject::connect(m_trip, &QVariantAnimation::valueChanged, m_controls, [this](const QVariant& value) {
-        m_picture.ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), value.toDouble());
+        m_picture.ShowTripFrom(m_session.Game().SceneBeforeTrip(), m_session.Game().SceneAboard(), value.toDouble());
     });
 }
 
@@ -46,7 +46,6 @@ CPlayMode::~CPlayMode()
 
 void CPlayMode::Enter()
 {
-    m_shown = true;
     m_picture.SetChoice(this);
     ShowGame();
 }
@@ -54,15 +53,13 @@ void CPlayMode::Enter()
 void CPlayMode::Leave()
 {
     Stop();
-    m_shown = false;
     m_picture.SetChoice(nullptr);
 }
 
-void CPlayMode::SetGame(std::shared_ptr<const CPuzzleSolution> solution)
+void CPlayMode::FollowGame()
 {
     m_trip->stop();
-    m_game = CCrossingGame(std::move(solution));
-    if (m_shown)
+    if (IsShown())
         Enter();
 }
 
@@ -70,48 +67,41 @@ void CPlayMode::Stop()
 {
     if (IsAnimating()) {
         m_trip->stop();
-        m_picture.ShowWayFrom(m_game.Scene(), 1);
+        m_picture.ShowWayFrom(m_session.Game().Scene(), 1);
     }
-}
-
-TravellerSet CPlayMode::Choosable() const
-{
-    return m_game.IsFinished() ? 0 : m_game.OnBoatSide();
 }
 
 void CPlayMode::Cross()
 {
     m_trip->stop();
-    const int trips = m_game.Trips();
-    m_game.Cross();
-    ShowGame(m_game.Trips() != trips);
+    ShowGame(m_session.Cross());
 }
 
 void CPlayMode::Undo()
 {
     m_trip->stop();
-    m_game.Undo();
+    m_session.Undo();
     ShowGame();
 }
 
 void CPlayMode::Redo()
 {
     m_trip->stop();
-    m_game.Redo();
+    m_session.Redo();
     ShowGame();
 }
 
 void CPlayMode::Restart()
 {
     m_trip->stop();
-    m_game.Restart();
+    m_session.Restart();
     ShowGame();
 }
 
 void CPlayMode::Hint()
 {
     m_trip->stop();
-    m_game.Hint();
+    m_session.Hint();
     ShowGame();
 }
 
@@ -124,14 +114,14 @@ void CPlayMode::ShowGame(bool tripMade)
 {
     // Every action of the player says something, so the sentence is
     // announced even when it says the same again.
-    m_showStep(QString::fromStdString(m_game.Caption()), QString::fromStdString(m_game.Sentence(CROSS_BUTTON)),
-               m_game.Scene(), true);
-    m_picture.SetMarks(m_game.Concerned(), m_game.Hinted());
+    const CCrossingGame& game = m_session.Game();
+    m_showStep(true);
+    m_picture.SetMarks(game.Concerned(), game.Hinted());
     if (tripMade) {
-        m_picture.ShowTripFrom(m_game.SceneBeforeTrip(), m_game.SceneAboard(), 0);
+        m_picture.ShowTripFrom(game.SceneBeforeTrip(), game.SceneAboard(), 0);
         m_trip->start();
     }
-    m_cross->setEnabled(!m_game.IsFinished());
-    m_undo->setEnabled(m_game.CanUndo());
-    m_redo->setEnabled(m_game.CanRedo());
+    m_cross->setEnabled(!game.IsFinished());
+    m_undo->setEnabled(game.CanUndo());
+    m_redo->setEnabled(game.CanRedo());
 }

@@ -22,15 +22,16 @@ QString Text(const char* text)
 
 } // namespace
 
-CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CReplayTrack& track,
+CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CCrossingSession& session,
                          std::function<void(int)> stepChosen)
-    : m_picture(picture), m_showStep(std::move(showStep)), m_track(&track), m_stepChosen(std::move(stepChosen)),
+    : m_picture(picture), m_showStep(std::move(showStep)), m_session(session), m_stepChosen(std::move(stepChosen)),
       m_controls(new QWidget)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(AddButton(FIRST_BUTTON, QStyle::SP_MediaSkipBackward, [this] { GoTo(0); }));
-    buttons->addWidget(AddButton(PREVIOUS_BUTTON, QStyle::SP_MediaSeekBackward, [this] { GoTo(m_track->Step() - 1); }));
+    buttons->addWidget(
+        AddButton(PREVIOUS_BUTTON, QStyle::SP_MediaSeekBackward, [this] { GoTo(m_session.Answer().Step() - 1); }));
     m_play = AddButton(PLAY_BUTTON, QStyle::SP_MediaPlay, nullptr);
     m_play->setText(Text(PLAY_TEXT));
     m_play->setCheckable(true);
@@ -41,8 +42,10 @@ CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CRepla
             TogglePlay();
     });
     buttons->addWidget(m_play);
-    buttons->addWidget(AddButton(NEXT_BUTTON, QStyle::SP_MediaSeekForward, [this] { GoTo(m_track->Step() + 1); }));
-    buttons->addWidget(AddButton(LAST_BUTTON, QStyle::SP_MediaSkipForward, [this] { GoTo(m_track->LastStep()); }));
+    buttons->addWidget(
+        AddButton(NEXT_BUTTON, QStyle::SP_MediaSeekForward, [this] { GoTo(m_session.Answer().Step() + 1); }));
+    buttons->addWidget(
+        AddButton(LAST_BUTTON, QStyle::SP_MediaSkipForward, [this] { GoTo(m_session.Answer().LastStep()); }));
     buttons->addStretch();
 
     // Made after the buttons, so that Tab reaches it after them: it is
@@ -62,9 +65,9 @@ CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CRepla
     // The keys work wherever the focus is in the view, while these controls
     // show.
     AddViewKey(m_controls, QKeySequence(Qt::Key_Home), [this] { GoTo(0); });
-    AddViewKey(m_controls, QKeySequence(Qt::Key_Left), [this] { GoTo(m_track->Step() - 1); });
-    AddViewKey(m_controls, QKeySequence(Qt::Key_Right), [this] { GoTo(m_track->Step() + 1); });
-    AddViewKey(m_controls, QKeySequence(Qt::Key_End), [this] { GoTo(m_track->LastStep()); });
+    AddViewKey(m_controls, QKeySequence(Qt::Key_Left), [this] { GoTo(m_session.Answer().Step() - 1); });
+    AddViewKey(m_controls, QKeySequence(Qt::Key_Right), [this] { GoTo(m_session.Answer().Step() + 1); });
+    AddViewKey(m_controls, QKeySequence(Qt::Key_End), [this] { GoTo(m_session.Answer().LastStep()); });
     // Space plays and stops, but presses a button that has the focus.
     AddViewKey(m_controls, QKeySequence(Qt::Key_Space), [this] { TogglePlay(); });
 
@@ -77,7 +80,7 @@ CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CRepla
         ShowPlayState();
     });
 
-    ShowStep();
+    ShowSlider();
 }
 
 CReplayMode::~CReplayMode()
@@ -94,14 +97,12 @@ QPushButton* CReplayMode::AddButton(const char* name, int icon, std::function<vo
 
 void CReplayMode::Enter()
 {
-    m_shown = true;
     FollowTrack(false);
 }
 
 void CReplayMode::Leave()
 {
     Stop();
-    m_shown = false;
 }
 
 void CReplayMode::FollowTrack(bool newPath)
@@ -109,24 +110,17 @@ void CReplayMode::FollowTrack(bool newPath)
     const bool playing = IsPlaying();
     m_playing->stop();
     ShowStep();
-    if (newPath && playing && m_track->Step() < m_track->LastStep())
+    if (newPath && playing && m_session.Answer().Step() < m_session.Answer().LastStep())
         Play();
     ShowPlayState();
-}
-
-void CReplayMode::SetTrack(CReplayTrack& track)
-{
-    m_playing->stop();
-    m_track = &track;
-    FollowTrack(false);
 }
 
 void CReplayMode::GoTo(int step)
 {
     Stop();
-    if (m_track->SetStep(step)) {
+    if (m_session.GoToStep(step)) {
         ShowStep();
-        m_stepChosen(m_track->Step());
+        m_stepChosen(m_session.Answer().Step());
     } else {
         // The slider may have been moved to where the step already is.
         ShowStep();
@@ -148,12 +142,12 @@ bool CReplayMode::IsPlaying() const
 
 void CReplayMode::Play()
 {
-    if (m_track->Step() == m_track->LastStep() && m_track->SetStep(0)) {
+    if (m_session.StartPlaying()) {
         ShowStep();
         m_stepChosen(0);
     }
-    const int from = m_track->Step();
-    const int to = m_track->LastStep();
+    const int from = m_session.Answer().Step();
+    const int to = m_session.Answer().LastStep();
     if (from < to) {
         // One animation over every step left, so that there is no pause
         // between steps.
@@ -184,13 +178,16 @@ void CReplayMode::ShowPlayState()
 
 void CReplayMode::ShowStep()
 {
-    if (m_shown) {
-        m_showStep(QString::fromStdString(m_track->Caption()), QString::fromStdString(m_track->Sentence()),
-                   m_track->CurrentScene(), false);
-    }
+    if (IsShown())
+        m_showStep(false);
+    ShowSlider();
+}
+
+void CReplayMode::ShowSlider()
+{
     const QSignalBlocker quiet(m_slider);
-    m_slider->setRange(0, m_track->LastStep());
-    m_slider->setValue(m_track->Step());
+    m_slider->setRange(0, m_session.Answer().LastStep());
+    m_slider->setValue(m_session.Answer().Step());
 }
 
 // The step being reached is the one shown, its caption and sentence
@@ -198,10 +195,11 @@ void CReplayMode::ShowStep()
 void CReplayMode::ShowPlayed(double position)
 {
     const int reaching = static_cast<int>(std::ceil(position - 1e-9));
-    if (m_track->SetStep(reaching)) {
+    if (m_session.GoToStep(reaching)) {
         ShowStep();
-        m_stepChosen(m_track->Step());
+        m_stepChosen(m_session.Answer().Step());
     }
-    if (m_track->Step() > 0 && m_shown)
-        m_picture.ShowWayFrom(m_track->Scene(m_track->Step() - 1), position - (m_track->Step() - 1));
+    const CReplayTrack& answer = m_session.Answer();
+    if (answer.Step() > 0 && IsShown())
+        m_picture.ShowWayFrom(answer.Scene(answer.Step() - 1), position - (answer.Step() - 1));
 }

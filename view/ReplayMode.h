@@ -1,13 +1,12 @@
-// The crossing view's replay of an answer, the dialog's best path or a
-// puzzle's first shortest plan: the controls that move through its steps
-// (first, previous, play/stop, next, last, and a slider), their keys, and
-// playing, which animates each trip. The track holds the steps and the step
-// shown; the picture and the texts above it show them while the replay is
-// the mode shown.
+// The crossing view's replay of the session's answer, the dialog's best
+// path or a puzzle's first shortest plan: the controls that move through
+// its steps (first, previous, play/stop, next, last, and a slider), their
+// keys, and playing, which animates each trip. The session holds the steps
+// and the step shown; the picture and the texts above it show them while
+// the replay is the mode shown.
 #pragma once
 
 #include "ViewMode.h"
-#include "play/ReplayTrack.h"
 
 #include <functional>
 
@@ -18,25 +17,24 @@ class QVariantAnimation;
 
 class CReplayMode : public CViewMode {
 public:
-    // stepChosen: the replay moved to another step of its track by itself
+    // stepChosen: the replay moved to another step of the answer by itself
     // (the user's controls or playing), for the main window to follow.
-    CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CReplayTrack& track,
+    CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CCrossingSession& session,
                 std::function<void(int step)> stepChosen);
     ~CReplayMode() override;
     CReplayMode(const CReplayMode&) = delete;
     CReplayMode& operator=(const CReplayMode&) = delete;
 
+    CCrossingSession::Shown Kind() const override { return CCrossingSession::Shown::ANSWER; }
     QWidget* Controls() const override { return m_controls; }
     void Enter() override;
     void Leave() override;
     void Stop() override;
 
-    // The track was changed from outside: shows its step at rest. A new
-    // path goes on playing from there; another step stops playing.
+    // The answer was changed from outside: shows its step at rest. A new
+    // path goes on playing from there; another step or another answer stops
+    // playing.
     void FollowTrack(bool newPath);
-    // Replays another track, which must outlive the replay or be replaced
-    // first, from its step, at rest.
-    void SetTrack(CReplayTrack& track);
 
 private:
     QPushButton* AddButton(const char* name, int icon, std::function<void()> act);
@@ -45,18 +43,20 @@ private:
     // shows; or stops playing at the shown step.
     void TogglePlay();
     bool IsPlaying() const;
+    bool IsShown() const { return m_session.Showing() == Kind(); }
     void Play();
     void ShowPlayState();
-    // Shows the track's step at rest and fills the controls.
+    // Shows the answer's step at rest, while the replay shows, and moves
+    // the slider there.
     void ShowStep();
+    void ShowSlider();
     // A frame of playing, at a fractional step.
     void ShowPlayed(double position);
 
     CCrossingPicture& m_picture;
     StepDisplay m_showStep;
-    CReplayTrack* m_track;
+    CCrossingSession& m_session;
     std::function<void(int)> m_stepChosen;
-    bool m_shown = false;
     QWidget* m_controls;
     QPushButton* m_play = nullptr;
     QSlider* m_slider = nullptr;

@@ -1,21 +1,15 @@
-// The crossing view's own words: its title, its controls and its legend.
-// What it says of the puzzle (places, names, steps) comes from display/.
+// The crossing view's own words: the names of its controls and its legend.
+// What it says of the puzzle (its title, places, names, steps, the game)
+// comes from the session (CrossingSession.h).
 #pragma once
 
-// Added to the main window's title: "Torvalyパズル - 手順" for the built-in
-// puzzle; for another, the dash and the puzzle's title.
-inline constexpr const char* VIEW_TITLE_SUFFIX = " - 手順";
-inline constexpr const char* VIEW_TITLE_DASH = " - ";
-
 // The puzzle chooser, as its label and screen readers name it; its last
-// item, which opens a puzzle file; the file dialog's title and filters; and
-// what a file that cannot be used is said to be, before the reader's reason.
+// item, which opens a puzzle file; and the file dialog's title and filters.
 inline constexpr const char* PUZZLE_CHOOSER = "パズル";
 inline constexpr const char* OPEN_PUZZLE_ITEM = "ファイルを開く...";
 inline constexpr const char* OPEN_PUZZLE_TITLE = "パズルのファイルを開く";
 inline constexpr const char* PUZZLE_FILES_FILTER = "パズルのファイル";
 inline constexpr const char* ALL_FILES_FILTER = "すべてのファイル";
-inline constexpr const char* UNUSABLE_PUZZLE_TEXT = "このファイルはパズルとして使えません。";
 
 // The buttons, as screen readers name them, and the slider.
 inline constexpr const char* FIRST_BUTTON = "最初";

@@ -1,14 +1,12 @@
 // The puzzles a player chooses from: the built-in one, the shipped ones by
-// name, then files opened, each once however it is named; a file that cannot
-// be used changes nothing.
+// name, then files opened, each once however it is named, a shipped one by
+// its name or its file alike; a file that cannot be used changes nothing.
 #include "play/PuzzleCatalog.h"
 
+#include "TempFolder.h"
 #include "TestPuzzles.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -27,14 +25,12 @@ TEST(PuzzleCatalogTest, TheBuiltInShippedAndOpenedPuzzlesInTheirOrder)
     EXPECT_TRUE(catalog.Choose(8));
     EXPECT_EQ(catalog.SolutionAt(8)->FewestTrips(), 7);
 
-    char folder[] = "/tmp/torvaly-catalog-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    const std::string path = std::string(folder) + "/apart.crossing.toml";
-    const std::string broken = std::string(folder) + "/broken.crossing.toml";
-    std::ofstream(path) << KeptApartPuzzleText(false);
-    std::ofstream(broken) << "seats = 9\n";
+    const CTempFolder folder;
+    const std::string path = folder.Write("apart.crossing.toml", KeptApartPuzzleText(false));
+    const std::string broken = folder.Write("broken.crossing.toml", "seats = 9\n");
+    const std::string wolf = ShippedPuzzlesFolder() + "/wolf.crossing.toml";
     struct CStep {
-        std::string m_path;
+        std::string m_fileOrName;
         bool m_read;
         int m_chosen;
         int m_count;
@@ -43,20 +39,22 @@ TEST(PuzzleCatalogTest, TheBuiltInShippedAndOpenedPuzzlesInTheirOrder)
         {path, true, 9, 10},
         {broken, false, 9, 10},
         // The same file by another name: chosen again, not added.
-        {std::string(folder) + "/./apart.crossing.toml", true, 9, 10},
+        {folder.PathOf(".") + "/apart.crossing.toml", true, 9, 10},
+        // A shipped puzzle by its file, then by its name: the same one.
+        {wolf, true, 8, 10},
+        {"torvaly", true, CPuzzleCatalog::BUILT_IN, 10},
+        {"wolf", true, 8, 10},
+        {"wolves", false, 8, 10},
     };
     for (const CStep& step : steps) {
-        SCOPED_TRACE(step.m_path);
-        const CPuzzleReading reading = catalog.Open(step.m_path);
+        SCOPED_TRACE(step.m_fileOrName);
+        const CPuzzleReading reading = catalog.Open(step.m_fileOrName);
         EXPECT_EQ(reading.IsRead(), step.m_read) << reading.Reason();
         EXPECT_EQ(catalog.Chosen(), step.m_chosen);
         EXPECT_EQ(catalog.Count(), step.m_count);
     }
     EXPECT_EQ(catalog.PuzzleAt(9).m_title, "apart");
     EXPECT_EQ(catalog.SolutionAt(9)->FewestTrips(), 3);
-    unlink(path.c_str());
-    unlink(broken.c_str());
-    rmdir(folder);
 }
 
 } // namespace

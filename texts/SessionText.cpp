@@ -1,0 +1,16 @@
+#include "SessionText.h"
+
+std::string BuiltInViewTitle(const std::string& prefix)
+{
+    return prefix + " - 手順";
+}
+
+std::string PuzzleViewTitle(const std::string& prefix, const CPuzzle& puzzle)
+{
+    return prefix + " - " + puzzle.m_title;
+}
+
+std::string UnusablePuzzleText(const CPuzzleReading& reading)
+{
+    return "このファイルはパズルとして使えません。\n" + reading.Reason();
+}

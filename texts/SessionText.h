@@ -1,0 +1,18 @@
+// What the crossing session says besides a step and the game: the title of
+// the puzzle it shows, after the front end's own title, and why a puzzle
+// file cannot be used.
+#pragma once
+
+#include "puzzle/PuzzleReader.h"
+
+#include <string>
+
+// "Torvalyパズル - 手順": the built-in puzzle's, after the front end's
+// title prefix.
+std::string BuiltInViewTitle(const std::string& prefix);
+// "Torvalyパズル - オオカミとヤギとキャベツ": another puzzle's, by its title.
+std::string PuzzleViewTitle(const std::string& prefix, const CPuzzle& puzzle);
+
+// "このファイルはパズルとして使えません。", then on a line of its own the
+// reader's reason.
+std::string UnusablePuzzleText(const CPuzzleReading& reading);
