@@ -21,12 +21,19 @@ std::string Echoed(std::string_view argument, std::size_t limit)
         const std::size_t length = valid != 0 ? valid : 1;
         const unsigned char lead = static_cast<unsigned char>(argument[0]);
         const bool c1Control = lead == 0xc2 && valid == 2 && static_cast<unsigned char>(argument[1]) < 0xa0;
+        std::string_view rest = argument;
+        const char32_t code = TakeCodePoint(rest);
         if (valid == 0 || lead < 0x20 || lead == 0x7f || c1Control) {
             for (std::size_t i = 0; i < length; ++i) {
                 char hex[8];
                 std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(argument[i]));
                 echo += hex;
             }
+        } else if (IsInvisibleFormat(code)) {
+            // It would hide, or turn round, the rest of the line.
+            char escape[12];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(code));
+            echo += escape;
         } else if (lead == '\\') {
             echo += "\\\\";
         } else {

@@ -7,7 +7,8 @@
 #include <string_view>
 
 // The argument in one line: control characters (C0, DEL, C1) and bytes that
-// are not UTF-8 written as \xHH, a backslash doubled, and at most 40
+// are not UTF-8 written as \xHH, characters that show nothing or turn the
+// text round (IsInvisibleFormat) as \uHHHH, a backslash doubled, and at most 40
 // characters, then "…".
 std::string EchoedArgument(std::string_view argument);
 

@@ -283,9 +283,12 @@ private:
             // Not a label: an emoji may join its parts with U+200D.
             const std::string* text = look->is_string() ? &look->as_string()->get() : nullptr;
             if (text == nullptr || text->empty() || text->size() > MAX_LOOK_BYTES ||
-                AnyCodePoint(*text, [](char32_t c) { return IsWhiteSpace(c) || IsControl(c); }))
+                AnyCodePoint(*text, [](char32_t c) {
+                    return IsWhiteSpace(c) || IsControl(c) || (IsInvisibleFormat(c) && c != U'\u200d');
+                }))
                 return At(*look, "'look' must be 1 to " + std::to_string(MAX_LOOK_BYTES) +
-                                     " bytes of UTF-8 without white space or control characters");
+                                     " bytes of UTF-8 without white space, control characters or characters "
+                                     "that turn the text round");
             m_puzzle.m_looks.back() = *text;
         }
         return std::nullopt;

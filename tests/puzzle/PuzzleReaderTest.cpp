@@ -96,6 +96,9 @@ TEST(PuzzleReaderTest, EveryProblemIsNamedWithItsPlace)
         {"a look too long", WithRower("look = \"" + std::string(17, 'x') + "\"\n"), 4, 8, "1 to 16 bytes"},
         {"a look with white space", WithRower("look = \"a b\"\n"), 4, 8, "without white space"},
         {"a name with a zero-width space", WithRower("[[traveller]]\nname = \"A\u200b\"\n"), 5, 8, "shows nothing"},
+        {"a name turned round, echoed as it is not shown", WithRower("[[traveller]]\nname = \"B\u202e\"\n"), 5, 8,
+         "'B\\u202e'"},
+        {"a look turned round", WithRower("look = \"\u202e\"\n"), 4, 8, "turn the text round"},
         {"a title turned round", "title = \"\u202eabc\"\n" + WithRower(""), 1, 9, "turns the text round"},
         {"a name with a byte-order mark", WithRower("[[traveller]]\nname = \"\ufeffB\"\n"), 5, 8, "shows nothing"},
     };
