@@ -6,6 +6,7 @@
 
 #include "RecordedShortestPath.h"
 #include "TestPuzzles.h"
+#include "engine/PathTrips.h"
 #include "platform/window/WinApp.h"
 #include "play/CrossingSteps.h"
 #include "puzzle/BuiltInPuzzle.h"

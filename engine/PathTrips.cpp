@@ -17,3 +17,13 @@ std::vector<CPathTrip> TripsOf(const CCrossingPath& path)
     }
     return trips;
 }
+
+std::vector<PlaceGroups> StepsOfPath(const CCrossingPath& path)
+{
+    std::vector<PlaceGroups> steps;
+    for (int step = 0; step <= path.Top(); ++step) {
+        const ArrangementCode code = path.CodeAt(step);
+        steps.push_back(GroupsOf(ALL_TRAVELLERS, AboardIn(code), AcrossIn(code)));
+    }
+    return steps;
+}

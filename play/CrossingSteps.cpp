@@ -2,16 +2,6 @@
 
 #include "puzzle/PuzzleJudge.h"
 
-CrossingSteps StepsOfPath(const CCrossingPath& path)
-{
-    CrossingSteps steps;
-    for (int step = 0; step <= path.Top(); ++step) {
-        const ArrangementCode code = path.CodeAt(step);
-        steps.push_back(GroupsOf(ALL_TRAVELLERS, AboardIn(code), AcrossIn(code)));
-    }
-    return steps;
-}
-
 CrossingSteps StepsOfPlan(const CPuzzle& puzzle, const std::vector<TravellerSet>& plan)
 {
     const TravellerSet everybody = puzzle.Everybody();

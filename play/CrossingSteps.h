@@ -1,10 +1,10 @@
 // A crossing as steps, the shape in which it is replayed: the travellers at
 // each place at every step, from everybody on the start bank, a trip taking
-// two steps, boarded and landed. The dialog's path and a puzzle's plan of
-// trips both come to this shape here, once.
+// two steps, boarded and landed. A puzzle's plan of trips comes to this
+// shape here, once, and the dialog's path where the engine reads it
+// (StepsOfPath in engine/PathTrips.h).
 #pragma once
 
-#include "engine/CrossingPath.h"
 #include "play/StepScene.h"
 #include "puzzle/Puzzle.h"
 
@@ -12,8 +12,8 @@
 
 using CrossingSteps = std::vector<PlaceGroups>;
 
-// Every arrangement of a path of the built-in puzzle.
-CrossingSteps StepsOfPath(const CCrossingPath& path);
+// A trip is two steps: boarded, then landed.
+inline constexpr int STEPS_PER_TRIP = 2;
 
 // The start of puzzle, then each trip of plan boarded and landed.
 CrossingSteps StepsOfPlan(const CPuzzle& puzzle, const std::vector<TravellerSet>& plan);

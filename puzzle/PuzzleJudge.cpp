@@ -119,9 +119,15 @@ bool CPuzzleJudge::Accepts(const CPuzzleState& state, TravellerSet chosen) const
     const TravellerSet boatSide = onBank ? state.OnBoatSide(everybody) : 0;
     if (chosen == 0 || std::popcount(chosen) > m_puzzle.m_seats || (chosen & ~boatSide) != 0)
         return false;
-    if (!m_weights.empty() && m_weights[chosen] > m_puzzle.m_load)
+    return AcceptsBoat(boatSide, chosen);
+}
+
+bool CPuzzleJudge::AcceptsBoat(TravellerSet boatSide, TravellerSet boat) const
+{
+    assert(boat != 0 && std::popcount(boat) <= m_puzzle.m_seats && (boat & ~boatSide) == 0);
+    if (!m_weights.empty() && m_weights[boat] > m_puzzle.m_load)
         return false;
-    const TravellerSet otherSide = everybody & ~boatSide;
-    return (chosen & m_puzzle.m_rowers) != 0 && IsSafeInBoat(chosen) && IsSafeOnBank(boatSide & ~chosen) &&
-           IsSafeOnBank(otherSide) && (!m_puzzle.m_landings || IsSafeOnBank(otherSide | chosen));
+    const TravellerSet otherSide = m_puzzle.Everybody() & ~boatSide;
+    return (boat & m_puzzle.m_rowers) != 0 && IsSafeInBoat(boat) && IsSafeOnBank(boatSide & ~boat) &&
+           IsSafeOnBank(otherSide) && (!m_puzzle.m_landings || IsSafeOnBank(otherSide | boat));
 }

@@ -80,6 +80,9 @@ public:
     // answer, from tables worked out once, for the solver's searches, which
     // keep the time themselves.
     bool Accepts(const CPuzzleState& state, TravellerSet chosen) const;
+    // The same for a boat of 1 to the seats travellers, all from boatSide,
+    // those on the bank where the boat is: the searches' innermost question.
+    bool AcceptsBoat(TravellerSet boatSide, TravellerSet boat) const;
 
     // The first rule that the arrangement with these groups breaks, in the
     // order of the rules: the rowers' rule on those aboard, in either

@@ -63,7 +63,7 @@ bool CPuzzleSolution::IsBestTrip(const CPuzzleState& state, TravellerSet boat) c
     const std::int64_t best = BestFrom(state);
     const std::int64_t after = BestFrom(StateAfterTrip(state, boat));
     return best > 0 && after != NO_CONTINUATION && after + m_judge.TripTime(boat) == best &&
-           m_judge.Accepts(state, boat);
+           m_judge.AcceptsBoat(state.OnBoatSide(Puzzle().Everybody()), boat);
 }
 
 // Back from the goal. A trip undone is the same travellers crossing back,
@@ -86,7 +86,7 @@ void CPuzzleSolution::SearchBackFromGoal()
                 ForEachBoat(reached.OnBoatSide(everybody), seats, [&](TravellerSet boat) {
                     const CPuzzleState before = StateAfterTrip(reached, boat);
                     std::int64_t& known = m_best[IndexOf(before)];
-                    if (known == NO_CONTINUATION && m_judge.Accepts(before, boat)) {
+                    if (known == NO_CONTINUATION && m_judge.AcceptsBoat(before.OnBoatSide(everybody), boat)) {
                         known = trips;
                         next.push_back(before);
                     }
@@ -109,7 +109,8 @@ void CPuzzleSolution::SearchBackFromGoal()
             const CPuzzleState before = StateAfterTrip(reached, boat);
             const std::int64_t through = time + m_judge.TripTime(boat);
             std::int64_t& known = m_best[IndexOf(before)];
-            if ((known == NO_CONTINUATION || through < known) && m_judge.Accepts(before, boat)) {
+            if ((known == NO_CONTINUATION || through < known) &&
+                m_judge.AcceptsBoat(before.OnBoatSide(everybody), boat)) {
                 known = through;
                 queue.push({through, IndexOf(before)});
             }
@@ -144,14 +145,39 @@ CPuzzleSolution::CCount CPuzzleSolution::CountBestPlans(const CTypeClasses* type
     };
     std::vector<CCount> counts(m_best.size());
     std::vector<bool> queued(m_best.size());
-    std::priority_queue<std::pair<std::int64_t, std::size_t>> queue; // the most left first
+    // The most left first: without times, layer by layer, as every best
+    // trip leaves one fewer; with times, from a queue.
+    std::vector<std::size_t> layer;
+    std::vector<std::size_t> nextLayer;
+    std::priority_queue<std::pair<std::int64_t, std::size_t>> queue;
+    const auto push = [&](std::size_t index) {
+        if (IsTimed())
+            queue.push({m_best[index], index});
+        else
+            nextLayer.push_back(index);
+    };
+    const auto pop = [&](std::size_t& index) {
+        if (IsTimed()) {
+            if (queue.empty())
+                return false;
+            index = queue.top().second;
+            queue.pop();
+            return true;
+        }
+        if (layer.empty()) {
+            layer.swap(nextLayer);
+            if (layer.empty())
+                return false;
+        }
+        index = layer.back();
+        layer.pop_back();
+        return true;
+    };
     const std::size_t start = IndexOf(CPuzzleState());
     counts[start] = {1, false};
-    queue.push({m_best[start], start});
+    push(start);
     std::vector<std::size_t> reached;
-    while (!queue.empty()) {
-        const std::size_t index = queue.top().second;
-        queue.pop();
+    for (std::size_t index = 0; pop(index);) {
         const CPuzzleState state = StateAt(index);
         reached.clear();
         ForEachBoat(state.OnBoatSide(Puzzle().Everybody()), Puzzle().m_seats, [&](TravellerSet boat) {
@@ -164,7 +190,7 @@ CPuzzleSolution::CCount CPuzzleSolution::CountBestPlans(const CTypeClasses* type
             counts[next].Add(counts[index]);
             if (!queued[next] && m_best[next] > 0) {
                 queued[next] = true;
-                queue.push({m_best[next], next});
+                push(next);
             }
             return true;
         });
@@ -196,7 +222,7 @@ void CPuzzleSolution::FindMostAcross()
             const std::int64_t through = time + m_judge.TripTime(boat);
             const std::size_t next = IndexOf(StateAfterTrip(state, boat));
             if ((limit == 0 || through <= limit) && (spent[next] == NO_CONTINUATION || through < spent[next]) &&
-                m_judge.Accepts(state, boat)) {
+                m_judge.AcceptsBoat(state.OnBoatSide(Puzzle().Everybody()), boat)) {
                 spent[next] = through;
                 queue.push({through, next});
             }

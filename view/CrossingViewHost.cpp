@@ -1,6 +1,7 @@
 #include "CrossingViewHost.h"
 
 #include "CrossingViewWindow.h"
+#include "engine/PathTrips.h"
 #include "platform/window/qt/WindowWidget.h"
 #include "play/CrossingSteps.h"
 #include "puzzle/PuzzleLibrary.h"

@@ -54,7 +54,7 @@ CReplayMode::CReplayMode(CCrossingPicture& picture, StepDisplay showStep, CCross
     m_slider->setAccessibleName(Text(STEP_SLIDER));
     m_slider->setFocusPolicy(Qt::StrongFocus);
     // Page Up and Page Down move by a round trip.
-    m_slider->setPageStep(STEPS_PER_ROUND_TRIP);
+    m_slider->setPageStep(2 * STEPS_PER_TRIP);
     QObject::connect(m_slider, &QSlider::valueChanged, m_controls, [this](int value) { GoTo(value); });
 
     auto* layout = new QVBoxLayout(m_controls);

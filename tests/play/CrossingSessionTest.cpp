@@ -8,6 +8,7 @@
 #include "SessionDriver.h"
 #include "TempFolder.h"
 #include "TestPuzzles.h"
+#include "engine/PathTrips.h"
 
 #include <gtest/gtest.h>
 

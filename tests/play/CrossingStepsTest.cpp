@@ -1,6 +1,7 @@
 // The scene and the sentence of every step of the recorded shortest path,
 // expected from the step's place digits alone; the same steps from the
 // exact solver's first plan; and the step a replay keeps on a new crossing.
+#include "engine/PathTrips.h"
 #include "play/ReplayTrack.h"
 
 #include "puzzle/BuiltInPuzzle.h"
