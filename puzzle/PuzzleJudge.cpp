@@ -1,5 +1,6 @@
 #include "PuzzleJudge.h"
 
+#include <algorithm>
 #include <bit>
 #include <cassert>
 
@@ -12,19 +13,24 @@ CPuzzleState StateAfterTrip(const CPuzzleState& state, TravellerSet boat)
 CPuzzleJudge::CPuzzleJudge(const CPuzzle& puzzle) : m_puzzle(puzzle)
 {
     const std::size_t groups = std::size_t{1} << m_puzzle.TravellerCount();
-    m_safeOnBank.resize(groups);
-    m_safeInBoat.resize(groups);
+    // The rules that hold on a bank, and those that hold in the boat.
+    std::vector<CSafetyRule> onBank;
+    std::vector<CSafetyRule> inBoat;
+    for (const CSafetyRule& rule : m_puzzle.m_stated) {
+        if (HoldsAt(rule, PLACE_START))
+            onBank.push_back(rule);
+        if (HoldsAt(rule, PLACE_GOING))
+            inBoat.push_back(rule);
+    }
+    const auto keepsAll = [](const std::vector<CSafetyRule>& rules, TravellerSet group) {
+        return std::none_of(rules.begin(), rules.end(),
+                            [&](const CSafetyRule& rule) { return BreaksRule(rule, group); });
+    };
+    m_safe.resize(groups);
     for (std::size_t group = 0; group < groups; ++group) {
-        bool onBank = true;
-        bool inBoat = true;
-        for (int rule = FIRST_STATED_RULE; rule <= m_puzzle.RuleCount(); ++rule) {
-            const CSafetyRule stated = m_puzzle.Rule(rule);
-            const bool broken = BreaksRule(stated, static_cast<TravellerSet>(group));
-            onBank = onBank && !(broken && HoldsAt(stated, PLACE_START));
-            inBoat = inBoat && !(broken && HoldsAt(stated, PLACE_GOING));
-        }
-        m_safeOnBank[group] = onBank;
-        m_safeInBoat[group] = inBoat;
+        const auto set = static_cast<TravellerSet>(group);
+        m_safe[group] = static_cast<std::uint8_t>((keepsAll(onBank, set) ? SAFE_ON_BANK : 0) |
+                                                  (keepsAll(inBoat, set) ? SAFE_IN_BOAT : 0));
     }
     // Only sets as large as the boat are ever asked about.
     if (m_puzzle.HasLoad())
@@ -46,12 +52,6 @@ CRuleBreach CPuzzleJudge::FirstBrokenRule(const PlaceGroups& groups) const
 {
     return FirstBrokenRuleOf(
         m_puzzle.RuleCount(), [&](int rule) { return m_puzzle.Rule(rule); }, groups);
-}
-
-std::int64_t CPuzzleJudge::TripTime(TravellerSet travellers) const
-{
-    return m_times.empty() || std::popcount(travellers) > m_puzzle.m_seats ? m_puzzle.TimeOf(travellers)
-                                                                           : m_times[travellers];
 }
 
 CPuzzleVerdict CPuzzleJudge::Judge(const CPuzzleState& state, TravellerSet chosen, std::int64_t elapsed) const

@@ -89,18 +89,22 @@ public:
     // direction; each other rule on each place in turn.
     CRuleBreach FirstBrokenRule(const PlaceGroups& groups) const;
 
-    // How long a trip of travellers takes (CPuzzle::TimeOf), from a table.
-    std::int64_t TripTime(TravellerSet travellers) const;
+    // How long a trip of 1 to the seats travellers takes (CPuzzle::TimeOf),
+    // from a table: 1 without times.
+    std::int64_t TripTime(TravellerSet travellers) const { return m_times.empty() ? 1 : m_times[travellers]; }
 
 private:
     // Whether a group alone on a bank, or alone in the boat, keeps every
     // rule that holds there.
-    bool IsSafeOnBank(TravellerSet group) const { return m_safeOnBank[group]; }
-    bool IsSafeInBoat(TravellerSet group) const { return m_safeInBoat[group]; }
+    bool IsSafeOnBank(TravellerSet group) const { return (m_safe[group] & SAFE_ON_BANK) != 0; }
+    bool IsSafeInBoat(TravellerSet group) const { return (m_safe[group] & SAFE_IN_BOAT) != 0; }
+
+    static constexpr std::uint8_t SAFE_ON_BANK = 1;
+    static constexpr std::uint8_t SAFE_IN_BOAT = 2;
 
     CPuzzle m_puzzle;
-    std::vector<bool> m_safeOnBank;
-    std::vector<bool> m_safeInBoat;
+    // SAFE_ON_BANK and SAFE_IN_BOAT of every group.
+    std::vector<std::uint8_t> m_safe;
     // Each set's weight, with a load; each set's trip time, with times.
     std::vector<std::int64_t> m_weights;
     std::vector<std::int64_t> m_times;

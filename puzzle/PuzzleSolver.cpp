@@ -58,12 +58,20 @@ CPuzzleState CPuzzleSolution::StateAt(std::size_t index) const
     return {static_cast<TravellerSet>(index & (farBit - 1)), (index & farBit) != 0 ? PLACE_ARRIVED : PLACE_START};
 }
 
-bool CPuzzleSolution::IsBestTrip(const CPuzzleState& state, TravellerSet boat) const
+template <typename Visit> void CPuzzleSolution::ForEachBestTrip(const CPuzzleState& state, Visit&& visit) const
 {
     const std::int64_t best = BestFrom(state);
-    const std::int64_t after = BestFrom(StateAfterTrip(state, boat));
-    return best > 0 && after != NO_CONTINUATION && after + m_judge.TripTime(boat) == best &&
-           m_judge.AcceptsBoat(state.OnBoatSide(Puzzle().Everybody()), boat);
+    if (best <= 0)
+        return;
+    const TravellerSet boatSide = state.OnBoatSide(Puzzle().Everybody());
+    ForEachBoat(boatSide, Puzzle().m_seats, [&](TravellerSet boat) {
+        // The cheap look-up first: most trips leave no best.
+        const std::size_t after = IndexOf(StateAfterTrip(state, boat));
+        if (m_best[after] == NO_CONTINUATION || m_best[after] + m_judge.TripTime(boat) != best ||
+            !m_judge.AcceptsBoat(boatSide, boat))
+            return true;
+        return visit(boat, after);
+    });
 }
 
 // Back from the goal. A trip undone is the same travellers crossing back,
@@ -122,12 +130,9 @@ void CPuzzleSolution::SearchBackFromGoal()
 TravellerSet CPuzzleSolution::FirstBestTrip(const CPuzzleState& state) const
 {
     TravellerSet first = 0;
-    if (BestFrom(state) <= 0)
-        return first;
-    ForEachBoat(state.OnBoatSide(Puzzle().Everybody()), Puzzle().m_seats, [&](TravellerSet boat) {
-        if (IsBestTrip(state, boat))
-            first = boat;
-        return first == 0;
+    ForEachBestTrip(state, [&](TravellerSet boat, std::size_t) {
+        first = boat;
+        return false;
     });
     return first;
 }
@@ -178,12 +183,9 @@ CPuzzleSolution::CCount CPuzzleSolution::CountBestPlans(const CTypeClasses* type
     push(start);
     std::vector<std::size_t> reached;
     for (std::size_t index = 0; pop(index);) {
-        const CPuzzleState state = StateAt(index);
         reached.clear();
-        ForEachBoat(state.OnBoatSide(Puzzle().Everybody()), Puzzle().m_seats, [&](TravellerSet boat) {
-            if (!IsBestTrip(state, boat))
-                return true;
-            const std::size_t next = IndexOf(canonical(StateAfterTrip(state, boat)));
+        ForEachBestTrip(StateAt(index), [&](TravellerSet, std::size_t after) {
+            const std::size_t next = types == nullptr ? after : IndexOf(canonical(StateAt(after)));
             if (types != nullptr && std::find(reached.begin(), reached.end(), next) != reached.end())
                 return true;
             reached.push_back(next);

@@ -82,8 +82,10 @@ private:
     std::size_t IndexOf(const CPuzzleState& state) const;
     CPuzzleState StateAt(std::size_t index) const;
     std::int64_t BestFrom(const CPuzzleState& state) const { return m_best[IndexOf(state)]; }
-    // Whether boat from state is accepted and leaves the best there is.
-    bool IsBestTrip(const CPuzzleState& state, TravellerSet boat) const;
+    // Calls visit(boat, index of the state after it) with every trip from
+    // state, in the boat order, that the judge accepts and that leaves the
+    // best there is, until visit returns false.
+    template <typename Visit> void ForEachBestTrip(const CPuzzleState& state, Visit&& visit) const;
     // The first trip from state that leaves the best there is, or nobody.
     TravellerSet FirstBestTrip(const CPuzzleState& state) const;
     void SearchBackFromGoal();
