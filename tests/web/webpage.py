@@ -31,7 +31,7 @@ class Page:
     """The page opened in a new browser; use it in a with statement."""
 
     def __init__(self):
-        self._profile = tempfile.TemporaryDirectory(prefix="torvaly-web-profile-")
+        self._profile = tempfile.TemporaryDirectory(prefix="torvaly-web-profile-", ignore_cleanup_errors=True)
         options = webdriver.ChromeOptions()
         options.binary_location = os.environ["TORVALY_CHROMIUM"]
         for flag in CHROMIUM_FLAGS + ["--user-data-dir=" + self._profile.name]:
