@@ -86,9 +86,16 @@ std::string RoundTripsText(int top)
     // locale, which the window toolkit sets from the environment ("11,5" under
     // de_DE). to_chars rounds as "%.1f" does in the "C" locale, in every locale.
     char text[32];
+#ifdef __EMSCRIPTEN__
+    // The web page's libc++ (emscripten 3.1.6) has no to_chars for floating
+    // point; its C library always writes a point, whatever the locale.
+    std::snprintf(text, sizeof text, "%.1f", RoundTrips(top));
+    return text;
+#else
     const std::to_chars_result end =
         std::to_chars(text, text + sizeof text, RoundTrips(top), std::chars_format::fixed, 1);
     return std::string(text, end.ptr);
+#endif
 }
 
 std::int32_t ElapsedSeconds(std::int32_t startClock, std::int32_t lastClock)

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running or testing needs.
-# Usage: tools/install-deps.sh run|package|test
+# Usage: tools/install-deps.sh run|package|test|web|web-test
+#   package   making the Debian package (tools/package.sh)
+#   web       building the web page (tools/web.sh)
+#   web-test  building it and running its tests in a headless browser
 # Only missing packages are installed; apt-get runs as root, or through sudo.
 # Without either, it prints the apt-get command line to run as root.
 set -euo pipefail
@@ -8,16 +11,20 @@ set -euo pipefail
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland nlohmann-json3-dev libtomlplusplus-dev
               fonts-ipafont-gothic)
 package_packages=("${run_packages[@]}" dpkg-dev file)
+web_packages=(cmake ninja-build emscripten nlohmann-json3-dev libtomlplusplus-dev)
+browser_packages=(chromium chromium-driver python3-selenium)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang-14 libclang-rt-14-dev clang-format-14 valgrind desktop-file-utils appstream shared-mime-info
                dpkg-dev file lintian xvfb dbus at-spi2-core python3-pyatspi locales
-               fonts-dejavu-core)
+               fonts-dejavu-core emscripten "${browser_packages[@]}")
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
   package) wanted=("${package_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
-  *) echo "usage: $0 run|package|test" >&2; exit 2 ;;
+  web) wanted=("${web_packages[@]}") ;;
+  web-test) wanted=("${web_packages[@]}" "${browser_packages[@]}") ;;
+  *) echo "usage: $0 run|package|test|web|web-test" >&2; exit 2 ;;
 esac
 
 missing=()
