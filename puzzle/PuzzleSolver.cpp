@@ -108,7 +108,8 @@ void CPuzzleSolution::SearchBackFromGoal()
     StateQueue queue;
     queue.push({0, IndexOf(goal)});
     while (!queue.empty()) {
-        const auto [time, index] = queue.top();
+        const std::int64_t time = queue.top().first;
+        const std::size_t index = queue.top().second;
         queue.pop();
         if (time != m_best[index])
             continue; // an earlier, longer entry
@@ -214,7 +215,8 @@ void CPuzzleSolution::FindMostAcross()
     spent[IndexOf(CPuzzleState())] = 0;
     queue.push({0, IndexOf(CPuzzleState())});
     while (!queue.empty()) {
-        const auto [time, index] = queue.top();
+        const std::int64_t time = queue.top().first;
+        const std::size_t index = queue.top().second;
         queue.pop();
         if (time != spent[index])
             continue;

@@ -3,7 +3,7 @@
 
 #include "web/ShippedPuzzleTexts.h"
 
-#include "display/SolutionText.h"
+#include "texts/SolutionText.h"
 #include "puzzle/BuiltInPuzzle.h"
 #include "puzzle/PuzzleReader.h"
 #include "puzzle/PuzzleSolver.h"
