@@ -3,10 +3,10 @@
 
 #include "web/ShippedPuzzleTexts.h"
 
-#include "texts/SolutionText.h"
 #include "puzzle/BuiltInPuzzle.h"
 #include "puzzle/PuzzleReader.h"
 #include "puzzle/PuzzleSolver.h"
+#include "texts/SolutionText.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
