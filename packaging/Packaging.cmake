@@ -44,11 +44,15 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TORVALY_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps finds the libraries' packages (libc6, libstdc++6, Qt 6);
-# the dialog's look needs the IPA P Gothic font besides, and on a Wayland
-# session Qt draws natively only with its Wayland plugin.
+# the dialog's look needs the IPA P Gothic font besides, and the crossing
+# view draws the travellers' looks in the colour emoji font. Recommended:
+# on a Wayland session Qt draws natively only with its Wayland plugin, and
+# Qt's own words (the file dialog, the message boxes' buttons) are in the
+# desktop's language only with Qt's translations; without either the
+# program still works in full, so neither is a dependency.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-noto-color-emoji")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 find_program(TORVALY_DPKG dpkg)
 if(TORVALY_DPKG)

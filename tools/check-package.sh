@@ -3,7 +3,8 @@
 # reports no error, the package holds both programs (stripped), their manual
 # pages, the desktop entries, the metainfo, the puzzle file type, the icons,
 # the shipped puzzles and Debian's copyright and changelog, and its dependencies came from
-# dpkg-shlibdeps plus the font.
+# dpkg-shlibdeps plus the fonts; it recommends the Wayland plugin and Qt's
+# translations.
 # Usage: tools/check-package.sh BUILD_FOLDER
 set -euo pipefail
 build="${1:?usage: $0 BUILD_FOLDER}"
@@ -57,8 +58,12 @@ for path in \
 done
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for package in fonts-ipafont-gothic libc6 libqt6widgets6; do
+for package in fonts-ipafont-gothic fonts-noto-color-emoji libc6 libqt6widgets6; do
   grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
+done
+recommends="$(dpkg-deb -f "$deb" Recommends)"
+for package in qt6-wayland qt6-translations-l10n; do
+  grep -qE "(^|, )$package( |,|$)" <<<"$recommends" || fail "Recommends lacks $package: $recommends"
 done
 
 unpacked="$(mktemp -d)"

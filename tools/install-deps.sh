@@ -9,7 +9,7 @@
 set -euo pipefail
 
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland nlohmann-json3-dev libtomlplusplus-dev
-              fonts-ipafont-gothic)
+              fonts-ipafont-gothic fonts-noto-color-emoji qt6-translations-l10n)
 package_packages=("${run_packages[@]}" dpkg-dev file)
 web_packages=(cmake ninja-build emscripten nlohmann-json3-dev libtomlplusplus-dev)
 browser_packages=(chromium chromium-driver python3-selenium)

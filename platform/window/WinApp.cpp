@@ -5,6 +5,7 @@
 #include "platform/window/Icon.h"
 #include "platform/window/Resources.h"
 #include "qt/DialogFont.h"
+#include "qt/ToolkitTranslations.h"
 #include "qt/WindowHandle.h"
 
 #include <QApplication>
@@ -201,6 +202,7 @@ BOOL AfxWinInit()
     }
 
     CheckJapaneseFontInstalled();
+    InstallToolkitTranslations();
     SetWaitCursorHandlers({&ShowWaitCursor, &HideWaitCursor});
     return TRUE;
 }

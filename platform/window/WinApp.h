@@ -58,7 +58,8 @@ CWnd* AfxGetMainWnd();
 const char* AfxGetAppName();
 
 // Sets the toolkit's application up from the resource module: names and
-// version, desktop entry, window icon, dialog fonts and the wait cursor. Needs
+// version, desktop entry, window icon, dialog fonts, the toolkit's own
+// translations for the locale and the wait cursor. Needs
 // the toolkit's application to exist; the entry point calls it, and so do
 // tests that build windows.
 BOOL AfxWinInit();

@@ -15,7 +15,7 @@ struct CCommaLocale {
 
 // de_DE.UTF-8: the system's own when it is installed, otherwise the one that
 // the test comma_locale compiled into the build folder (a CTest fixture, set
-// up once per build folder by make-comma-locale.sh). m_error says so when
+// up once per build folder by make-locale.sh). m_error says so when
 // there is neither.
 const CCommaLocale& CommaLocale();
 

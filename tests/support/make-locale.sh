@@ -1,14 +1,16 @@
 #!/bin/sh
-# Compiles de_DE.UTF-8, a locale that writes decimals with a comma, into a
-# folder for LOCPATH, once per build folder; the tests that need it read it
-# from there (tests/support/CommaLocale.cpp):
-#   make-comma-locale.sh <folder>
+# Compiles a UTF-8 locale, by default de_DE.UTF-8, which writes decimals
+# with a comma, into a folder for LOCPATH, once per build folder; the tests
+# that need it read it from there (tests/support/CommaLocale.cpp, and
+# ja_JP.UTF-8 for Qt's own words in tests/view):
+#   make-locale.sh <folder> [<language_TERRITORY>.UTF-8]
 # Nothing is done when the system has the locale or the folder holds it.
 set -eu
 folder="$1"
-name=de_DE.UTF-8
+name="${2:-de_DE.UTF-8}"
+language="${name%.UTF-8}"
 
-if locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+if locale -a 2>/dev/null | grep -qix "$language\.utf-\?8"; then
   echo "the system has $name"
   exit 0
 fi
@@ -24,7 +26,7 @@ command -v localedef >/dev/null || {
 # run leaves nothing that looks finished.
 mkdir -p "$folder"
 rm -rf "$folder/$name.new"
-localedef -i de_DE -f UTF-8 "$folder/$name.new" || {
+localedef -i "$language" -f UTF-8 "$folder/$name.new" || {
   echo "localedef could not compile $name" >&2
   exit 1
 }
