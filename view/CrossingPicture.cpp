@@ -5,7 +5,6 @@
 #include "TravellerChoice.h"
 
 #include <QEvent>
-#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,7 +21,7 @@ CCrossingPicture::CCrossingPicture(QWidget* parent, std::shared_ptr<const CPuzzl
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    MeasureNames();
+    DressFigures();
 }
 
 void CCrossingPicture::SetPuzzle(std::shared_ptr<const CPuzzle> puzzle)
@@ -31,7 +30,7 @@ void CCrossingPicture::SetPuzzle(std::shared_ptr<const CPuzzle> puzzle)
     m_focused = -1;
     m_concerned = 0;
     m_hinted = 0;
-    MeasureNames();
+    DressFigures();
     update();
 }
 
@@ -209,7 +208,7 @@ void CCrossingPicture::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     const bool atRest = m_progress >= 1;
-    PaintFrame(painter, CurrentFrame(), *m_puzzle, SceneColoursOf(palette()), font(),
+    PaintFrame(painter, CurrentFrame(), *m_puzzle, m_figures, SceneColoursOf(palette(), m_figures.m_typeCount), font(),
                atRest ? Marks() : CTravellerMarks{});
     if (hasFocus()) {
         QStyleOptionFocusRect option;
@@ -301,19 +300,13 @@ bool CCrossingPicture::event(QEvent* event)
 void CCrossingPicture::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange)
-        MeasureNames();
+        DressFigures();
     QWidget::changeEvent(event);
 }
 
-void CCrossingPicture::MeasureNames()
+void CCrossingPicture::DressFigures()
 {
-    QFont probe = font();
-    constexpr int PROBE_PIXELS = 100;
-    probe.setPixelSize(PROBE_PIXELS);
-    const QFontMetricsF metrics(probe);
-    double widest = 0;
-    for (const std::string& name : m_puzzle->m_names)
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(name)));
-    m_shape = {m_puzzle->TravellerCount(), m_puzzle->m_seats, widest / PROBE_PIXELS};
+    m_figures = TravellerFiguresOf(*m_puzzle, font());
+    m_shape = ShapeOf(*m_puzzle, m_figures, font());
     updateGeometry();
 }

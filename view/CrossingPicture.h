@@ -8,6 +8,7 @@
 #include "PictureObserver.h"
 #include "SceneLayout.h"
 #include "ScenePainter.h"
+#include "TravellerFigures.h"
 #include "puzzle/Puzzle.h"
 
 #include <QWidget>
@@ -29,6 +30,8 @@ public:
     // now on. Scenes shown after are of its travellers.
     void SetPuzzle(std::shared_ptr<const CPuzzle> puzzle);
     const CPuzzle& Puzzle() const { return *m_puzzle; }
+    // What it draws of each traveller besides the name.
+    const CTravellerFigures& Figures() const { return m_figures; }
 
     // Shows a scene at rest; description says it in words. Screen readers
     // are told when either changes, or always with announce.
@@ -82,7 +85,8 @@ private:
     // The picture of the current state, and the marks it shows at rest.
     CPictureFrame CurrentFrame() const;
     CTravellerMarks Marks() const;
-    void MeasureNames();
+    // Works out the figures and the shape anew, for the puzzle and face.
+    void DressFigures();
     // Moves the focus ring among the choosable travellers: an arrow's way
     // by their places, or to the first or last of them.
     void MoveFocus(Arrow arrow);
@@ -100,6 +104,7 @@ private:
     TravellerSet m_hinted = 0;
     QString m_description;
     std::shared_ptr<const CPuzzle> m_puzzle;
+    CTravellerFigures m_figures;
     CSceneShape m_shape;
     std::unique_ptr<CPictureObserver> m_observer;
 };

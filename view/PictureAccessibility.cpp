@@ -151,11 +151,21 @@ QString CTravellerItem::text(QAccessible::Text t) const
     const CCrossingPicture* picture = m_list->Picture();
     if (picture == nullptr)
         return QString();
+    const CPuzzle& puzzle = picture->Puzzle();
     if (t == QAccessible::Name)
-        return QString::fromStdString(picture->Puzzle().NameOf(m_traveller));
-    if (t == QAccessible::Description && (picture->Puzzle().m_rowers & TravellerBit(m_traveller)) != 0)
-        return QString::fromUtf8(OPERATOR_LEGEND);
-    return QString();
+        return QString::fromStdString(puzzle.NameOf(m_traveller));
+    if (t != QAccessible::Description)
+        return QString();
+    // What the picture shows of the traveller besides the name.
+    QStringList shown;
+    if ((puzzle.m_rowers & TravellerBit(m_traveller)) != 0)
+        shown << QString::fromUtf8(OPERATOR_LEGEND);
+    shown << QString::fromStdString(puzzle.TypeOf(m_traveller));
+    const std::vector<QString>& measures = picture->Figures().m_measures;
+    if (static_cast<std::size_t>(m_traveller) < measures.size())
+        shown << measures[static_cast<std::size_t>(m_traveller)];
+    shown.removeAll(QString());
+    return shown.join(QStringLiteral("、"));
 }
 
 bool CTravellerItem::IsListed() const

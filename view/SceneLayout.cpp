@@ -16,6 +16,10 @@ constexpr double BOAT_SHARE_OF_RIVER = 0.5;
 constexpr double LARGEST_BOAT_SHARE = 0.8;
 // Around the seats, in seat widths.
 constexpr double BOAT_PADDING = 0.15;
+// A text's font is at most this share of its line's height.
+constexpr double TEXT_LINE_SHARE = 0.85;
+// Under the texts of a spot, this share of its height is left clear.
+constexpr double TEXTS_MARGIN_SHARE = 0.06;
 // Of a step's time: stepping into the boat at the start of a boarding, and
 // out of it at the end of a landing.
 constexpr double STEPPING_SHARE = 0.35;
@@ -52,13 +56,21 @@ double GapOf(double width, double height)
     return std::min(width, height) * 0.04;
 }
 
-// The largest name font a spot or seat of this size holds.
-double NameFontFor(double width, double height, double nameWidthPerPixel)
+// The largest font in which a spot or seat of this size holds a line of
+// text in its share of the height.
+double TextFontFor(double width, double height, double share, double widthPerPixel)
 {
     const double gap = GapOf(width, height);
-    const double byHeight = (height - 2 * gap) * NAME_SHARE * 0.85;
-    const double byWidth = (width - 2 * gap) * 0.95 / std::max(nameWidthPerPixel, 0.1);
+    const double byHeight = (height - 2 * gap) * share * TEXT_LINE_SHARE;
+    const double byWidth = (width - 2 * gap) * 0.95 / std::max(widthPerPixel, 0.1);
     return std::max(0.0, std::min(byHeight, byWidth));
+}
+
+// The smaller of the fonts that a bank's spot and a seat hold.
+double SpotFont(const CGrid& grid, double seatWidth, double seatHeight, double share, double widthPerPixel)
+{
+    return std::min(TextFontFor(grid.m_cellWidth, grid.m_cellHeight, share, widthPerPixel),
+                    TextFontFor(seatWidth, seatHeight, share, widthPerPixel));
 }
 
 QRectF Deflated(const QRectF& rect)
@@ -92,7 +104,7 @@ std::vector<QRectF> PlacesIn(const CSceneLayout& layout, const CStepScene& scene
 
 CPictureFrame FrameOf(const CSceneLayout& layout, int boat, const CStepScene& scene)
 {
-    CPictureFrame frame{layout, boat, {}};
+    CPictureFrame frame{layout, boat, scene.m_aboard, {}};
     const std::vector<QRectF> places = PlacesIn(layout, scene);
     for (std::size_t index = 0; index < places.size(); ++index)
         frame.m_figures.push_back({static_cast<int>(index), places[index], 1.0});
@@ -179,16 +191,64 @@ CSceneLayout LayoutScene(QSizeF area, const CSceneShape& shape, double boatPosit
         layout.m_seats.push_back(Deflated(QRectF(x + padding + seat * seatWidth, y, seatWidth, seatHeight)));
 
     const double nameWidth = std::min(shape.m_nameWidthPerPixel, WIDEST_NAME_LAID_OUT);
-    layout.m_nameFontPixels = std::min(NameFontFor(grid.m_cellWidth, grid.m_cellHeight, nameWidth),
-                                       NameFontFor(seatWidth, seatHeight, nameWidth));
+    layout.m_nameFontPixels = SpotFont(grid, seatWidth, seatHeight, NAME_SHARE, nameWidth);
+    // The texts' lines as high as their fonts need, which their shares of
+    // every spot and seat hold (TextFontFor).
+    layout.m_nameHeight = layout.m_nameFontPixels / TEXT_LINE_SHARE;
+    if (shape.m_measuresWidthPerPixel > 0) {
+        const double measuresWidth = std::min(shape.m_measuresWidthPerPixel, WIDEST_MEASURES_LAID_OUT);
+        layout.m_measuresFontPixels = SpotFont(grid, seatWidth, seatHeight, MEASURES_SHARE, measuresWidth);
+        layout.m_measuresHeight = layout.m_measuresFontPixels / TEXT_LINE_SHARE;
+    }
+    if (shape.m_loadWidthPerPixel > 0) {
+        // Under the hull, as wide as the boat, in the river below it.
+        const double top = layout.m_boat.bottom() + padding;
+        const double loadHeight = std::max(0.0, std::min(titleHeight, height - margin - top));
+        layout.m_load = QRectF(x, top, boatWidth, loadHeight);
+        const double loadWidth = std::min(shape.m_loadWidthPerPixel, WIDEST_MEASURES_LAID_OUT);
+        layout.m_loadFontPixels = std::max(0.0, std::min(loadHeight * 0.65, boatWidth * 0.95 / loadWidth));
+    }
     return layout;
+}
+
+namespace {
+
+// Under the texts, clear of the marks drawn round a spot.
+double TextsBottom(const QRectF& spot)
+{
+    return spot.bottom() - spot.height() * TEXTS_MARGIN_SHARE;
+}
+
+} // namespace
+
+QRectF FigurePart(const CSceneLayout& layout, const QRectF& spot)
+{
+    return QRectF(spot.topLeft(), QPointF(spot.right(), NamePart(layout, spot).top()));
+}
+
+QRectF NamePart(const CSceneLayout& layout, const QRectF& spot)
+{
+    const double top = TextsBottom(spot) - layout.m_nameHeight - layout.m_measuresHeight;
+    return QRectF(spot.left(), top, spot.width(), layout.m_nameHeight);
+}
+
+QRectF MeasuresPart(const CSceneLayout& layout, const QRectF& spot)
+{
+    if (layout.m_measuresHeight <= 0)
+        return QRectF();
+    return QRectF(spot.left(), TextsBottom(spot) - layout.m_measuresHeight, spot.width(), layout.m_measuresHeight);
 }
 
 QSizeF SmallestPicture(const CSceneShape& shape)
 {
     QSizeF size(520, 260);
-    // Whatever the boat's place, the names' size is the same.
-    while (LayoutScene(size, shape, 0).m_nameFontPixels < SMALLEST_NAME_PIXELS)
+    // Whatever the boat's place, the texts' sizes are the same.
+    const auto readable = [&shape](const CSceneLayout& layout) {
+        return layout.m_nameFontPixels >= SMALLEST_NAME_PIXELS &&
+               (shape.m_measuresWidthPerPixel <= 0 || layout.m_measuresFontPixels >= SMALLEST_MEASURES_PIXELS) &&
+               (shape.m_loadWidthPerPixel <= 0 || layout.m_loadFontPixels >= SMALLEST_MEASURES_PIXELS);
+    };
+    while (!readable(LayoutScene(size, shape, 0)))
         size = QSizeF(std::ceil(size.width() * 1.1), std::ceil(size.height() * 1.1));
     return size;
 }

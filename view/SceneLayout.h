@@ -15,20 +15,27 @@
 #include <vector>
 
 // Inside a spot or seat, the figure stands on top and its name is written
-// in this share of the height below it.
+// in at most this share of the height below it; in a puzzle with weights or
+// times, they are written in at most the next share, under the name.
 inline constexpr double NAME_SHARE = 0.28;
+inline constexpr double MEASURES_SHARE = 0.2;
 
 // Names wider than this, in pixels per pixel of font size, are shortened
-// rather than make every name smaller.
+// rather than make every name smaller; so are weights and times, and the
+// boat's load, wider than the second.
 inline constexpr double WIDEST_NAME_LAID_OUT = 4.5;
+inline constexpr double WIDEST_MEASURES_LAID_OUT = 14;
 
 // What a puzzle's picture holds: its travellers, its boat's seats, and its
 // widest name in pixels per pixel of font size (at most
-// WIDEST_NAME_LAID_OUT).
+// WIDEST_NAME_LAID_OUT); likewise its widest weight and time under a name,
+// and the boat's load at its widest, 0 for a puzzle without them.
 struct CSceneShape {
     int m_travellers = 12;
     int m_seats = 2;
     double m_nameWidthPerPixel = 4;
+    double m_measuresWidthPerPixel = 0;
+    double m_loadWidthPerPixel = 0;
 };
 
 struct CSceneLayout {
@@ -42,20 +49,38 @@ struct CSceneLayout {
     std::vector<QRectF> m_farSpots;
     QRectF m_boat; // the hull with the seats above it
     std::vector<QRectF> m_seats;
+    // Under the boat, what it carries; empty without a load.
+    QRectF m_load;
+    // The height of the name and of the weight and time at the bottom of
+    // every spot and seat, at most their shares of it: the figure takes the
+    // rest.
+    double m_nameHeight = 0;
+    double m_measuresHeight = 0;
     double m_nameFontPixels = 0;
     double m_titleFontPixels = 0;
+    // 0 for a puzzle without them.
+    double m_measuresFontPixels = 0;
+    double m_loadFontPixels = 0;
 };
+
+// The parts of a spot or seat of a layout, from the top: the figure, the
+// name, and the weight and time (empty for a puzzle without them).
+QRectF FigurePart(const CSceneLayout& layout, const QRectF& spot);
+QRectF NamePart(const CSceneLayout& layout, const QRectF& spot);
+QRectF MeasuresPart(const CSceneLayout& layout, const QRectF& spot);
 
 // boatPosition: 0 at the start bank, 1 at the far bank, 0.5 in the middle
 // of the river.
 CSceneLayout LayoutScene(QSizeF area, const CSceneShape& shape, double boatPosition);
 
 // Names are written at least this large, in pixels, from the smallest
-// picture up.
+// picture up; weights, times and the load at least the second.
 inline constexpr double SMALLEST_NAME_PIXELS = 9;
+inline constexpr double SMALLEST_MEASURES_PIXELS = 8;
 // The smallest picture of a shape in which names are written at least
-// SMALLEST_NAME_PIXELS large: 520 by 260 for the built-in puzzle, larger in
-// the same proportions for more travellers or seats.
+// SMALLEST_NAME_PIXELS large, and weights, times and the load at least
+// SMALLEST_MEASURES_PIXELS: 520 by 260 for the built-in puzzle, larger in
+// the same proportions for more travellers or seats, or for measures.
 QSizeF SmallestPicture(const CSceneShape& shape);
 
 // The boat's position in a scene at rest: at its bank, or mid-river.
@@ -71,7 +96,8 @@ struct CFigureSpot {
 
 struct CPictureFrame {
     CSceneLayout m_layout;
-    int m_boat = PLACE_START; // as CStepScene::m_boat: on the river it says which way
+    int m_boat = PLACE_START;  // as CStepScene::m_boat: on the river it says which way
+    TravellerSet m_aboard = 0; // who the boat carries
     std::vector<CFigureSpot> m_figures;
 };
 

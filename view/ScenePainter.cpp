@@ -1,5 +1,8 @@
 #include "ScenePainter.h"
 
+#include "TypeColours.h"
+#include "play/FigureLabels.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -7,6 +10,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -14,16 +18,6 @@ QColor Mix(const QColor& from, const QColor& to, double share)
 {
     const auto channel = [share](int a, int b) { return static_cast<int>(a + (b - a) * share + 0.5); };
     return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
-}
-
-QRectF FigurePart(const QRectF& spot)
-{
-    return spot.adjusted(0, 0, 0, -spot.height() * NAME_SHARE);
-}
-
-QRectF NamePart(const QRectF& spot)
-{
-    return spot.adjusted(0, spot.height() * (1 - NAME_SHARE), 0, 0);
 }
 
 void PaintRiver(QPainter& painter, const CSceneLayout& layout, const CSceneColours& colours)
@@ -48,11 +42,64 @@ void PaintRiver(QPainter& painter, const CSceneLayout& layout, const CSceneColou
 }
 
 // text in rect, shortened with an ellipsis when it is too wide.
+void DrawFitted(QPainter& painter, const QRectF& rect, Qt::Alignment alignment, const QString& text)
+{
+    painter.drawText(rect, alignment, QFontMetricsF(painter.font()).elidedText(text, Qt::ElideRight, rect.width()));
+}
+
 void DrawFitted(QPainter& painter, const QRectF& rect, Qt::Alignment alignment, const std::string& text)
 {
-    const QString fitted =
-        QFontMetricsF(painter.font()).elidedText(QString::fromStdString(text), Qt::ElideRight, rect.width());
-    painter.drawText(rect, alignment, fitted);
+    DrawFitted(painter, rect, alignment, QString::fromStdString(text));
+}
+
+// An oar held upright at x, its blade at the bottom.
+void PaintOar(QPainter& painter, double x, double top, double bottom, double bladeWidth, double line,
+              const CSceneColours& colours)
+{
+    const double height = bottom - top;
+    painter.setPen(QPen(colours.m_wood, line, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(x, top), QPointF(x, bottom - height * 0.2));
+    painter.setBrush(colours.m_wood);
+    painter.drawEllipse(QRectF(x - bladeWidth / 2, bottom - height * 0.3, bladeWidth, height * 0.3));
+}
+
+// A look in place of the generic figure, as large as rect allows, its
+// glyphs' box per pixel of font size; an operator's holds an oar, upright
+// behind its right side and reaching above it. Clipped to rect, so that no
+// glyph reaches into a neighbour's place.
+void PaintLook(QPainter& painter, const QRectF& rect, const QString& look, const QRectF& box, bool isOperator,
+               const QFont& lookFont, const CSceneColours& colours)
+{
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    // Room above the look for the oar's handle.
+    const double side = std::min(rect.width(), rect.height() / (isOperator ? 1.2 : 1.0));
+    const QRectF square(rect.center().x() - side / 2, rect.bottom() - side, side, side);
+    if (isOperator) {
+        const double line = std::max(1.0, side * 0.05);
+        PaintOar(painter, square.right() - side * 0.12, rect.bottom() - side * 1.2, square.bottom() - line, side * 0.2,
+                 line, colours);
+    }
+    // As large as fills the square.
+    const double pixels = std::max(1.0, std::floor(side * 0.95 / std::max({box.width(), box.height(), 0.1})));
+    QFont font = lookFont;
+    font.setPixelSize(static_cast<int>(pixels));
+    painter.setFont(font);
+    painter.setPen(colours.m_text);
+    painter.drawText(square.center() - box.center() * pixels, look);
+    painter.restore();
+}
+
+// The boat's load, under it.
+void PaintLoad(QPainter& painter, const CSceneLayout& layout, const CPuzzle& puzzle, TravellerSet aboard,
+               const CSceneColours& colours, QFont font)
+{
+    if (layout.m_load.isEmpty() || layout.m_loadFontPixels < 1)
+        return;
+    font.setPixelSize(static_cast<int>(layout.m_loadFontPixels));
+    painter.setFont(font);
+    painter.setPen(colours.m_text);
+    DrawFitted(painter, layout.m_load, Qt::AlignHCenter | Qt::AlignTop, BoatLoad(puzzle, aboard));
 }
 
 void PaintTitles(QPainter& painter, const CSceneLayout& layout, const CPuzzle& puzzle, const CSceneColours& colours,
@@ -71,7 +118,7 @@ void PaintHull(QPainter& painter, const CSceneLayout& layout, const CSceneColour
 {
     const QRectF& boat = layout.m_boat;
     const double seatHeight = layout.m_seats[0].height();
-    const double top = layout.m_seats[0].bottom() - seatHeight * (NAME_SHARE + 0.12);
+    const double top = NamePart(layout, layout.m_seats[0]).top() - seatHeight * 0.12;
     const double slant = boat.width() * 0.1;
     QPainterPath hull;
     hull.moveTo(boat.left(), top);
@@ -147,7 +194,7 @@ void PaintConcerned(QPainter& painter, const QRectF& spot, const CSceneColours& 
 
 } // namespace
 
-CSceneColours SceneColoursOf(const QPalette& palette)
+CSceneColours SceneColoursOf(const QPalette& palette, int types)
 {
     const QColor window = palette.color(QPalette::Window);
     const QColor text = palette.color(QPalette::WindowText);
@@ -163,11 +210,15 @@ CSceneColours SceneColoursOf(const QPalette& palette)
     colours.m_wood = dark ? QColor(200, 160, 110) : QColor(120, 80, 40);
     colours.m_chosen = Mix(colours.m_land, colours.m_operatorFill, 0.4);
     colours.m_concerned = dark ? QColor(255, 120, 110) : QColor(190, 20, 20);
+    colours.m_types = TypeColours(types, palette);
     return colours;
 }
 
-void PaintFigure(QPainter& painter, const QRectF& rect, bool isOperator, const CSceneColours& colours)
+void PaintFigure(QPainter& painter, const QRectF& spot, bool isOperator, const CSceneColours& colours)
 {
+    // No taller than its shape, standing at the bottom.
+    const double tallest = spot.width() / 0.6;
+    const QRectF rect = spot.adjusted(0, std::max(0.0, spot.height() - tallest), 0, 0);
     const double height = rect.height();
     const double width = std::min(rect.width(), height * 0.75);
     const double centre = rect.center().x() - (isOperator ? width * 0.08 : 0);
@@ -175,11 +226,8 @@ void PaintFigure(QPainter& painter, const QRectF& rect, bool isOperator, const C
 
     if (isOperator) {
         // The oar, held upright beside the body.
-        const double x = centre + width * 0.42;
-        painter.setPen(QPen(colours.m_wood, line * 1.2, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(x, rect.top() + height * 0.12), QPointF(x, rect.bottom() - height * 0.25));
-        painter.setBrush(colours.m_wood);
-        painter.drawEllipse(QRectF(x - width * 0.09, rect.bottom() - height * 0.36, width * 0.18, height * 0.34));
+        PaintOar(painter, centre + width * 0.42, rect.top() + height * 0.12, rect.bottom() - height * 0.02,
+                 width * 0.18, line * 1.2, colours);
     }
 
     painter.setPen(QPen(colours.m_text, line));
@@ -191,8 +239,17 @@ void PaintFigure(QPainter& painter, const QRectF& rect, bool isOperator, const C
     painter.drawRoundedRect(body, width * 0.22, width * 0.22);
 }
 
-void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CPuzzle& puzzle, const CSceneColours& colours,
-                const QFont& font, const CTravellerMarks& marks)
+void PaintTypeGround(QPainter& painter, const QRectF& rect, const QColor& colour, const CSceneColours& colours)
+{
+    const double width = std::min(rect.width() * 0.95, rect.height() * 0.85);
+    const double height = std::max(3.0, rect.height() * 0.18);
+    painter.setPen(QPen(colours.m_text, std::max(1.0, rect.height() * 0.015)));
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(rect.center().x() - width / 2, rect.bottom() - height, width, height));
+}
+
+void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CPuzzle& puzzle, const CTravellerFigures& figures,
+                const CSceneColours& colours, const QFont& font, const CTravellerMarks& marks)
 {
     const CSceneLayout& layout = frame.m_layout;
     painter.save();
@@ -206,21 +263,39 @@ void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CPuzzle& pu
             PaintMarksBehind(painter, figure.m_rect, figure.m_traveller, marks, colours);
     }
     for (const CFigureSpot& figure : frame.m_figures) {
+        const auto traveller = static_cast<std::size_t>(figure.m_traveller);
+        const QRectF part = FigurePart(layout, figure.m_rect);
+        const bool isOperator = (puzzle.m_rowers & TravellerBit(figure.m_traveller)) != 0;
         painter.setOpacity(figure.m_opacity);
-        PaintFigure(painter, FigurePart(figure.m_rect), (puzzle.m_rowers & TravellerBit(figure.m_traveller)) != 0,
-                    colours);
+        const int type = traveller < figures.m_types.size() ? figures.m_types[traveller] : -1;
+        if (type >= 0 && static_cast<std::size_t>(type) < colours.m_types.size())
+            PaintTypeGround(painter, part, colours.m_types[static_cast<std::size_t>(type)], colours);
+        if (traveller < figures.m_looks.size() && !figures.m_looks[traveller].isEmpty())
+            PaintLook(painter, part, figures.m_looks[traveller], figures.m_lookBoxes[traveller], isOperator,
+                      figures.m_lookFont, colours);
+        else
+            PaintFigure(painter, part, isOperator, colours);
     }
     painter.setOpacity(1);
     PaintHull(painter, layout, colours);
+    PaintLoad(painter, layout, puzzle, frame.m_aboard, colours, font);
 
     QFont nameFont = font;
     nameFont.setPixelSize(std::max(1, static_cast<int>(layout.m_nameFontPixels)));
-    painter.setFont(nameFont);
+    QFont measuresFont = font;
+    measuresFont.setPixelSize(std::max(1, static_cast<int>(layout.m_measuresFontPixels)));
     painter.setPen(colours.m_text);
     for (const CFigureSpot& figure : frame.m_figures) {
+        const auto traveller = static_cast<std::size_t>(figure.m_traveller);
         painter.setOpacity(figure.m_opacity);
-        DrawFitted(painter, NamePart(figure.m_rect), Qt::AlignHCenter | Qt::AlignTop,
+        painter.setFont(nameFont);
+        DrawFitted(painter, NamePart(layout, figure.m_rect), Qt::AlignHCenter | Qt::AlignTop,
                    puzzle.NameOf(figure.m_traveller));
+        if (layout.m_measuresFontPixels > 0 && traveller < figures.m_measures.size()) {
+            painter.setFont(measuresFont);
+            DrawFitted(painter, MeasuresPart(layout, figure.m_rect), Qt::AlignHCenter | Qt::AlignTop,
+                       figures.m_measures[traveller]);
+        }
     }
     painter.setOpacity(1);
     for (const CFigureSpot& figure : frame.m_figures) {

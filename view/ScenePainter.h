@@ -4,9 +4,12 @@
 #pragma once
 
 #include "SceneLayout.h"
+#include "TravellerFigures.h"
 #include "puzzle/Puzzle.h"
 
 #include <QColor>
+
+#include <vector>
 
 class QFont;
 class QPainter;
@@ -23,6 +26,8 @@ struct CSceneColours {
     QColor m_wood;      // the hull's edge and the operators' oars
     QColor m_chosen;    // behind a traveller chosen in the game
     QColor m_concerned; // round a traveller a refused trip concerns
+    // The ground of each type's figures (TypeColours.h).
+    std::vector<QColor> m_types;
 };
 
 // The travellers marked in the game: those chosen for the next trip (a
@@ -35,15 +40,20 @@ struct CTravellerMarks {
     TravellerSet m_hinted = 0;
 };
 
-CSceneColours SceneColoursOf(const QPalette& palette);
+// The colours of a palette, with those of types of a puzzle.
+CSceneColours SceneColoursOf(const QPalette& palette, int types = 0);
 
-// One traveller's figure, in rect; an operator is filled with the
+// One traveller's generic figure, in rect; an operator is filled with the
 // palette's accent colour and holds an oar.
 void PaintFigure(QPainter& painter, const QRectF& rect, bool isOperator, const CSceneColours& colours);
 
+// The ground under a figure of a type, in rect, in the type's colour.
+void PaintTypeGround(QPainter& painter, const QRectF& rect, const QColor& colour, const CSceneColours& colours);
+
 // The whole frame of a puzzle's picture: banks with their names, river, the
-// boat and its direction, and every figure with its name, in font's face,
-// with the marks of the game. A name too wide for its place is shortened
-// with an ellipsis.
-void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CPuzzle& puzzle, const CSceneColours& colours,
-                const QFont& font, const CTravellerMarks& marks = {});
+// boat, its direction and its load, and every figure, its look where it has
+// one, on its type's ground, with its name and its weight and time, in
+// font's face, with the marks of the game. A text too wide for its place is
+// shortened with an ellipsis.
+void PaintFrame(QPainter& painter, const CPictureFrame& frame, const CPuzzle& puzzle, const CTravellerFigures& figures,
+                const CSceneColours& colours, const QFont& font, const CTravellerMarks& marks = {});

@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <iterator>
 
 CPuzzle TestPuzzle(std::string_view text)
 {
@@ -121,6 +122,10 @@ std::string WholeFamilyPuzzleText(int count, int seats)
         text += "[[traveller]]\nname = \"T" + std::to_string(number) + "\"\n" + (number <= 5 ? "rows = true\n" : "");
         text += "weight = " + std::to_string(alike ? 30 : 20 + number * 7 % 30) +
                 "\ntime = " + std::to_string(alike ? 2 : 1 + number % 4) + "\n" + (alike ? "type = \"alike\"\n" : "");
+        // Single emoji and sequences joined by U+200D; the alike look alike.
+        static const char* const LOOKS[] = {"🧑‍🌾", "🐺", "🐐", "🥬", "👨", "👩",   "🧒",
+                                            "👧",           "🐕", "🐈", "🐄",    "🐑", "🧳"};
+        text += std::string("look = \"") + (alike ? "🐓" : LOOKS[(number - 1) % std::size(LOOKS)]) + "\"\n";
     }
     text +=
         "[[rule]]\nkind = \"apart\"\nwho = \"T6\"\nfrom = " + NamesOf({7, 8}) + "\nunless = " + NamesOf({1, 2}) + "\n";

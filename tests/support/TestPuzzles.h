@@ -42,8 +42,8 @@ std::string NightPuzzleText(int slowest, int limit);
 std::string FamilyPuzzleText(int load);
 
 // RulesOfEveryKindPuzzleText with every key of the family besides: weights
-// and a load, times and a limit, a type of three alike travellers, and
-// rules held everywhere, on the banks and in the boat.
+// and a load, times and a limit, a type of three alike travellers, looks,
+// and rules held everywhere, on the banks and in the boat.
 std::string WholeFamilyPuzzleText(int count, int seats);
 
 // Small puzzles of 3 to 8 travellers, 1 to 3 seats, landings judged or not,
