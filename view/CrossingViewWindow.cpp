@@ -4,21 +4,25 @@
 #include "PictureAccessibility.h"
 #include "PlayMode.h"
 #include "ReplayMode.h"
-#include "ScenePainter.h"
+#include "RulesPane.h"
 #include "ViewControls.h"
+#include "ViewLegend.h"
 #include "ViewTexts.h"
 #include "platform/window/qt/WindowPlacement.h"
 #include "puzzle/PuzzleReader.h"
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -26,23 +30,14 @@
 
 namespace {
 
-// The operators' mark, as the picture draws it.
-class COperatorMark : public QWidget {
-public:
-    explicit COperatorMark(QWidget* parent) : QWidget(parent)
-    {
-        const int height = fontMetrics().height() * 2;
-        setFixedSize(height * 3 / 4, height);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        PaintFigure(painter, QRectF(rect()).adjusted(1, 1, -1, -1), true, SceneColoursOf(palette()));
-    }
-};
+// The one local file that a drag carries, or "" for anything else.
+QString DraggedFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().front();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
 
 } // namespace
 
@@ -62,6 +57,9 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
     captionFont.setBold(true);
     captionFont.setPointSizeF(face.pointSizeF() * 1.25);
     m_caption->setFont(captionFont);
+    // The time taken, in a puzzle with times.
+    m_time = new QLabel(this);
+    m_time->setFont(captionFont);
     // How many trips a puzzle other than the built-in one takes.
     m_summary = new QLabel(this);
     m_sentence = new QLabel(this);
@@ -74,6 +72,8 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
     InstallPictureAccessibility();
     m_picture = new CCrossingPicture(this, session.Puzzle());
     m_picture->SetObserver(std::make_unique<CPictureAnnouncer>(m_picture));
+    m_rules = new CRulesPane(this);
+    m_legend = new CViewLegend(this);
 
     const StepDisplay showStep = [this](bool announce) { ShowStep(announce); };
     // The dialog's table follows the built-in puzzle's answer alone.
@@ -90,19 +90,25 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
     m_modes->addWidget(m_replay->Controls());
     m_modes->addWidget(m_play->Controls());
 
+    auto* pictureRow = new QHBoxLayout;
+    pictureRow->addWidget(m_picture, 1);
+    pictureRow->addWidget(m_rules);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chooser);
     layout->addWidget(modeSwitch);
-    layout->addWidget(m_caption);
+    layout->addWidget(BuildCaptionRow());
     layout->addWidget(m_summary);
     layout->addWidget(m_sentence);
-    layout->addWidget(m_picture, 1);
-    layout->addWidget(BuildLegend());
+    layout->addLayout(pictureRow, 1);
+    layout->addWidget(m_legend);
     layout->addWidget(m_modes);
     setTabOrder(m_chooser, m_switch.front().first);
     setTabOrder(m_switch.front().first, m_switch.back().first);
     setTabOrder(m_switch.back().first, m_picture);
     setTabOrder(m_picture, m_modes);
+    // The panel is read after the controls of the mode.
+    setTabOrder(m_modes, m_rules->FoldButton());
+    setTabOrder(m_rules->FoldButton(), m_rules);
     // The mode the session shows: the answer, for a new session.
     if (m_session.Showing() == m_play->Kind())
         ShowMode(*m_play);
@@ -112,12 +118,29 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
 
     AddViewKey(this, QKeySequence(Qt::Key_Escape), [this] { close(); });
     AddViewKey(this, QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenFile(); });
+    AddViewKey(this, QKeySequence::Copy,
+               [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(m_session.TripListText())); });
+    setAcceptDrops(true);
     if (owner != nullptr)
         owner->installEventFilter(this);
 
-    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-    const QSize room = screen != nullptr ? screen->availableGeometry().size() * 9 / 10 : QSize(1024, 768);
-    resize(sizeHint().boundedTo(room).expandedTo(minimumSizeHint()));
+    resize(sizeHint().boundedTo(Room()).expandedTo(minimumSizeHint()));
+}
+
+QSize CCrossingViewWindow::Room() const
+{
+    const QScreen* screen = m_owner != nullptr ? m_owner->screen() : QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry().size() * 9 / 10 : QSize(1024, 768);
+}
+
+void CCrossingViewWindow::FoldRulesWhereNoRoom()
+{
+    if (m_rules->WasFoldedByUser())
+        return;
+    m_rules->SetFolded(false);
+    const QSize room = Room();
+    const QSize smallest = layout()->totalMinimumSize();
+    m_rules->SetFolded(smallest.width() > room.width() || smallest.height() > room.height());
 }
 
 // The modes go before the picture, a child widget: it must not keep the
@@ -127,16 +150,21 @@ CCrossingViewWindow::~CCrossingViewWindow()
     m_picture->SetChoice(nullptr);
 }
 
-QWidget* CCrossingViewWindow::BuildLegend()
+// The caption, the time beside it, and the rules panel's button.
+QWidget* CCrossingViewWindow::BuildCaptionRow()
 {
-    auto* legend = new QWidget(this);
-    auto* layout = new QHBoxLayout(legend);
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new COperatorMark(legend));
-    auto* text = new QLabel(QString::fromUtf8(OPERATOR_LEGEND), legend);
-    layout->addWidget(text);
+    m_caption->setParent(row);
+    m_time->setParent(row);
+    layout->addWidget(m_caption);
+    layout->addSpacing(m_caption->fontMetrics().height());
+    layout->addWidget(m_time);
     layout->addStretch();
-    return legend;
+    m_rules->FoldButton()->setParent(row);
+    layout->addWidget(m_rules->FoldButton());
+    return row;
 }
 
 // パズル, and the puzzles to choose from.
@@ -170,7 +198,7 @@ void CCrossingViewWindow::FillChooser()
     const QSignalBlocker quiet(m_chooser);
     m_chooser->clear();
     for (int index = 0; index < m_session.PuzzleCount(); ++index)
-        m_chooser->addItem(QString::fromStdString(m_session.PuzzleTitle(index)));
+        m_chooser->addItem(QString::fromStdString(m_session.PuzzleLabel(index)));
     m_chooser->addItem(QString::fromUtf8(OPEN_PUZZLE_ITEM));
     m_chooser->setCurrentIndex(m_session.ChosenPuzzle());
 }
@@ -178,6 +206,8 @@ void CCrossingViewWindow::FillChooser()
 void CCrossingViewWindow::ShowChosenPuzzle()
 {
     m_picture->SetPuzzle(m_session.Puzzle());
+    m_legend->SetPuzzle(*m_session.Puzzle());
+    FoldRulesWhereNoRoom();
     m_replay->FollowTrack(false);
     setWindowTitle(QString::fromStdString(m_session.Title(m_titlePrefix.toStdString())));
     m_play->FollowGame();
@@ -205,16 +235,34 @@ void CCrossingViewWindow::OpenFile()
                             QStringLiteral(");;") + QString::fromUtf8(ALL_FILES_FILTER) + QStringLiteral(" (*)"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
-        const std::optional<std::string> refusal = m_session.OpenPuzzle(path.toStdString());
-        if (refusal)
-            ShowUnusable(*refusal);
-        else
-            ShowChosenPuzzle();
-    });
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) { OpenPuzzleFile(path); });
     // The list shows the puzzle that shows, whatever the dialog's end.
     connect(dialog, &QFileDialog::finished, this, [this] { FillChooser(); });
     dialog->open();
+}
+
+void CCrossingViewWindow::OpenPuzzleFile(const QString& path)
+{
+    const std::optional<std::string> refusal = m_session.OpenPuzzle(path.toStdString());
+    if (refusal)
+        ShowUnusable(*refusal);
+    else
+        ShowChosenPuzzle();
+}
+
+void CCrossingViewWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DraggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CCrossingViewWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = DraggedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenPuzzleFile(path);
 }
 
 void CCrossingViewWindow::ShowUnusable(const std::string& why)
@@ -332,10 +380,15 @@ void CCrossingViewWindow::Open()
 void CCrossingViewWindow::ShowStep(bool announce)
 {
     const QString caption = QString::fromStdString(m_session.Caption());
+    const QString time = QString::fromStdString(m_session.TimeCounter());
     const QString sentence = QString::fromStdString(m_session.Sentence(CROSS_BUTTON));
     m_caption->setText(caption);
+    m_time->setText(time);
+    m_time->setVisible(!time.isEmpty());
     m_sentence->setText(sentence);
-    m_picture->ShowScene(m_session.Scene(), caption + QLatin1Char(' ') + sentence, announce);
+    m_rules->Show(m_session.Rules(), m_session.HighlightedRule());
+    const QString said = time.isEmpty() ? caption : caption + QLatin1Char(' ') + time;
+    m_picture->ShowScene(m_session.Scene(), said + QLatin1Char(' ') + sentence, announce);
 }
 
 // The view closes with its owner, and does not wait for anything to do so.

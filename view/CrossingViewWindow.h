@@ -1,11 +1,13 @@
 // The crossing view: a window of its own beside the main window, or alone,
-// showing each step of a crossing as a picture, with the step's caption and
-// sentence above it and a legend below; the front end of a crossing
-// session (CrossingSession.h), which says what there is to show. A chooser
-// above it picks the puzzle: the built-in one, a shipped one, or a puzzle
-// file. The controls under the picture belong to the mode the view is in,
-// which a switch chooses: the replay of the answer (答えを見る), or the
-// player's own game (自分で解く).
+// showing each step of a crossing as a picture, with the step's caption,
+// time and sentence above it, the puzzle's rules (規則) beside it and a
+// legend below; the front end of a crossing session (CrossingSession.h),
+// which says what there is to show. A chooser above it picks the puzzle:
+// the built-in one, a shipped one, or a puzzle file, chosen in a file
+// dialog or dropped on the view. The controls under the picture belong to
+// the mode the view is in, which a switch chooses: the replay of the answer
+// (答えを見る), or the player's own game (自分で解く). Ctrl+C copies the
+// trips shown as a list.
 #pragma once
 
 #include "play/CrossingSession.h"
@@ -21,6 +23,8 @@
 class CCrossingPicture;
 class CPlayMode;
 class CReplayMode;
+class CRulesPane;
+class CViewLegend;
 class CViewMode;
 class QComboBox;
 class QLabel;
@@ -56,9 +60,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A puzzle file dropped on the view opens as ファイルを開く opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    QWidget* BuildLegend();
+    QWidget* BuildCaptionRow();
     QWidget* BuildChooser();
     QWidget* BuildModeSwitch();
     void ShowMode(CViewMode& mode);
@@ -74,6 +81,12 @@ private:
     void ShowSummary();
     // Asks for a puzzle file and shows it, or says why it cannot be used.
     void OpenFile();
+    void OpenPuzzleFile(const QString& path);
+    // The rules panel shows unless the screen is too small for it beside
+    // the picture at its smallest, or the user folded it.
+    void FoldRulesWhereNoRoom();
+    // Where the window may spread on its screen.
+    QSize Room() const;
     // Says in a message box why a puzzle file cannot be used.
     void ShowUnusable(const std::string& why);
 
@@ -83,9 +96,12 @@ private:
     std::function<void(int)> m_stepChosen;
     QComboBox* m_chooser = nullptr;
     QLabel* m_caption;
+    QLabel* m_time;
     QLabel* m_summary;
     QLabel* m_sentence;
     CCrossingPicture* m_picture;
+    CRulesPane* m_rules;
+    CViewLegend* m_legend;
     std::unique_ptr<CReplayMode> m_replay;
     std::unique_ptr<CPlayMode> m_play;
     // Each mode's button in the switch.

@@ -26,6 +26,11 @@ inline constexpr const char* PICTURE_NAME = "渡しの様子";
 // What the operators' mark means, beside the mark in the legend.
 inline constexpr const char* OPERATOR_LEGEND = "舟をこげる人";
 
+// The panel of the puzzle's statement, as screen readers name its list, and
+// the button that shows it or folds it away.
+inline constexpr const char* RULES_LIST = "規則";
+inline constexpr const char* RULES_BUTTON = "規則を表示";
+
 // The two modes of the view, as the switch between them names them: the
 // replay of the program's best path, and the player's own game.
 inline constexpr const char* REPLAY_MODE = "答えを見る";

@@ -4,11 +4,15 @@
 #include "view/PictureAccessibility.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -179,7 +183,7 @@ void Key(QWidget* view, Qt::Key key)
 
 void ForEachList(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit)
 {
-    if (root->role() == QAccessible::ComboBox)
+    if (root->role() == QAccessible::ComboBox || qobject_cast<QAbstractItemView*>(root->object()) != nullptr)
         return;
     if (root->role() == QAccessible::List)
         visit(root);
@@ -251,6 +255,75 @@ TravellerSet CheckedTravellers(QWidget* view)
     ForEachItem(view,
                 [&](int t, QAccessibleInterface* item) { checked |= item->state().checked ? TravellerBit(t) : 0; });
     return checked;
+}
+
+QAccessibleInterface* RulesList(QWidget* view)
+{
+    for (QWidget* widget : view->findChildren<QAbstractItemView*>()) {
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(widget);
+        if (list->role() == QAccessible::List && list->text(QAccessible::Name) == QStringLiteral("規則"))
+            return list;
+    }
+    return nullptr;
+}
+
+namespace {
+
+// The names of the rules list's items that pass.
+QStringList RuleLinesWhere(QWidget* view, const std::function<bool(QAccessibleInterface*)>& pass)
+{
+    QStringList lines;
+    QAccessibleInterface* list = RulesList(view);
+    for (int i = 0; list != nullptr && i < list->childCount(); ++i) {
+        if (pass(list->child(i)))
+            lines << list->child(i)->text(QAccessible::Name);
+    }
+    return lines;
+}
+
+} // namespace
+
+QStringList RuleLines(QWidget* view)
+{
+    return RuleLinesWhere(view, [](QAccessibleInterface*) { return true; });
+}
+
+QStringList HighlightedRules(QWidget* view)
+{
+    return RuleLinesWhere(view, [](QAccessibleInterface* item) { return item->state().selected; });
+}
+
+bool HighlightedRuleInSight(QWidget* view)
+{
+    QAccessibleInterface* list = RulesList(view);
+    bool inSight = false;
+    for (int i = 0; list != nullptr && i < list->childCount(); ++i) {
+        QAccessibleInterface* item = list->child(i);
+        if (item->state().selected)
+            inSight = !item->state().invisible && list->rect().contains(item->rect());
+    }
+    return inSight;
+}
+
+bool DropOn(QWidget* target, const QList<QUrl>& urls)
+{
+    // To the window, as the window system sends them: the toolkit finds
+    // the widget under the point that takes drops.
+    QWindow* window = target->window()->windowHandle();
+    const QPoint at = target->mapTo(target->window(), target->rect().center());
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted()) {
+        // The drag goes on elsewhere.
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(window, &leave);
+        return false;
+    }
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    return drop.isAccepted();
 }
 
 QImage PictureImage(QWidget* view)
@@ -335,6 +408,12 @@ QComboBox* Chooser(QWidget* view)
     return nullptr;
 }
 
+QString ChosenTitle(QWidget* view)
+{
+    const QComboBox* chooser = Chooser(view);
+    return chooser != nullptr ? chooser->currentText().section(QStringLiteral(" — "), 0, 0) : QString();
+}
+
 void ChooseWithKeys(QWidget* view, const QString& title)
 {
     QComboBox* chooser = Chooser(view);
@@ -342,16 +421,19 @@ void ChooseWithKeys(QWidget* view, const QString& title)
     for (int presses = 0; presses < 30 && view->focusWidget() != chooser; ++presses)
         Key(view, Qt::Key_Tab);
     ASSERT_EQ(view->focusWidget(), chooser);
-    const Qt::Key way = chooser->findText(title) > chooser->currentIndex() ? Qt::Key_Down : Qt::Key_Up;
-    for (int presses = 0; presses < 8 && chooser->currentText() != title; ++presses)
+    const int wanted = chooser->findText(title + QStringLiteral(" — "), Qt::MatchStartsWith);
+    ASSERT_GE(wanted, 0) << title.toStdString();
+    const Qt::Key way = wanted > chooser->currentIndex() ? Qt::Key_Down : Qt::Key_Up;
+    for (int presses = 0; presses < 8 && chooser->currentIndex() != wanted; ++presses)
         Key(view, way);
-    ASSERT_EQ(chooser->currentText(), title);
+    ASSERT_EQ(ChosenTitle(view), title);
 }
 
 QString Summary(QWidget* view)
 {
     for (const QLabel* label : view->findChildren<QLabel*>()) {
-        if (label->isVisible() && label->text().startsWith(QStringLiteral("最短")))
+        if (label->isVisible() &&
+            (label->text().startsWith(QStringLiteral("最短")) || label->text().startsWith(QStringLiteral("最速"))))
             return label->text();
     }
     return QString();

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 #include <initializer_list>
@@ -75,6 +76,9 @@ void Key(QWidget* view, Qt::Key key);
 // The puzzle chooser: the combo box that screen readers find labelled
 // パズル (on Linux a combo box's own name is its current text).
 QComboBox* Chooser(QWidget* view);
+// The title of the puzzle the chooser shows chosen, whose item names it
+// and its best: "夜の四人 — 最速 17 分".
+QString ChosenTitle(QWidget* view);
 // Chooses the puzzle titled title with the arrow keys, as a keyboard user
 // does: Tab to the chooser, then down or up its list.
 void ChooseWithKeys(QWidget* view, const QString& title);
@@ -100,8 +104,9 @@ private:
     std::shared_ptr<int> m_count = std::make_shared<int>(0);
 };
 
-// Calls visit with every accessible list under root, but for the puzzle
-// chooser's list of puzzles.
+// Calls visit with every accessible list of travellers under root: not the
+// toolkit's item views, the puzzle chooser's list of puzzles and the rules
+// panel.
 void ForEachList(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit);
 // The names listed by each accessible list under root, by list name.
 std::map<QString, QStringList> ListsUnder(QAccessibleInterface* root);
@@ -121,6 +126,14 @@ QAccessibleInterface* ItemOf(QWidget* view, int traveller);
 int FocusedTraveller(QWidget* view);
 TravellerSet CheckedTravellers(QWidget* view);
 
+// The rules panel, 規則, as screen readers find it: a list whose items are
+// its lines, the highlighted one selected.
+QAccessibleInterface* RulesList(QWidget* view);
+QStringList RuleLines(QWidget* view);
+QStringList HighlightedRules(QWidget* view);
+// Whether the highlighted line shows whole inside the list, scrolled to.
+bool HighlightedRuleInSight(QWidget* view);
+
 // The picture as drawn.
 
 QImage PictureImage(QWidget* view);
@@ -134,6 +147,12 @@ QImage PlaceImage(QWidget* view, const char* list);
 // screen readers find them, less a little of their edges, where a
 // neighbour's mark may reach.
 TravellerSet RedrawnTravellers(QWidget* view, const QImage& before, const QImage& after);
+
+// The desktop.
+
+// Drags urls over target and drops them there, as a file manager does,
+// when target's window takes them; whether it took them.
+bool DropOn(QWidget* target, const QList<QUrl>& urls);
 
 // The keyboard.
 

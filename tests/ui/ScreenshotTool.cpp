@@ -2,9 +2,11 @@
 // it as a PNG picture; with a second file, also the crossing view opened
 // from the window menu at the trip of step 22 of the table; with a third,
 // the view's game, 自分で解く, after three trips of the hints, a fourth one
-// refused; with a fourth, the game of the wolf, the goat and the cabbage
-// after three trips, a fourth one refused:
-//   torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png> [<puzzle.png>]]]
+// refused, its rule highlighted in the panel 規則; with a fourth, the game
+// of the wolf, the goat and the cabbage, drawn as they look, after three
+// trips, a fourth one refused; with a fifth, the game of the four at night,
+// with their times, after two trips and a hint:
+//   torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png> [<puzzle.png> [<times.png>]]]]
 // Exits non-zero when the search does not end with the complete table.
 #include "TestAccess.h"
 #include "platform/window/WinApp.h"
@@ -22,6 +24,7 @@
 #include <QPushButton>
 
 #include <cstdio>
+#include <initializer_list>
 
 namespace {
 
@@ -95,32 +98,55 @@ void ShowGame(QWidget* view)
     }
 }
 
-// The shipped puzzle of the wolf, the goat and the cabbage chosen, as a user
-// chooses it, and its game after three trips, a fourth one refused: the
-// farmer alone leaves the wolf with the goat.
-void ShowShippedGame(QWidget* view)
+// Chooses the shipped puzzle titled title, as a user chooses it, and plays
+// the trips, each of travellers named by names, in its game; presses ヒント
+// at the end with hint.
+bool PlayShipped(QWidget* view, const QString& title, const QStringList& names,
+                 std::initializer_list<TravellerSet> trips, bool hint = false)
 {
     auto* chooser = view->findChild<QComboBox*>();
-    const int wolf = chooser != nullptr ? chooser->findText(QStringLiteral("オオカミとヤギとキャベツ")) : -1;
-    if (wolf < 0)
-        return;
-    chooser->setCurrentIndex(wolf);
-    Q_EMIT chooser->activated(wolf);
+    // Its item names it and its best: "夜の四人 — 最速 17 分".
+    const int index = chooser != nullptr ? chooser->findText(title + QStringLiteral(" — "), Qt::MatchStartsWith) : -1;
+    if (index < 0)
+        return false;
+    chooser->setCurrentIndex(index);
+    Q_EMIT chooser->activated(index);
+    Press(view, "自分で解く");
     QAccessibleInterface* lists = QAccessible::queryAccessibleInterface(view);
-    // The farmer is traveller 0, the wolf 1, the goat 2.
-    for (const TravellerSet trip :
-         {TravellerSet{0b101}, TravellerSet{0b001}, TravellerSet{0b011}, TravellerSet{0b001}}) {
-        Toggle(lists, trip, QStringList{QStringLiteral("農夫"), QStringLiteral("オオカミ"), QStringLiteral("ヤギ")});
+    for (const TravellerSet trip : trips) {
+        Toggle(lists, trip, names);
         Press(view, "渡る");
     }
+    if (hint)
+        Press(view, "ヒント");
+    return true;
+}
+
+// The wolf, the goat and the cabbage after three trips, a fourth one
+// refused: the farmer alone leaves the wolf with the goat.
+bool ShowShippedGame(QWidget* view)
+{
+    // The farmer is traveller 0, the wolf 1, the goat 2.
+    return PlayShipped(view, QStringLiteral("オオカミとヤギとキャベツ"),
+                       {QStringLiteral("農夫"), QStringLiteral("オオカミ"), QStringLiteral("ヤギ")},
+                       {TravellerSet{0b101}, TravellerSet{0b001}, TravellerSet{0b011}, TravellerSet{0b001}});
+}
+
+// The four at night after the two fastest crossing and the fastest coming
+// back, and the hint.
+bool ShowTimedGame(QWidget* view)
+{
+    return PlayShipped(view, QStringLiteral("夜の四人"), {QStringLiteral("若者"), QStringLiteral("母")},
+                       {TravellerSet{0b11}, TravellerSet{0b01}}, true);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc < 2 || argc > 5) {
-        std::fputs("usage: torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png> [<puzzle.png>]]]\n", stderr);
+    if (argc < 2 || argc > 6) {
+        std::fputs("usage: torvaly-ui-screenshot <dialog.png> [<view.png> [<game.png> [<puzzle.png> [<times.png>]]]]\n",
+                   stderr);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -168,11 +194,15 @@ int main(int argc, char* argv[])
             written = argv[3];
             saved = view->grab().save(QString::fromLocal8Bit(written), "PNG");
         }
-        if (saved && argc == 5) {
-            ShowShippedGame(view);
+        if (saved && argc >= 5) {
             written = argv[4];
             // The refusal ended the last trip's animation.
-            saved = view->grab().save(QString::fromLocal8Bit(written), "PNG");
+            saved = ShowShippedGame(view) && view->grab().save(QString::fromLocal8Bit(written), "PNG");
+        }
+        if (saved && argc == 6) {
+            written = argv[5];
+            // The hint ended the last trip's animation.
+            saved = ShowTimedGame(view) && view->grab().save(QString::fromLocal8Bit(written), "PNG");
         }
     }
     dlg.SendMessage(WM_CLOSE);
