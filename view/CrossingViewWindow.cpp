@@ -72,8 +72,6 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
     InstallPictureAccessibility();
     m_picture = new CCrossingPicture(this, session.Puzzle());
     m_picture->SetObserver(std::make_unique<CPictureAnnouncer>(m_picture));
-    m_rules = new CRulesPane(this);
-    m_legend = new CViewLegend(this);
 
     const StepDisplay showStep = [this](bool announce) { ShowStep(announce); };
     // The dialog's table follows the built-in puzzle's answer alone.
@@ -89,6 +87,9 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
     m_modes = new QStackedWidget(this);
     m_modes->addWidget(m_replay->Controls());
     m_modes->addWidget(m_play->Controls());
+    // Last, so that Tab reaches the panel after the mode's controls.
+    m_rules = new CRulesPane(this);
+    m_legend = new CViewLegend(this);
 
     auto* pictureRow = new QHBoxLayout;
     pictureRow->addWidget(m_picture, 1);
@@ -106,9 +107,7 @@ CCrossingViewWindow::CCrossingViewWindow(QWidget* owner, const QString& titlePre
     setTabOrder(m_switch.front().first, m_switch.back().first);
     setTabOrder(m_switch.back().first, m_picture);
     setTabOrder(m_picture, m_modes);
-    // The panel is read after the controls of the mode.
-    setTabOrder(m_modes, m_rules->FoldButton());
-    setTabOrder(m_rules->FoldButton(), m_rules);
+    setTabOrder(m_rules->FoldButton(), m_rules->List());
     // The mode the session shows: the answer, for a new session.
     if (m_session.Showing() == m_play->Kind())
         ShowMode(*m_play);

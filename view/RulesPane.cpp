@@ -32,6 +32,8 @@ CRulesPane::CRulesPane(QWidget* parent) : QWidget(parent), m_list(new QListWidge
     m_list->setResizeMode(QListView::Adjust);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Lines that wrap are told apart by their ground.
+    m_list->setAlternatingRowColors(true);
     // Only the highlighted line is ever selected, by Highlight.
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setFocusPolicy(Qt::StrongFocus);
@@ -44,6 +46,7 @@ CRulesPane::CRulesPane(QWidget* parent) : QWidget(parent), m_list(new QListWidge
     layout->addWidget(m_list);
     ColourHighlight();
 
+    // The window's, which lays it out outside the pane.
     m_fold = MakeViewButton(RULES_BUTTON, parent);
     m_fold->setCheckable(true);
     m_fold->setChecked(true);
@@ -60,6 +63,11 @@ void CRulesPane::SetFolded(bool folded)
     m_fold->setChecked(!folded);
     setVisible(!folded);
     m_foldedByUser = byUser;
+}
+
+QWidget* CRulesPane::List() const
+{
+    return m_list;
 }
 
 bool CRulesPane::IsFolded() const
@@ -87,6 +95,8 @@ void CRulesPane::Fill(const std::vector<CPanelLine>& lines)
         auto* item = new QListWidgetItem(QString::fromStdString(m_texts.back()), m_list);
         item->setFlags(Qt::ItemIsEnabled);
     }
+    // No line looks current before the user moves among them.
+    m_list->setCurrentItem(nullptr);
 }
 
 void CRulesPane::Highlight(int line)

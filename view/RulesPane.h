@@ -19,6 +19,7 @@ class QPushButton;
 
 class CRulesPane : public QWidget {
 public:
+    // parent: the window, which lays out the pane and its button.
     explicit CRulesPane(QWidget* parent);
 
     // Shows lines, with line highlighted (-1 for none). The list is filled
@@ -26,8 +27,9 @@ public:
     void Show(const std::vector<CPanelLine>& lines, int highlighted);
 
     // The button that folds the list away and brings it back: pressed
-    // while the list shows.
+    // while the list shows. The window lays it out, outside the pane.
     QPushButton* FoldButton() const { return m_fold; }
+    QWidget* List() const;
     void SetFolded(bool folded);
     bool IsFolded() const;
     // Whether the user folded or unfolded the list, which the window then
