@@ -6,9 +6,11 @@ the bus, the round trips read 11.5 and the table holds 47 rows. Then a
 double-click on a row opens the crossing view, whose lists 日本, 米国 and 舟
 name the travellers that the row's cells place there; its 次へ button,
 pressed through the bus, announces the next step and selects its row.
-Last, the view's game, 自分で解く, chosen through the bus: the two travellers
-of the table's first trip, checked by their toggle action, cross with 渡る,
-and the view announces their landing at 米国.
+Beside the picture, the list 規則 holds the boat's seats and the nine rules,
+numbered. Last, the view's game, 自分で解く, chosen through the bus: the first
+traveller of the table's first trip, checked by its toggle action, is
+refused alone with 渡る, and a line of 規則 is selected; with the second
+checked, the two cross, and the view announces their landing at 米国.
 Usage: atspi-check.py <torvaly-puzzle>; runs inside a session bus and an X
 server (atspi-check.sh sets them up)."""
 import subprocess
@@ -104,8 +106,21 @@ def check_crossing_view(app, table, failures):
     return expected["舟"]
 
 
-def check_game(app, trip, failures):
-    """Plays the first trip of the table in the view's game, through the bus."""
+def check_rules(app, failures):
+    """The list 規則: the boat's seats, then the nine rules numbered."""
+    rules = lists_of(app).get("規則")
+    if rules is None:
+        failures.append(f"no list 規則 among {sorted(lists_of(app))}")
+        return None
+    lines = [item.name for item in members(rules)]
+    if len(lines) != 10 or not all(line.startswith(f"{n}. ") for n, line in enumerate(lines[1:], 1)):
+        failures.append(f"the list 規則 holds {lines}")
+    return rules
+
+
+def check_game(app, trip, rules, failures):
+    """Plays the first trip of the table in the view's game, through the bus,
+    after the first of it alone is refused."""
     if not press(app, "自分で解く", failures):
         return
     def actions_of(item):
@@ -121,9 +136,12 @@ def check_game(app, trip, failures):
     if len(chosen) != len(trip):
         failures.append(f"the trip {trip} is not among {[i.name for i in items]}")
         return
-    for item in chosen:
+    for index, item in enumerate(chosen):
         item.queryAction().doAction(actions_of(item).index("Toggle"))
         wait_for(f"{item.name} checked", lambda: item.getState().contains(pyatspi.STATE_CHECKED))
+        if index == 0 and rules is not None and press(app, "渡る", failures):
+            wait_for("the refused rule selected in 規則",
+                     lambda: any(line.getState().contains(pyatspi.STATE_SELECTED) for line in members(rules)))
     if not press(app, "渡る", failures):
         return
     said = wait_for("the trip announced", lambda: [d for d in ANNOUNCED if d.startswith("渡った回数 1")])
@@ -195,7 +213,8 @@ def main():
                 failures.append(f"the table has {rows} rows")
             else:
                 trip = check_crossing_view(app, tables[0], failures)
-                check_game(app, trip, failures)
+                rules = check_rules(app, failures)
+                check_game(app, trip, rules, failures)
     finally:
         program.terminate()
         program.wait(timeout=10)
