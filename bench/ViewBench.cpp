@@ -1,8 +1,9 @@
 // Benchmarks of the crossing view on Qt's offscreen platform: opening it
 // from the dialog's window menu until its picture is painted, drawing one
 // step of the picture at scale 2, and the same for a puzzle of sixteen
-// travellers, switched to from the chooser. Not part of the tests; see
-// bench/README.md.
+// travellers and four seats with every key of the family (looks, types,
+// weights, times), switched to from the chooser; and refilling the rules
+// panel on a refused trip. Not part of the tests; see bench/README.md.
 
 #include "RecordedShortestPath.h"
 #include "TestPuzzles.h"
@@ -16,8 +17,10 @@
 #include "view/CrossingPicture.h"
 #include "view/CrossingViewHost.h"
 #include "view/CrossingViewWindow.h"
+#include "view/RulesPane.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
@@ -25,6 +28,7 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <set>
 
 namespace {
 
@@ -108,24 +112,28 @@ void DrawStep(benchmark::State& state)
 }
 BENCHMARK(DrawStep)->ArgName("at_rest")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
-// A puzzle file of sixteen travellers and a boat of two, with a rule of
-// every kind, for as long as the benchmarks run.
-const std::string& LargePuzzleFile()
+// A puzzle file of sixteen travellers and a boat of seats, with a rule of
+// every kind and every key of the family: looks, types, weights and a
+// load, times and a limit. For as long as the benchmarks run.
+std::string LargePuzzleFile(int seats = MAX_SEATS)
 {
-    static const std::string s_path = [] {
-        const std::string path =
-            QDir::temp().filePath(QStringLiteral("torvaly-bench-sixteen.crossing.toml")).toStdString();
-        std::ofstream(path) << RulesOfEveryKindPuzzleText(MAX_TRAVELLERS, 2);
-        return path;
-    }();
-    return s_path;
+    const std::string path =
+        QDir::temp().filePath(QStringLiteral("torvaly-bench-sixteen-%1.crossing.toml").arg(seats)).toStdString();
+    static std::set<std::string> s_written;
+    if (s_written.insert(path).second)
+        std::ofstream(path) << WholeFamilyPuzzleText(MAX_TRAVELLERS, seats);
+    return path;
 }
 
 // The view, alone on the built-in puzzle, switched to the puzzle of sixteen
-// travellers until its first step has been painted: the file read, the
-// puzzle solved, the view laid out anew and drawn.
+// travellers and seats seats until its first step has been painted: the
+// file read, the puzzle solved, the view laid out anew and drawn. With
+// solved, the puzzle is chosen again from the chooser, solved already: the
+// view's own share.
 void SwitchToLargePuzzle(benchmark::State& state)
 {
+    const auto seats = static_cast<int>(state.range(0));
+    const bool solved = state.range(1) != 0;
     CPaintCounter counter;
     qApp->installEventFilter(&counter);
     CCrossingViewHost host([](int) {});
@@ -136,6 +144,9 @@ void SwitchToLargePuzzle(benchmark::State& state)
     CCrossingViewWindow* view = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets())
         view = view != nullptr ? view : dynamic_cast<CCrossingViewWindow*>(window);
+    auto* chooser = view->findChild<QComboBox*>();
+    view->PlayPuzzle(FindPuzzle(LargePuzzleFile(seats), ShippedPuzzlesFolder()));
+    const int large = chooser->currentIndex();
     for (auto _ : state) {
         state.PauseTiming();
         view->ShowBuiltInReplay();
@@ -143,7 +154,12 @@ void SwitchToLargePuzzle(benchmark::State& state)
         counter.m_paints = 0;
         state.ResumeTiming();
 
-        view->PlayPuzzle(FindPuzzle(LargePuzzleFile(), ShippedPuzzlesFolder()));
+        if (solved) {
+            chooser->setCurrentIndex(large);
+            Q_EMIT chooser->activated(large);
+        } else {
+            view->PlayPuzzle(FindPuzzle(LargePuzzleFile(seats), ShippedPuzzlesFolder()));
+        }
         const QDeadlineTimer deadline(5000);
         while (counter.m_paints == 0 && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -153,7 +169,13 @@ void SwitchToLargePuzzle(benchmark::State& state)
     qApp->removeEventFilter(&counter);
     view->close();
 }
-BENCHMARK(SwitchToLargePuzzle)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SwitchToLargePuzzle)
+    ->ArgNames({"seats", "solved"})
+    ->Args({2, 0})
+    ->Args({MAX_SEATS, 0})
+    ->Args({MAX_SEATS, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // One step of that puzzle's answer drawn at scale 2, at rest or halfway
 // through its trip.
@@ -178,6 +200,46 @@ void DrawLargeStep(benchmark::State& state)
     }
 }
 BENCHMARK(DrawLargeStep)->ArgName("at_rest")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The rules panel of that puzzle, shown as the view shows it after each
+// action, on refused trips that point at two lines in turn: the load's and
+// a rule's. With anew, the lines come from another puzzle each time, and
+// the list is filled anew.
+void RefillRulesOnRefusal(benchmark::State& state)
+{
+    const bool anew = state.range(0) != 0;
+    CCrossingSession session(ShippedPuzzlesFolder());
+    if (session.OpenPuzzle(LargePuzzleFile())) {
+        state.SkipWithError("the puzzle could not be opened");
+        return;
+    }
+    session.Show(CCrossingSession::Shown::GAME);
+    // T3, T4, T8 and T12 weigh more than the load; T6, alone, does not row.
+    const TravellerSet refusals[] = {TravellerBit(2) | TravellerBit(3) | TravellerBit(7) | TravellerBit(11),
+                                     TravellerBit(5)};
+    std::vector<CPanelLine> others = session.Rules();
+    others.pop_back();
+    QWidget window;
+    CRulesPane pane(&window);
+    pane.resize(pane.sizeHint());
+    pane.Show(session.Rules(), -1);
+    std::size_t turn = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int t = 0; t < MAX_TRAVELLERS; ++t) {
+            if ((session.Game().Chosen() ^ refusals[turn % 2]) & TravellerBit(t))
+                session.Toggle(t);
+        }
+        if (session.Cross())
+            state.SkipWithError("a trip that should be refused was made");
+        if (anew)
+            pane.Show(others, -1);
+        state.ResumeTiming();
+        pane.Show(session.Rules(), session.HighlightedRule());
+        ++turn;
+    }
+}
+BENCHMARK(RefillRulesOnRefusal)->ArgName("anew")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
