@@ -4,8 +4,8 @@
 #include "texts/SessionText.h"
 #include "texts/SolutionText.h"
 
-CCrossingSession::CCrossingSession(const std::string& shippedFolder)
-    : m_catalog(std::make_unique<CPuzzleCatalog>(shippedFolder)), m_solution(m_catalog->SolutionAt(BUILT_IN)),
+CCrossingSession::CCrossingSession(CShippedPuzzles shipped)
+    : m_catalog(std::make_unique<CPuzzleCatalog>(std::move(shipped))), m_solution(m_catalog->SolutionAt(BUILT_IN)),
       m_answers(m_catalog->SharedPuzzleAt(BUILT_IN), *m_solution), m_game(m_solution)
 {
 }
@@ -20,6 +20,11 @@ int CCrossingSession::PuzzleCount() const
 const std::string& CCrossingSession::PuzzleTitle(int index) const
 {
     return m_catalog->PuzzleAt(index).m_title;
+}
+
+const CPuzzleEntry& CCrossingSession::PuzzleEntry(int index) const
+{
+    return m_catalog->EntryAt(index);
 }
 
 int CCrossingSession::ChosenPuzzle() const

@@ -570,10 +570,15 @@ CPuzzleReading ReadPuzzleFile(const std::string& path)
     const std::size_t read = std::fread(text.data(), 1, text.size(), file.get());
     if (std::ferror(file.get()) != 0)
         return CPuzzleReading(path, 0, 0, std::string("cannot read: ") + std::strerror(errno));
-    if (read > MAX_PUZZLE_FILE_BYTES)
+    text.resize(read);
+    return ReadPuzzleFileText(text, path);
+}
+
+CPuzzleReading ReadPuzzleFileText(std::string_view text, const std::string& path)
+{
+    if (text.size() > MAX_PUZZLE_FILE_BYTES)
         return CPuzzleReading(path, 0, 0,
                               "larger than " + std::to_string(MAX_PUZZLE_FILE_BYTES >> 20) +
                                   " MiB, the most a puzzle file may hold");
-    text.resize(read);
     return ReadPuzzleText(text, path, PuzzleFileStem(path));
 }

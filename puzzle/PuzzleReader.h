@@ -45,6 +45,9 @@ CPuzzleReading ReadPuzzleText(std::string_view text, std::string_view source, st
 // Reads the file at path, of at most MAX_PUZZLE_FILE_BYTES. The default
 // title is the file's name without PUZZLE_FILE_SUFFIX.
 CPuzzleReading ReadPuzzleFile(const std::string& path);
+// Reads the text of the file at path as ReadPuzzleFile does, for a caller
+// that has the text already: the web page, given a file.
+CPuzzleReading ReadPuzzleFileText(std::string_view text, const std::string& path);
 
 // The file's name without its folders and PUZZLE_FILE_SUFFIX (or ".toml").
 std::string PuzzleFileStem(std::string_view path);
