@@ -9,6 +9,14 @@ CCrossingGame::CCrossingGame(std::shared_ptr<const CPuzzleSolution> solution) : 
     Restart();
 }
 
+std::vector<TravellerSet> CCrossingGame::TripsMade() const
+{
+    std::vector<TravellerSet> trips;
+    for (std::size_t stop = 1; stop <= Index(); ++stop)
+        trips.push_back(m_stops[stop].m_trip);
+    return trips;
+}
+
 bool CCrossingGame::MetBefore() const
 {
     // The boat's side alternates with the trips, so only every other stop

@@ -19,6 +19,8 @@ public:
     const CPuzzle& Puzzle() const { return m_solution->Puzzle(); }
     // The trips made since the start, undone ones left out.
     int Trips() const { return m_position; }
+    // Who crossed in each of them, in order.
+    std::vector<TravellerSet> TripsMade() const;
     // Those across and the bank where the boat is.
     CPuzzleState State() const { return {Across(), BoatSide()}; }
     // PLACE_START or PLACE_ARRIVED.

@@ -14,3 +14,13 @@ std::string UnusablePuzzleText(const CPuzzleReading& reading)
 {
     return "このファイルはパズルとして使えません。\n" + reading.Reason();
 }
+
+std::string UnusableLinkText(const CPuzzleReading& reading)
+{
+    return "このリンクのパズルは使えません。\n" + reading.Reason();
+}
+
+std::string UnreadableLinkText()
+{
+    return "このリンクのパズルは読み取れません。";
+}
