@@ -82,13 +82,10 @@ CFoundPuzzle FindPuzzle(std::string_view fileOrName, const std::string& folder)
         if (entry.m_name == fileOrName)
             return ReadPuzzleEntry(entry);
     }
-    std::string known;
+    std::vector<std::string> known;
     for (const CPuzzleEntry& entry : entries)
-        known += (known.empty() ? "" : ", ") + entry.m_name;
-    return {
-        {},
-        CPuzzleReading(std::string(fileOrName), 0, 0,
-                       "no puzzle of that name (the puzzles are " + known + "; a file's name needs a dot or a slash)")};
+        known.push_back(entry.m_name);
+    return {{}, CPuzzleReading(std::string(fileOrName), 0, 0, {ReadingFault::NO_SUCH_NAME, {known}})};
 }
 
 CPuzzleReading OpenPuzzle(std::string_view fileOrName, const std::string& folder)

@@ -12,5 +12,5 @@ std::string PuzzleViewTitle(const std::string& prefix, const CPuzzle& puzzle)
 
 std::string UnusablePuzzleText(const CPuzzleReading& reading)
 {
-    return "このファイルはパズルとして使えません。\n" + reading.Reason();
+    return "このファイルはパズルとして使えません。\n" + reading.Reason(Wording::JAPANESE);
 }

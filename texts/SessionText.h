@@ -14,5 +14,5 @@ std::string BuiltInViewTitle(const std::string& prefix);
 std::string PuzzleViewTitle(const std::string& prefix, const CPuzzle& puzzle);
 
 // "このファイルはパズルとして使えません。", then on a line of its own the
-// reader's reason.
+// reader's reason in Japanese, with the file, line and column.
 std::string UnusablePuzzleText(const CPuzzleReading& reading);
