@@ -9,14 +9,6 @@ CCrossingGame::CCrossingGame(std::shared_ptr<const CPuzzleSolution> solution) : 
     Restart();
 }
 
-std::vector<TravellerSet> CCrossingGame::TripsMade() const
-{
-    std::vector<TravellerSet> trips;
-    for (std::size_t stop = 1; stop <= Index(); ++stop)
-        trips.push_back(m_stops[stop].m_trip);
-    return trips;
-}
-
 bool CCrossingGame::MetBefore() const
 {
     // The boat's side alternates with the trips, so only every other stop
@@ -38,13 +30,13 @@ const CPuzzleVerdict& CCrossingGame::Cross()
 {
     if (IsFinished())
         return m_verdict;
-    m_verdict = m_solution->Judge().Judge(State(), m_chosen);
+    m_verdict = m_solution->Judge().Judge(State(), m_chosen, Elapsed());
     if (!m_verdict.IsAccepted()) {
         m_notice = Notice::REFUSED;
         return m_verdict;
     }
     m_stops.resize(Index() + 1);
-    m_stops.push_back({m_verdict.m_after.m_across, m_chosen});
+    m_stops.push_back({m_verdict.m_after.m_across, m_chosen, m_verdict.m_time});
     Moved(m_position + 1);
     return m_verdict;
 }
@@ -118,6 +110,19 @@ CStepScene CCrossingGame::SceneAboard() const
     return SceneOf(GroupsAt(m_position - 1, m_stops[Index()].m_trip), &ashore);
 }
 
+std::vector<TravellerSet> CCrossingGame::TripsMade() const
+{
+    std::vector<TravellerSet> trips;
+    for (std::size_t stop = 1; stop <= Index(); ++stop)
+        trips.push_back(m_stops[stop].m_trip);
+    return trips;
+}
+
+std::string CCrossingGame::TimeCounter() const
+{
+    return Puzzle().HasTimes() ? TimeCounterText(Puzzle(), Elapsed()) : "";
+}
+
 std::string CCrossingGame::Caption() const
 {
     return TripCounterText(m_position);
@@ -129,10 +134,12 @@ std::string CCrossingGame::Sentence(const std::string& crossControl) const
     case Notice::REFUSED:
         return VerdictSentence(Puzzle(), m_verdict);
     case Notice::HINT:
-        return HintSentence(Puzzle(), m_hint);
+        return HintSentence(Puzzle(), m_hint, m_solution->FitsInTime(State(), Elapsed()));
     case Notice::NONE:
         break;
     }
+    if (IsFinished() && Puzzle().HasTimes())
+        return FinishedTimeSentence(Puzzle(), m_position, Elapsed(), m_solution->Fastest());
     if (IsFinished())
         return FinishedSentence(m_position, ShortestTrips());
     std::string sentence = StepSentence(Puzzle(), Scene());

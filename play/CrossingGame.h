@@ -7,6 +7,7 @@
 #include "play/StepScene.h"
 #include "puzzle/PuzzleSolver.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,7 +20,9 @@ public:
     const CPuzzle& Puzzle() const { return m_solution->Puzzle(); }
     // The trips made since the start, undone ones left out.
     int Trips() const { return m_position; }
-    // Who crossed in each of them, in order.
+    // The time they took, in a puzzle with times; in trips without.
+    std::int64_t Elapsed() const { return m_stops[Index()].m_time; }
+    // The trips made, from the first, undone ones left out.
     std::vector<TravellerSet> TripsMade() const;
     // Those across and the bank where the boat is.
     CPuzzleState State() const { return {Across(), BoatSide()}; }
@@ -65,6 +68,9 @@ public:
     CStepScene SceneBeforeTrip() const;
     CStepScene SceneAboard() const;
 
+    // The last refusal: its verdict, while it is what the game says.
+    const CPuzzleVerdict* Refusal() const { return m_notice == Notice::REFUSED ? &m_verdict : nullptr; }
+
     // The counter, "渡った回数 n　往復回数 x", and the sentence: the last
     // refusal or hint, or else what the last trip did and whether the
     // arrangement was met before, or how the finished game compares with the
@@ -72,16 +78,21 @@ public:
     // makes a trip, which the front end calls crossControl.
     std::string Caption() const;
     std::string Sentence(const std::string& crossControl) const;
+    // In a puzzle with times, the time counter, "経過 7 分（制限 15 分）";
+    // "" without times.
+    std::string TimeCounter() const;
 
     // The fewest trips from the start.
     int ShortestTrips() const { return m_solution->FewestTrips(); }
 
 private:
     enum class Notice { NONE, REFUSED, HINT };
-    // Where a trip led: those across after it, and who crossed.
+    // Where a trip led: those across after it, who crossed, and the time
+    // taken since the start.
     struct CStop {
         TravellerSet m_across = 0;
         TravellerSet m_trip = 0;
+        std::int64_t m_time = 0;
     };
 
     std::size_t Index() const { return static_cast<std::size_t>(m_position); }

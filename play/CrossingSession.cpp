@@ -1,12 +1,14 @@
 #include "CrossingSession.h"
 
 #include "PuzzleCatalog.h"
+#include "texts/GameText.h"
 #include "texts/SessionText.h"
 #include "texts/SolutionText.h"
 
 CCrossingSession::CCrossingSession(CShippedPuzzles shipped)
     : m_catalog(std::make_unique<CPuzzleCatalog>(std::move(shipped))), m_solution(m_catalog->SolutionAt(BUILT_IN)),
-      m_answers(m_catalog->SharedPuzzleAt(BUILT_IN), *m_solution), m_game(m_solution)
+      m_answers(m_catalog->SharedPuzzleAt(BUILT_IN), *m_solution), m_game(m_solution),
+      m_rules(RulesPanelOf(m_solution->Puzzle()))
 {
 }
 
@@ -20,6 +22,11 @@ int CCrossingSession::PuzzleCount() const
 const std::string& CCrossingSession::PuzzleTitle(int index) const
 {
     return m_catalog->PuzzleAt(index).m_title;
+}
+
+std::string CCrossingSession::PuzzleLabel(int index) const
+{
+    return ::PuzzleLabel(*m_catalog->SolutionAt(index));
 }
 
 const CPuzzleEntry& CCrossingSession::PuzzleEntry(int index) const
@@ -67,6 +74,7 @@ void CCrossingSession::StartChosen()
 {
     m_solution = m_catalog->SolutionAt(ChosenPuzzle());
     m_game = CCrossingGame(m_solution);
+    m_rules = RulesPanelOf(m_solution->Puzzle());
     if (ShowsBuiltIn())
         m_answers.ShowBuiltIn();
     else
@@ -103,6 +111,40 @@ std::string CCrossingSession::Sentence(const std::string& crossControl) const
 CStepScene CCrossingSession::Scene() const
 {
     return m_shown == Shown::ANSWER ? Answer().CurrentScene() : m_game.Scene();
+}
+
+std::string CCrossingSession::TimeCounter() const
+{
+    const CPuzzle& puzzle = m_solution->Puzzle();
+    if (m_shown == Shown::GAME || !puzzle.HasTimes())
+        return m_game.TimeCounter();
+    std::int64_t elapsed = 0;
+    for (int step = 1; step <= Answer().Step(); ++step)
+        elapsed += puzzle.TimeOf(Answer().Scene(step).m_landed);
+    return TimeCounterText(puzzle, elapsed);
+}
+
+int CCrossingSession::HighlightedRule() const
+{
+    const CPuzzleVerdict* refusal = m_shown == Shown::GAME ? m_game.Refusal() : nullptr;
+    return refusal != nullptr ? RefusedLine(m_rules, *refusal) : -1;
+}
+
+std::string CCrossingSession::TripListText() const
+{
+    std::vector<TravellerSet> trips;
+    if (m_shown == Shown::GAME) {
+        trips = m_game.TripsMade();
+    } else {
+        for (int step = 0; step < Answer().StepCount(); ++step) {
+            if (Answer().Scene(step).IsOnRiver())
+                trips.push_back(Answer().Scene(step).m_aboard);
+        }
+    }
+    std::string list;
+    for (std::size_t trip = 0; trip < trips.size(); ++trip)
+        list += TripLine(m_solution->Puzzle(), static_cast<int>(trip) + 1, trips[trip]) + "\n";
+    return list;
 }
 
 bool CCrossingSession::StartPlaying()

@@ -13,6 +13,7 @@
 
 #include "AnswerTracks.h"
 #include "CrossingGame.h"
+#include "RulesPanel.h"
 #include "puzzle/PuzzleLibrary.h"
 
 #include <memory>
@@ -39,6 +40,9 @@ public:
     // the shipped ones, then the files opened.
     int PuzzleCount() const;
     const std::string& PuzzleTitle(int index) const;
+    // How the chooser names a puzzle: its title and its best,
+    // "夜の四人 — 最速 17 分". The puzzle is solved when first asked for.
+    std::string PuzzleLabel(int index) const;
     // How a puzzle was found: its name, "" for a file that no name finds,
     // and its file's path (PuzzleLibrary.h).
     const CPuzzleEntry& PuzzleEntry(int index) const;
@@ -82,6 +86,20 @@ public:
     std::string Summary() const;
     std::string Sentence(const std::string& crossControl) const;
     CStepScene Scene() const;
+    // In a puzzle with times, beside the caption: the time taken up to the
+    // step shown, or in the game, "経過 7 分（制限 15 分）"; "" without times.
+    std::string TimeCounter() const;
+
+    // The chosen puzzle's statement, line by line (RulesPanel.h), and the
+    // line that the game's last refusal points at while it is what the
+    // game says; -1 otherwise, and in the answer.
+    const std::vector<CPanelLine>& Rules() const { return m_rules; }
+    int HighlightedRule() const;
+
+    // What is shown as a list of trips, as torvaly-solve writes and reads
+    // them ("1 行き 農夫 ヤギ"), a line each: the answer's whole plan, or the
+    // trips made so far in the game.
+    std::string TripListText() const;
 
     // The answer shown: its steps and the step shown.
     const CReplayTrack& Answer() const { return m_answers.Shown(); }
@@ -115,5 +133,6 @@ private:
     std::shared_ptr<const CPuzzleSolution> m_solution;
     CAnswerTracks m_answers;
     CCrossingGame m_game;
+    std::vector<CPanelLine> m_rules;
     Shown m_shown = Shown::ANSWER;
 };

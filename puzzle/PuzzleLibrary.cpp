@@ -61,7 +61,10 @@ CPuzzleReading CShippedPuzzles::Read(const CPuzzleEntry& entry) const
         if (PuzzleFileStem(file.m_file) == entry.m_name)
             return ReadPuzzleText(file.m_text, file.m_file, entry.m_name);
     }
-    return CPuzzleReading(entry.m_name, 0, 0, "no shipped puzzle of that name");
+    std::vector<std::string> names;
+    for (const CPuzzleEntry& shipped : Entries())
+        names.push_back(shipped.m_name);
+    return CPuzzleReading(entry.m_name, 0, 0, {ReadingFault::NO_SUCH_NAME, {names}});
 }
 
 std::vector<CPuzzleEntry> PuzzleEntries(const CShippedPuzzles& shipped)
@@ -105,13 +108,10 @@ CFoundPuzzle FindNamedPuzzle(std::string_view name, const CShippedPuzzles& shipp
         if (IsPuzzleName(name) && entry.m_name == name)
             return ReadPuzzleEntry(entry, shipped);
     }
-    std::string known;
+    std::vector<std::string> known;
     for (const CPuzzleEntry& entry : entries)
-        known += (known.empty() ? "" : ", ") + entry.m_name;
-    return {
-        {},
-        CPuzzleReading(std::string(name), 0, 0,
-                       "no puzzle of that name (the puzzles are " + known + "; a file's name needs a dot or a slash)")};
+        known.push_back(entry.m_name);
+    return {{}, CPuzzleReading(std::string(name), 0, 0, {ReadingFault::NO_SUCH_NAME, {known}})};
 }
 
 CFoundPuzzle FindPuzzle(std::string_view fileOrName, const CShippedPuzzles& shipped)

@@ -18,12 +18,21 @@ std::string MetBeforeSentence()
     return "この並びは前にもありました。";
 }
 
-std::string HintSentence(const CPuzzle& puzzle, const CContinuation& continuation)
+std::string HintSentence(const CPuzzle& puzzle, const CContinuation& continuation, bool fits)
 {
-    std::string sentence = RemainingTripsSentence(continuation.m_trips);
+    std::string sentence = puzzle.HasTimes() ? RemainingTimeSentence(puzzle, continuation.m_time, fits)
+                                             : RemainingTripsSentence(continuation.m_trips);
     if (continuation.m_trips > 0 && continuation.m_trip != 0)
         sentence += "次は " + NamesOf(puzzle, continuation.m_trip, " と ") + " が" + BoatText() + "に乗ります。";
     return sentence;
+}
+
+std::string TimeCounterText(const CPuzzle& puzzle, std::int64_t elapsed)
+{
+    std::string counter = "経過 " + TimeText(elapsed, puzzle.m_timeUnit);
+    if (puzzle.m_timeLimit > 0)
+        counter += "（制限 " + TimeText(puzzle.m_timeLimit, puzzle.m_timeUnit) + "）";
+    return counter;
 }
 
 std::string StartSentence(const CPuzzle& puzzle, const std::string& crossControl)

@@ -175,3 +175,11 @@ std::string FinishedTimeSentence(const CPuzzle& puzzle, int trips, std::int64_t 
         return done + "と同じです。";
     return done + "より " + TimeText(time - fastest, puzzle.m_timeUnit) + "多いです。";
 }
+
+std::string TypeSentence(const CPuzzle& puzzle, const std::string& type)
+{
+    TravellerSet alike = 0;
+    for (int traveller = 0; traveller < puzzle.TravellerCount(); ++traveller)
+        alike |= puzzle.TypeOf(traveller) == type ? TravellerBit(traveller) : 0;
+    return NamesOf(puzzle, alike) + " は「" + type + "」で、だれが乗っても同じです。";
+}

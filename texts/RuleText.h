@@ -30,6 +30,10 @@ std::string SeatsSentence(const CPuzzle& puzzle);
 std::string LoadSentence(const CPuzzle& puzzle);
 std::string TimeLimitSentence(const CPuzzle& puzzle);
 
+// Who is alike by type: "宣教師A、宣教師B、宣教師C は「宣教師」で、だれが
+// 乗っても同じです。"
+std::string TypeSentence(const CPuzzle& puzzle, const std::string& type);
+
 // What a shortest continuation says: "あと n 回で渡りきれます。" for n trips,
 // "全員が渡りきりました。" for none, "ここからは渡りきれません。" for
 // NO_CONTINUATION.

@@ -59,6 +59,18 @@ std::string BestPlansLine(const CPuzzleSolution& solution)
            PlansWithTypes(solution);
 }
 
+std::string BestText(const CPuzzleSolution& solution)
+{
+    if (!solution.IsSolvable())
+        return "渡りきれません";
+    return solution.IsTimed() ? FastestText(solution) : FewestTripsLine(solution.FewestTrips());
+}
+
+std::string PuzzleLabel(const CPuzzleSolution& solution)
+{
+    return solution.Puzzle().m_title + " — " + BestText(solution);
+}
+
 std::string SolutionSummary(const CPuzzleSolution& solution)
 {
     if (!solution.IsSolvable())

@@ -34,6 +34,12 @@ std::string FewestTripsLine(int trips);
 // （種類で数えると 4 通り）" with the count by type where types are declared.
 std::string BestLine(const CPuzzleSolution& solution);
 std::string BestPlansLine(const CPuzzleSolution& solution);
+// The best in a few words, as the puzzle chooser names it beside a title:
+// "最短 7 回", "最速 17 分", or "渡りきれません".
+std::string BestText(const CPuzzleSolution& solution);
+// "オオカミとヤギとキャベツ — 最短 7 回": a puzzle in the chooser.
+std::string PuzzleLabel(const CPuzzleSolution& solution);
+
 // One line: "最短 7 回・最短の渡り方 2 通り", "最速 17 分・最速の渡り方 2 通り"
 // (with the count by type where types are declared), or NoWayAcross().
 std::string SolutionSummary(const CPuzzleSolution& solution);

@@ -1,5 +1,6 @@
 #include "StepText.h"
 
+#include "texts/CountText.h"
 #include "texts/DisplayText.h"
 
 namespace {
@@ -15,6 +16,23 @@ std::string Names(const CPuzzle& puzzle, TravellerSet travellers)
 const char* BoatText()
 {
     return "舟";
+}
+
+std::string MeasuresText(const CPuzzle& puzzle, int traveller)
+{
+    std::string text;
+    if (puzzle.HasLoad() && puzzle.IsTraveller(traveller))
+        text = "重さ " + std::to_string(puzzle.WeightOf(TravellerBit(traveller)));
+    if (puzzle.HasTimes() && puzzle.IsTraveller(traveller))
+        text += (text.empty() ? "" : "・") + TimeText(puzzle.TimeOf(TravellerBit(traveller)), puzzle.m_timeUnit);
+    return text;
+}
+
+std::string BoatLoadText(const CPuzzle& puzzle, TravellerSet aboard)
+{
+    if (!puzzle.HasLoad())
+        return "";
+    return "重さ " + std::to_string(puzzle.WeightOf(aboard)) + " / " + std::to_string(puzzle.m_load);
 }
 
 std::string StepCaption(int step, int stepCount)

@@ -9,6 +9,13 @@
 // "舟": the boat, in sentences and as the name of what it holds.
 const char* BoatText();
 
+// What the picture writes under a traveller's name in a puzzle with weights
+// or times: "重さ 90", "10 分" or "重さ 90・10 分"; "" with neither.
+std::string MeasuresText(const CPuzzle& puzzle, int traveller);
+// What the boat carries in a puzzle with a load, "重さ 60 / 100" for
+// travellers aboard; "" without a load.
+std::string BoatLoadText(const CPuzzle& puzzle, TravellerSet aboard);
+
 // "手順 k / N" for step (0-based) of stepCount steps.
 std::string StepCaption(int step, int stepCount);
 
