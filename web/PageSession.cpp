@@ -6,6 +6,7 @@
 #include "texts/SessionText.h"
 #include "texts/StepText.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -70,6 +71,20 @@ val PlacesValue(const CPuzzle& puzzle, const CStepScene& scene)
     return places;
 }
 
+// The statement, line by line: { text, rule }, rule being a rule's number
+// or 0 for a line of another kind.
+val RulesValue(const std::vector<CPanelLine>& lines)
+{
+    val rules = val::array();
+    for (const CPanelLine& line : lines) {
+        val listed = val::object();
+        listed.set("text", line.m_text);
+        listed.set("rule", line.m_kind == CPanelLine::Kind::RULE ? line.m_rule : 0);
+        rules.call<void>("push", listed);
+    }
+    return rules;
+}
+
 } // namespace
 
 CPageSession::CPageSession() : m_shipped(CompiledInPuzzles()), m_session(m_shipped) {}
@@ -81,7 +96,7 @@ val CPageSession::Puzzles() const
         val puzzle = val::object();
         puzzle.set("name", m_session.PuzzleEntry(index).m_name);
         puzzle.set("title", m_session.PuzzleTitle(index));
-        puzzle.set("label", m_session.PuzzleTitle(index));
+        puzzle.set("label", m_session.PuzzleLabel(index));
         list.call<void>("push", puzzle);
     }
     return list;
@@ -128,15 +143,12 @@ val CPageSession::Puzzle() const
     value.set("seats", puzzle.m_seats);
     val travellers = val::array();
     for (int t = 0; t < puzzle.TravellerCount(); ++t) {
-        const auto index = static_cast<std::size_t>(t);
         val traveller = val::object();
         traveller.set("name", puzzle.NameOf(t));
         traveller.set("rows", (puzzle.m_rowers & TravellerBit(t)) != 0);
         traveller.set("look", puzzle.LookOf(t));
         traveller.set("type", puzzle.TypeOf(t));
-        // Numbers of JavaScript hold them exactly: at most MAX_MEASURE.
-        traveller.set("weight", puzzle.HasLoad() ? static_cast<double>(puzzle.m_weights[index]) : 0.0);
-        traveller.set("time", puzzle.HasTimes() ? static_cast<double>(puzzle.m_times[index]) : 0.0);
+        traveller.set("measures", MeasuresText(puzzle, t));
         travellers.call<void>("push", traveller);
     }
     value.set("travellers", travellers);
@@ -154,6 +166,14 @@ val CPageSession::Shown(const std::string& titlePrefix, const std::string& cross
     shown.set("caption", m_session.Caption());
     shown.set("summary", m_session.Summary());
     shown.set("sentence", m_session.Sentence(crossControl));
+    shown.set("timeCounter", m_session.TimeCounter());
+    shown.set("rules", RulesValue(m_session.Rules()));
+    shown.set("highlightedRule", m_session.HighlightedRule());
+    shown.set("tripList", m_session.TripListText());
+    // What the boat carries: those aboard, or in the game those chosen to
+    // board it.
+    const TravellerSet boatLoad = scene.m_aboard != 0 || answer ? scene.m_aboard : game.Chosen();
+    shown.set("boatLoad", BoatLoadText(*m_session.Puzzle(), boatLoad));
     shown.set("scene", SceneValue(scene));
     shown.set("places", PlacesValue(*m_session.Puzzle(), scene));
     shown.set("step", m_session.Answer().Step());

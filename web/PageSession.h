@@ -16,7 +16,7 @@ public:
     CPageSession();
 
     // The puzzles to choose from: { name, title, label } each, the built-in
-    // one first; and which one is chosen.
+    // one first, labelled with their best; and which one is chosen.
     emscripten::val Puzzles() const;
     int ChosenPuzzle() const { return m_session.ChosenPuzzle(); }
     bool ChoosePuzzle(int index) { return m_session.ChoosePuzzle(index); }
@@ -31,12 +31,15 @@ public:
     static std::string UnreadableLink();
 
     // The chosen puzzle as the picture draws it: { title, banks, boat,
-    // seats, travellers: [{ name, rows, look, type, weight, time }] }.
+    // seats, travellers: [{ name, rows, look, type, measures }] }, measures
+    // being what is written under a name, its weight and time.
     emscripten::val Puzzle() const;
     // Everything else there is to show, the sentences naming the control
     // that makes a trip as the page calls it: titles, counters, the scene,
-    // the places with who is there, the step, and the game's marks and
-    // what it allows. Sets of travellers are arrays of their indices.
+    // the places with who is there, the step, the game's marks and what it
+    // allows, the statement of the puzzle with the line a refusal points
+    // at, what the boat carries, and the trips as a list. Sets of
+    // travellers are arrays of their indices.
     emscripten::val Shown(const std::string& titlePrefix, const std::string& crossControl) const;
     // The scenes an animation runs through: a step of the answer, and the
     // game's last trip, { before, aboard, after }.

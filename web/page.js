@@ -26,6 +26,7 @@ class Page {
     this.bindControls();
     this.bindKeys();
     this.bindFiles();
+    this.bindCopy();
     drawFigure(this.element("legend-figure"), 30, 40 / (1 - SceneLayout.NAME_SHARE), true);
     await this.openLink(location.hash);
     window.addEventListener("hashchange", () => {
@@ -49,8 +50,45 @@ class Page {
       return option;
     }));
     chooser.value = String(this.session.chosenPuzzle());
-    this.picture.setPuzzle(this.session.puzzle());
+    const puzzle = this.session.puzzle();
+    this.picture.setPuzzle(puzzle);
+    this.showLegend();
     this.showStep();
+  }
+
+  // Under the picture: the rowers' mark, and each type with its colour.
+  showLegend() {
+    const legend = this.element("legend");
+    legend.replaceChildren(legend.firstElementChild);
+    for (const type of this.picture.types) {
+      const item = document.createElement("li");
+      const swatch = document.createElement("span");
+      swatch.className = `swatch ${this.picture.typeClass(type)}`;
+      item.append(swatch, type);
+      legend.append(item);
+    }
+  }
+
+  // The statement of the puzzle, a line a rule or limit, the line that a
+  // refusal points at highlighted and scrolled to.
+  showRules(shown) {
+    const rules = this.element("rules");
+    rules.replaceChildren(...shown.rules.map((line, index) => {
+      const item = document.createElement("li");
+      if (line.rule > 0) {
+        const number = document.createElement("span");
+        number.className = "rule-number";
+        number.textContent = String(line.rule);
+        item.append(number, " ");
+      }
+      item.append(line.text);
+      if (index === shown.highlightedRule)
+        item.setAttribute("aria-current", "true");
+      return item;
+    }));
+    const highlighted = rules.querySelector("[aria-current]");
+    if (highlighted)
+      highlighted.scrollIntoView({ block: "nearest" });
   }
 
   // Everything the back end says of the step shown, the picture at rest.
@@ -63,6 +101,9 @@ class Page {
     this.element("answer-controls").hidden = game;
     this.element("game-controls").hidden = !game;
     this.element("caption").textContent = shown.caption;
+    this.element("time-counter").textContent = shown.timeCounter;
+    this.element("trip-list").textContent = shown.tripList;
+    this.showRules(shown);
     this.element("summary").textContent = shown.summary;
     this.element("summary").hidden = shown.summary === "";
     this.element("sentence").textContent = shown.sentence;
@@ -222,6 +263,18 @@ class Page {
     else
       return false;
     return true;
+  }
+
+  // Ctrl+C where nothing is selected copies what is shown as a list of
+  // trips, as torvaly-solve writes and reads them: the answer's plan, or
+  // the trips made so far.
+  bindCopy() {
+    document.addEventListener("copy", (event) => {
+      if (!document.getSelection().isCollapsed)
+        return;
+      event.clipboardData.setData("text/plain", this.shownNow().tripList);
+      event.preventDefault();
+    });
   }
 
   // A puzzle file chosen with the file input or dropped on the page.

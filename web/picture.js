@@ -8,6 +8,10 @@
 "use strict";
 
 const SVG_NAMESPACE = "http://www.w3.org/2000/svg";
+// The colours of types that the style sheet holds (.type-0 to .type-3).
+const TYPE_COLOURS = 4;
+// Names wider than this, in pixels a pixel of font size, are shortened.
+const WIDEST_NAME = 4.5;
 
 function svgElement(name, attributes, parent) {
   const made = document.createElementNS(SVG_NAMESPACE, name);
@@ -18,20 +22,31 @@ function svgElement(name, attributes, parent) {
   return made;
 }
 
-// One traveller's figure, drawn in a box of width by height at the origin:
-// a rower filled with the accent colour and holding an oar; the name below.
-function drawFigure(parent, width, height, rows) {
+// One traveller's figure, drawn in a box of width by height at the origin,
+// above its name: a rower holds an oar and is filled with the accent
+// colour, or with its type's colour (typeClass) where it has a type; a
+// traveller with a look is drawn as that character instead, large.
+function drawFigure(parent, width, height, rows, typeClass = "", look = "") {
   const figureHeight = height * (1 - SceneLayout.NAME_SHARE);
   const bodyWidth = Math.min(width, figureHeight * 0.75);
   const centre = width / 2 - (rows ? bodyWidth * 0.08 : 0);
   const line = Math.max(1, figureHeight * 0.035);
-  const group = svgElement("g", { class: rows ? "figure rower" : "figure" }, parent);
+  const group = svgElement("g", { class: ["figure", rows ? "rower" : "", typeClass].join(" ").trim() }, parent);
   if (rows) {
     const x = centre + bodyWidth * 0.42;
     svgElement("line", { class: "oar", x1: x, y1: figureHeight * 0.12, x2: x, y2: figureHeight * 0.75,
                          "stroke-width": line * 1.2 }, group);
     svgElement("ellipse", { class: "blade", cx: x, cy: figureHeight * 0.81, rx: bodyWidth * 0.09,
                             ry: figureHeight * 0.17 }, group);
+  }
+  if (look !== "") {
+    if (typeClass !== "")
+      svgElement("circle", { class: "body", cx: centre, cy: figureHeight / 2, r: Math.min(bodyWidth, figureHeight) * 0.45,
+                             "stroke-width": line }, group);
+    const size = Math.min(bodyWidth, figureHeight) * 0.75;
+    svgElement("text", { class: "look", x: centre, y: figureHeight / 2 + size * 0.35, "font-size": size }, group)
+      .textContent = look;
+    return group;
   }
   const radius = Math.min(figureHeight * 0.17, bodyWidth * 0.3);
   svgElement("circle", { class: "body", cx: centre, cy: line + radius, r: radius, "stroke-width": line }, group);
@@ -73,6 +88,9 @@ class CrossingPicture {
     const scenery = svgElement("g", { "aria-hidden": "true" }, this.svg);
     this.drawScenery(scenery);
     this.boat = svgElement("g", { class: "boat" }, scenery);
+    // Each type a colour of its own, in the order of its first traveller.
+    this.types = [...new Set(puzzle.travellers.map((traveller) => traveller.type).filter((type) => type !== ""))];
+    this.nameWidthPerPixel = this.widestName(puzzle, scenery);
     this.figures = puzzle.travellers.map((traveller) => this.drawTraveller(scenery, traveller));
     this.lists = svgElement("g", { class: "places" }, this.svg);
   }
@@ -109,11 +127,19 @@ class CrossingPicture {
     svgElement("rect", { class: "chosen-mark", width, height, rx: radius, "stroke-width": line }, group);
     svgElement("rect", { class: "hint-mark", x: line * 2, y: line * 2, width: width - line * 4,
                          height: height - line * 4, rx: radius, "stroke-width": line }, group);
-    drawFigure(group, width, height, traveller.rows);
-    const nameFont = Math.min(height * SceneLayout.NAME_SHARE * 0.8, width * 0.3);
-    const name = svgElement("text", { class: "name", x: width / 2, y: height * (1 - SceneLayout.NAME_SHARE) + nameFont,
-                                      "font-size": nameFont }, group);
+    drawFigure(group, width, height, traveller.rows, this.typeClass(traveller.type), traveller.look);
+    // The name, and under it the weight and time where the puzzle has them.
+    const nameHeight = height * SceneLayout.NAME_SHARE;
+    const measured = traveller.measures !== "";
+    const nameFont = Math.min(nameHeight * (measured ? 0.5 : 0.8), width * 0.95 / this.nameWidthPerPixel);
+    const nameTop = height - nameHeight;
+    const name = svgElement("text", { class: "name", x: width / 2, y: nameTop + nameFont, "font-size": nameFont }, group);
     writeFitted(name, traveller.name, width * 0.96);
+    if (measured) {
+      const measures = svgElement("text", { class: "measures", x: width / 2, y: nameTop + nameFont + nameHeight * 0.4,
+                                            "font-size": nameHeight * 0.36 }, group);
+      writeFitted(measures, traveller.measures, width * 0.96);
+    }
     const concerned = svgElement("g", { class: "concerned-mark" }, group);
     const heavy = Math.max(2, height * 0.05);
     svgElement("rect", { width, height, rx: radius, "stroke-width": heavy }, concerned);
@@ -121,6 +147,24 @@ class CrossingPicture {
     svgElement("circle", { cx: badge / 2, cy: badge / 2, r: badge / 2 }, concerned);
     svgElement("text", { x: badge / 2, y: badge * 0.82, "font-size": badge * 0.8 }, concerned).textContent = "!";
     return group;
+  }
+
+  // The widest name's width per pixel of font size, at most that of
+  // WIDEST_NAME characters: a wider name is shortened rather than make
+  // every name smaller.
+  widestName(puzzle, parent) {
+    const probe = svgElement("text", { class: "name", "font-size": 100 }, parent);
+    let widest = 1;
+    for (const traveller of puzzle.travellers) {
+      probe.textContent = traveller.name;
+      widest = Math.max(widest, probe.getComputedTextLength() / 100);
+    }
+    probe.remove();
+    return Math.min(widest, WIDEST_NAME);
+  }
+
+  typeClass(type) {
+    return type === "" ? "" : `type-${this.types.indexOf(type) % TYPE_COLOURS}`;
   }
 
   // The figure drawn at a spot's size, in box: as large as it fits,
@@ -153,6 +197,13 @@ class CrossingPicture {
       svgElement("path", { class: "direction", "stroke-width": Math.max(1, head / 3),
                            d: `M${from},${y} H${to} M${tip - sign * head},${y - head * 0.7} L${tip},${y} ` +
                               `L${tip - sign * head},${y + head * 0.7}` }, this.boat);
+    }
+    if (this.shown && this.shown.boatLoad !== "") {
+      // What the boat carries, under it.
+      const load = svgElement("text", { class: "boat-load", x: hull.x + hull.width / 2,
+                                        y: bottom + this.layout.titleFont, "font-size": this.layout.titleFont * 0.8 },
+                              this.boat);
+      load.textContent = this.shown.boatLoad;
     }
     frame.figures.forEach((box, t) => CrossingPicture.placeIn(this.figures[t], box, this.layout));
   }
@@ -250,7 +301,8 @@ class CrossingPicture {
     const total = (scenes.length - 1) * stepMs;
     this.drawFrame(SceneLayout.frameBetween(this.layout, scenes[0], scenes[1], 0));
     const frame = (now) => {
-      const elapsed = now - start;
+      // A frame's time may be a little before the animation started.
+      const elapsed = Math.max(now - start, 0);
       if (elapsed >= total) {
         this.animation = null;
         this.svg.classList.remove("moving");
