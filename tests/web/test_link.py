@@ -26,9 +26,13 @@ def sixteen_travellers():
 
 class LinkTest(unittest.TestCase):
 
+    @classmethod
+    def setUpClass(cls):
+        cls.page = Page()
+        cls.addClassCleanup(cls.page.__exit__)
+
     def setUp(self):
-        self.page = Page()
-        self.addCleanup(self.page.__exit__)
+        self.page.open(self.page.address(""))
 
     def shown(self):
         page = self.page

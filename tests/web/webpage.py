@@ -89,6 +89,7 @@ class Page:
         return self.element(id).get_attribute("textContent")
 
     def numbers(self, id):
+        """The numbers in an element's text, such as a counter's."""
         return [int(number) for number in re.findall(r"\d+", self.text(id))]
 
     def choose(self, name):

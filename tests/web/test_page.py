@@ -10,11 +10,15 @@ import unittest
 from webpage import PAGE_FOLDER, SHIPPED_FOLDER, Page, shipped_puzzle
 
 
-class ChooserTest(unittest.TestCase):
+class PageTest(unittest.TestCase):
+
+    @classmethod
+    def setUpClass(cls):
+        cls.page = Page()
+        cls.addClassCleanup(cls.page.__exit__)
 
     def setUp(self):
-        self.page = Page()
-        self.addCleanup(self.page.__exit__)
+        self.page.open(self.page.address(""))
 
     def test_offers_the_built_in_puzzle_then_the_shipped_ones_by_name_with_their_best(self):
         names = sorted(file.name.removesuffix(".crossing.toml") for file in SHIPPED_FOLDER.glob("*.crossing.toml"))
@@ -28,8 +32,7 @@ class ChooserTest(unittest.TestCase):
         self.assertRegex(labels[1 + names.index("night")], r"\b17\b")
 
     def assert_refused(self, file, line, column):
-        notice = self.page.text("notice")
-        self.assertRegex(notice, rf"{file}\D+{line}\D+{column}\D")
+        self.assertRegex(self.page.text("notice"), rf"{file}\D+{line}\D+{column}\D")
         self.assertEqual(self.page.element("chooser").get_attribute("value"), "0")
         self.assertEqual(len(self.page.puzzle_names()), 1 + len(list(SHIPPED_FOLDER.glob("*.crossing.toml"))))
 
