@@ -15,7 +15,7 @@ class Page {
     this.element = (id) => document.getElementById(id);
     this.titlePrefix = document.title;
     this.playing = false;
-    this.picture = new CrossingPicture(this.element("picture"), (traveller) => this.act(() => this.session.toggle(traveller)));
+    this.picture = new CrossingPicture(this.element("picture"), (traveller) => this.toggle(traveller));
     this.linked = "";
     this.linksWritten = 0;
   }
@@ -91,8 +91,9 @@ class Page {
       highlighted.scrollIntoView({ block: "nearest" });
   }
 
-  // Everything the back end says of the step shown, the picture at rest.
-  showStep() {
+  // Everything the back end says of the step shown, the picture at rest;
+  // the sentence is said again with announce.
+  showStep(announce = false) {
     const shown = this.shownNow();
     document.title = shown.title;
     const game = shown.mode === "game";
@@ -106,7 +107,11 @@ class Page {
     this.showRules(shown);
     this.element("summary").textContent = shown.summary;
     this.element("summary").hidden = shown.summary === "";
-    this.element("sentence").textContent = shown.sentence;
+    // A new text when it changed, or to say it again, so that screen
+    // readers hear it.
+    const sentence = this.element("sentence");
+    if (announce || sentence.textContent !== shown.sentence)
+      sentence.replaceChildren(document.createTextNode(shown.sentence));
     const slider = this.element("slider");
     slider.max = String(shown.lastStep);
     slider.value = String(shown.step);
@@ -126,18 +131,26 @@ class Page {
     notice.hidden = text === "";
   }
 
-  // An input of the game: the back end acts, and the page shows what it
-  // says; a trip made crosses the river.
+  // An action of the player: the back end acts, and the page shows and
+  // says what it says, even when it says the same again.
   act(input) {
     this.stopPlaying();
     input();
+    this.showStep(true);
+  }
+
+  // Choosing or leaving a traveller, which the picture's lists tell.
+  toggle(traveller) {
+    this.stopPlaying();
+    this.session.toggle(traveller);
     this.showStep();
   }
 
+  // A trip made crosses the river.
   cross() {
     this.stopPlaying();
     const tripMade = this.session.cross();
-    this.showStep();
+    this.showStep(true);
     if (tripMade) {
       const trip = this.session.lastTrip();
       this.picture.animate([trip.before, trip.aboard, trip.after], PLAYED_STEP_MS);
@@ -257,7 +270,7 @@ class Page {
     if (key in FOCUS_KEYS)
       this.picture.moveFocus(FOCUS_KEYS[key]);
     else if (key === " " && this.picture.focusedTraveller() >= 0)
-      this.act(() => this.session.toggle(this.picture.focusedTraveller()));
+      this.toggle(this.picture.focusedTraveller());
     else if (key === "Enter")
       this.cross();
     else
@@ -318,7 +331,8 @@ class Page {
       reason = this.session.openLinkedFile(position.file, position.bytes);
     else
       reason = this.session.openLinkedName(position.name);
-    if (reason !== "" && this.session.chosenPuzzle() !== 0)
+    // The back end lists the built-in puzzle first.
+    if (reason !== "")
       this.session.choosePuzzle(0);
     if (reason === "" && position !== null) {
       if (position.trips !== undefined) {
