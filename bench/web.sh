@@ -24,7 +24,7 @@ bench="$top/build/release/bench"
     cmake --build --preset release --target torvaly_puzzle_bench torvaly_bench_puzzle_text >/dev/null)
 
 echo "== the page's files"
-(cd "$page" && stat -c '%s %n' index.html style.css page.js torvaly-web.js |
+(cd "$page" && stat -c '%s %n' * |
     awk '{ total += $1; printf "%9d  %s\n", $1, $2 } END { printf "%9d  in all (%.2f MB)\n", total, total / 1e6 }')
 
 echo "== opened from file://, until ready"
@@ -32,7 +32,7 @@ echo "== opened from file://, until ready"
 # earlier on the PATH may not see.
 python=python3
 "$python" -c "import selenium" 2>/dev/null || python=/usr/bin/python3
-TORVALY_WEB_PAGE="$page" TORVALY_CHROMIUM="$(command -v chromium)" TORVALY_CHROMEDRIVER="$(command -v chromedriver)" \
+TORVALY_WEB_PAGE="$page" TORVALY_SHIPPED_PUZZLES="$top/puzzle/shipped" TORVALY_CHROMIUM="$(command -v chromium)" TORVALY_CHROMEDRIVER="$(command -v chromedriver)" \
     PYTHONDONTWRITEBYTECODE=1 "$python" "$top/bench/web_page.py" "$runs"
 
 echo "== sixteen travellers, a boat of two: read and solved"

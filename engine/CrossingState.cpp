@@ -1,7 +1,6 @@
 #include "CrossingState.h"
 
-// The other operations are inline in the header: the search runs them for
-// every candidate.
+// The other operations are inline in the header.
 
 CCrossingState::CCrossingState()
 {

@@ -42,8 +42,9 @@ private:
     std::int32_t m_place[TRAVELLER_COUNT];
 };
 
-// The operations below run for every candidate of the search, so they are
-// defined here where every caller can inline them.
+// The operations below are small enough to inline where they are called. The
+// search itself no longer calls them: it moves arrangements as codes
+// (CCrossingPath), and builds an arrangement only when a step is read.
 
 inline CCrossingState& CCrossingState::operator=(const CCrossingState& other)
 {

@@ -32,7 +32,8 @@ pictures it step by step and lets you play the crossing yourself, and the
 command-line tool torvaly-solve, which runs the same search and prints the
 result as text. Other puzzles of the same kind, stated in TOML files, are
 solved exactly, played and checked the same way; three classics are
-included.]])
+included. A web page in /usr/share/torvaly-puzzle/web plays them in a
+browser, from the file itself, with links to any puzzle and position.]])
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -5,8 +5,8 @@
 #include "texts/SessionText.h"
 #include "texts/SolutionText.h"
 
-CCrossingSession::CCrossingSession(const std::string& shippedFolder)
-    : m_catalog(std::make_unique<CPuzzleCatalog>(shippedFolder)), m_solution(m_catalog->SolutionAt(BUILT_IN)),
+CCrossingSession::CCrossingSession(CShippedPuzzles shipped)
+    : m_catalog(std::make_unique<CPuzzleCatalog>(std::move(shipped))), m_solution(m_catalog->SolutionAt(BUILT_IN)),
       m_answers(m_catalog->SharedPuzzleAt(BUILT_IN), *m_solution), m_game(m_solution),
       m_rules(RulesPanelOf(m_solution->Puzzle()))
 {
@@ -27,6 +27,11 @@ const std::string& CCrossingSession::PuzzleTitle(int index) const
 std::string CCrossingSession::PuzzleLabel(int index) const
 {
     return ::PuzzleLabel(*m_catalog->SolutionAt(index));
+}
+
+const CPuzzleEntry& CCrossingSession::PuzzleEntry(int index) const
+{
+    return m_catalog->EntryAt(index);
 }
 
 int CCrossingSession::ChosenPuzzle() const

@@ -14,13 +14,13 @@
 #include "AnswerTracks.h"
 #include "CrossingGame.h"
 #include "RulesPanel.h"
+#include "puzzle/PuzzleLibrary.h"
 
 #include <memory>
 #include <optional>
 #include <string>
 
 class CPuzzleCatalog;
-struct CFoundPuzzle;
 
 class CCrossingSession {
 public:
@@ -30,8 +30,8 @@ public:
     static constexpr int BUILT_IN = 0;
 
     // The built-in puzzle's answer shows, from its first step; the shipped
-    // puzzles are read from shippedFolder.
-    explicit CCrossingSession(const std::string& shippedFolder);
+    // puzzles are read from where they are kept.
+    explicit CCrossingSession(CShippedPuzzles shipped);
     ~CCrossingSession();
     CCrossingSession(const CCrossingSession&) = delete;
     CCrossingSession& operator=(const CCrossingSession&) = delete;
@@ -43,6 +43,9 @@ public:
     // How the chooser names a puzzle: its title and its best,
     // "夜の四人 — 最速 17 分". The puzzle is solved when first asked for.
     std::string PuzzleLabel(int index) const;
+    // How a puzzle was found: its name, "" for a file that no name finds,
+    // and its file's path (PuzzleLibrary.h).
+    const CPuzzleEntry& PuzzleEntry(int index) const;
     int ChosenPuzzle() const;
     bool ShowsBuiltIn() const { return ChosenPuzzle() == BUILT_IN; }
     std::shared_ptr<const CPuzzle> Puzzle() const;

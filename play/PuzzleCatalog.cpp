@@ -2,10 +2,10 @@
 
 #include "puzzle/BuiltInPuzzle.h"
 
-CPuzzleCatalog::CPuzzleCatalog(const std::string& shippedFolder) : m_shippedFolder(shippedFolder)
+CPuzzleCatalog::CPuzzleCatalog(CShippedPuzzles shipped) : m_shipped(std::move(shipped))
 {
-    for (const CPuzzleEntry& entry : PuzzleEntries(shippedFolder)) {
-        const CFoundPuzzle found = ReadPuzzleEntry(entry);
+    for (const CPuzzleEntry& entry : PuzzleEntries(m_shipped)) {
+        const CFoundPuzzle found = ReadPuzzleEntry(entry, m_shipped);
         if (found.m_reading.IsRead())
             m_entries.push_back({std::make_shared<CPuzzle>(found.m_reading.Puzzle()), found.m_entry, nullptr});
     }
@@ -14,6 +14,11 @@ CPuzzleCatalog::CPuzzleCatalog(const std::string& shippedFolder) : m_shippedFold
 std::shared_ptr<const CPuzzle> CPuzzleCatalog::SharedPuzzleAt(int index) const
 {
     return m_entries.at(static_cast<std::size_t>(index)).m_puzzle;
+}
+
+const CPuzzleEntry& CPuzzleCatalog::EntryAt(int index) const
+{
+    return m_entries.at(static_cast<std::size_t>(index)).m_entry;
 }
 
 std::shared_ptr<const CPuzzleSolution> CPuzzleCatalog::SolutionAt(int index)
@@ -47,7 +52,7 @@ int CPuzzleCatalog::IndexOf(const CPuzzleEntry& found) const
 
 CPuzzleReading CPuzzleCatalog::Open(const std::string& fileOrName)
 {
-    CFoundPuzzle found = FindPuzzle(fileOrName, m_shippedFolder);
+    CFoundPuzzle found = FindPuzzle(fileOrName, m_shipped);
     Keep(found);
     return std::move(found.m_reading);
 }

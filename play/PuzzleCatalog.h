@@ -15,14 +15,16 @@
 
 class CPuzzleCatalog {
 public:
-    // The shipped puzzles are read from shippedFolder; one that cannot be
-    // used is left out.
-    explicit CPuzzleCatalog(const std::string& shippedFolder);
+    // The shipped puzzles are read from where they are kept; one that
+    // cannot be used is left out.
+    explicit CPuzzleCatalog(CShippedPuzzles shipped);
 
     int Count() const { return static_cast<int>(m_entries.size()); }
     static constexpr int BUILT_IN = 0;
     const CPuzzle& PuzzleAt(int index) const { return *SharedPuzzleAt(index); }
     std::shared_ptr<const CPuzzle> SharedPuzzleAt(int index) const;
+    // The entry a puzzle was found by (PuzzleLibrary.h).
+    const CPuzzleEntry& EntryAt(int index) const;
     // Solved when first asked for.
     std::shared_ptr<const CPuzzleSolution> SolutionAt(int index);
 
@@ -49,7 +51,7 @@ private:
     // The index of the entry with found's name or file, or -1.
     int IndexOf(const CPuzzleEntry& found) const;
 
-    std::string m_shippedFolder;
+    CShippedPuzzles m_shipped;
     std::vector<CEntry> m_entries;
     int m_chosen = BUILT_IN;
 };

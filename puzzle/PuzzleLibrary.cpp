@@ -24,20 +24,54 @@ std::string ShippedPuzzleFolder(const std::string& programPath)
     return (program.parent_path().parent_path() / shipped).string();
 }
 
-std::vector<CPuzzleEntry> PuzzleEntries(const std::string& folder)
+CShippedPuzzles CShippedPuzzles::InMemory(std::vector<CPuzzleFileText> files)
 {
-    std::vector<CPuzzleEntry> shipped;
-    std::error_code error;
-    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::string file = entry.path().filename().string();
+    CShippedPuzzles shipped;
+    shipped.m_inMemory = true;
+    shipped.m_files = std::move(files);
+    return shipped;
+}
+
+std::vector<CPuzzleEntry> CShippedPuzzles::Entries() const
+{
+    std::vector<CPuzzleEntry> entries;
+    const auto add = [&entries](const std::string& file, const std::string& path) {
         const std::string name = PuzzleFileStem(file);
         if (file.ends_with(PUZZLE_FILE_SUFFIX) && IsPuzzleName(name) && name != BUILT_IN_PUZZLE_NAME)
-            shipped.push_back({name, entry.path().string()});
+            entries.push_back({name, path});
+    };
+    if (m_inMemory) {
+        for (const CPuzzleFileText& file : m_files)
+            add(file.m_file, "");
+    } else {
+        std::error_code error;
+        for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(m_folder, error))
+            add(entry.path().filename().string(), entry.path().string());
     }
-    std::sort(shipped.begin(), shipped.end(),
+    std::sort(entries.begin(), entries.end(),
               [](const CPuzzleEntry& a, const CPuzzleEntry& b) { return a.m_name < b.m_name; });
-    shipped.insert(shipped.begin(), {BUILT_IN_PUZZLE_NAME, ""});
-    return shipped;
+    return entries;
+}
+
+CPuzzleReading CShippedPuzzles::Read(const CPuzzleEntry& entry) const
+{
+    if (!entry.m_path.empty())
+        return ReadPuzzleFile(entry.m_path);
+    for (const CPuzzleFileText& file : m_files) {
+        if (PuzzleFileStem(file.m_file) == entry.m_name)
+            return ReadPuzzleText(file.m_text, file.m_file, entry.m_name);
+    }
+    std::vector<std::string> names;
+    for (const CPuzzleEntry& shipped : Entries())
+        names.push_back(shipped.m_name);
+    return CPuzzleReading(entry.m_name, 0, 0, {ReadingFault::NO_SUCH_NAME, {names}});
+}
+
+std::vector<CPuzzleEntry> PuzzleEntries(const CShippedPuzzles& shipped)
+{
+    std::vector<CPuzzleEntry> entries = shipped.Entries();
+    entries.insert(entries.begin(), {BUILT_IN_PUZZLE_NAME, ""});
+    return entries;
 }
 
 bool IsPuzzleName(std::string_view text)
@@ -59,39 +93,46 @@ std::string Canonical(const std::string& path)
 
 } // namespace
 
-CFoundPuzzle ReadPuzzleEntry(const CPuzzleEntry& entry)
+CFoundPuzzle ReadPuzzleEntry(const CPuzzleEntry& entry, const CShippedPuzzles& shipped)
 {
-    if (entry.m_path.empty())
+    if (entry.m_path.empty() && entry.m_name == BUILT_IN_PUZZLE_NAME)
         return {entry, CPuzzleReading(BuiltInPuzzle())};
-    return {{entry.m_name, Canonical(entry.m_path)}, ReadPuzzleFile(entry.m_path)};
+    const std::string path = entry.m_path.empty() ? "" : Canonical(entry.m_path);
+    return {{entry.m_name, path}, shipped.Read(entry)};
 }
 
-CFoundPuzzle FindPuzzle(std::string_view fileOrName, const std::string& folder)
+CFoundPuzzle FindNamedPuzzle(std::string_view name, const CShippedPuzzles& shipped)
 {
-    const std::vector<CPuzzleEntry> entries = PuzzleEntries(folder);
-    if (!IsPuzzleName(fileOrName)) {
-        const std::string path = Canonical(std::string(fileOrName));
-        std::string name;
-        for (const CPuzzleEntry& entry : entries) {
-            if (!entry.m_path.empty() && Canonical(entry.m_path) == path)
-                name = entry.m_name;
-        }
-        return {{name, path}, ReadPuzzleFile(std::string(fileOrName))};
-    }
+    const std::vector<CPuzzleEntry> entries = PuzzleEntries(shipped);
     for (const CPuzzleEntry& entry : entries) {
-        if (entry.m_name == fileOrName)
-            return ReadPuzzleEntry(entry);
+        if (IsPuzzleName(name) && entry.m_name == name)
+            return ReadPuzzleEntry(entry, shipped);
     }
-    std::string known;
+    std::vector<std::string> known;
     for (const CPuzzleEntry& entry : entries)
-        known += (known.empty() ? "" : ", ") + entry.m_name;
-    return {
-        {},
-        CPuzzleReading(std::string(fileOrName), 0, 0,
-                       "no puzzle of that name (the puzzles are " + known + "; a file's name needs a dot or a slash)")};
+        known.push_back(entry.m_name);
+    return {{}, CPuzzleReading(std::string(name), 0, 0, {ReadingFault::NO_SUCH_NAME, {known}})};
 }
 
-CPuzzleReading OpenPuzzle(std::string_view fileOrName, const std::string& folder)
+CFoundPuzzle FindPuzzle(std::string_view fileOrName, const CShippedPuzzles& shipped)
 {
-    return FindPuzzle(fileOrName, folder).m_reading;
+    if (IsPuzzleName(fileOrName))
+        return FindNamedPuzzle(fileOrName, shipped);
+    const std::string path = Canonical(std::string(fileOrName));
+    std::string name;
+    for (const CPuzzleEntry& entry : shipped.Entries()) {
+        if (!entry.m_path.empty() && Canonical(entry.m_path) == path)
+            name = entry.m_name;
+    }
+    return {{name, path}, ReadPuzzleFile(std::string(fileOrName))};
+}
+
+CPuzzleReading OpenPuzzle(std::string_view fileOrName, const CShippedPuzzles& shipped)
+{
+    return FindPuzzle(fileOrName, shipped).m_reading;
+}
+
+CFoundPuzzle ReadGivenFile(const std::string& file, std::string_view text)
+{
+    return {{"", file}, ReadPuzzleFileText(text, file)};
 }

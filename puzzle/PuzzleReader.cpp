@@ -23,18 +23,41 @@ namespace {
 // The first problem found, and where: line 0 has no place.
 struct CProblem {
     toml::source_position m_at{};
-    std::string m_what;
+    CReason m_reason;
 };
 using Found = std::optional<CProblem>;
 
-Found At(const toml::node& node, std::string what)
+// An argument of a reason: one word, or a list.
+using Argument = std::vector<std::string>;
+
+// A name or a key, echoed safely.
+Argument Echo(std::string_view text)
 {
-    return CProblem{node.source().begin, std::move(what)};
+    return {EchoedArgument(text)};
 }
 
-Found Nowhere(std::string what)
+Argument Number(std::int64_t number)
 {
-    return CProblem{{}, std::move(what)};
+    return {std::to_string(number)};
+}
+
+// The kinds of rule a file may name.
+Argument KindNames()
+{
+    Argument names;
+    for (const CKindFormat& format : KindFormats())
+        names.emplace_back(format.m_name);
+    return names;
+}
+
+Found At(const toml::node& node, ReadingFault fault, std::vector<Argument> arguments = {})
+{
+    return CProblem{node.source().begin, {fault, std::move(arguments)}};
+}
+
+Found Nowhere(ReadingFault fault, std::vector<Argument> arguments = {})
+{
+    return CProblem{{}, {fault, std::move(arguments)}};
 }
 
 bool Before(const toml::source_position& a, const toml::source_position& b)
@@ -42,22 +65,10 @@ bool Before(const toml::source_position& a, const toml::source_position& b)
     return a.line < b.line || (a.line == b.line && a.column < b.column);
 }
 
-// "a, b and c".
-std::string Listed(std::span<const std::string_view> words)
-{
-    std::string list;
-    std::size_t index = 0;
-    for (std::string_view word : words) {
-        if (index > 0)
-            list += index + 1 == words.size() ? " and " : ", ";
-        list += word;
-        ++index;
-    }
-    return list;
-}
-
-// The key of table first in the text that is not one of keys.
-Found UnknownKey(const toml::table& table, std::span<const std::string_view> keys, std::string_view where)
+// The key of table first in the text that is not one of keys: fault names
+// where, with kind as its second argument when it has one.
+Found UnknownKey(const toml::table& table, std::span<const std::string_view> keys, ReadingFault fault,
+                 std::string_view kind = "")
 {
     const toml::key* first = nullptr;
     for (auto&& [key, node] : table) {
@@ -67,8 +78,11 @@ Found UnknownKey(const toml::table& table, std::span<const std::string_view> key
     }
     if (first == nullptr)
         return std::nullopt;
-    return CProblem{first->source().begin, "unknown key " + QuotedArgument(first->str()) + " " + std::string(where) +
-                                               "; the keys there are " + Listed(keys)};
+    std::vector<Argument> arguments = {Echo(first->str())};
+    if (!kind.empty())
+        arguments.push_back(Echo(kind));
+    arguments.push_back(Argument(keys.begin(), keys.end()));
+    return CProblem{first->source().begin, {fault, std::move(arguments)}};
 }
 
 // A title that keeps a title's rules, made from any text, such as a file's
@@ -100,15 +114,15 @@ Found CheckLabel(const toml::node& node, std::string_view key, std::size_t limit
 {
     text = node.is_string() ? &node.as_string()->get() : nullptr;
     if (text == nullptr)
-        return At(node, QuotedArgument(key) + " must be a string");
+        return At(node, ReadingFault::NOT_A_STRING, {Echo(key)});
     if (text->empty())
-        return At(node, QuotedArgument(key) + " is empty");
+        return At(node, ReadingFault::EMPTY, {Echo(key)});
     if (text->size() > limit)
-        return At(node, QuotedArgument(key) + " is longer than " + std::to_string(limit) + " bytes");
+        return At(node, ReadingFault::TOO_LONG, {Echo(key), Number(static_cast<std::int64_t>(limit))});
     if (AnyCodePoint(*text, IsControl))
-        return At(node, QuotedArgument(key) + " has a control character in it");
+        return At(node, ReadingFault::CONTROL_CHARACTER, {Echo(key)});
     if (AnyCodePoint(*text, IsInvisibleFormat))
-        return At(node, QuotedArgument(key) + " has a character in it that shows nothing or turns the text round");
+        return At(node, ReadingFault::INVISIBLE_CHARACTER, {Echo(key)});
     return std::nullopt;
 }
 
@@ -118,26 +132,25 @@ Found CheckName(const toml::node& node, const std::string*& name)
 {
     name = node.is_string() ? &node.as_string()->get() : nullptr;
     if (name == nullptr)
-        return At(node, "a traveller's name must be a string");
-    const std::string quoted = QuotedArgument(*name);
+        return At(node, ReadingFault::NAME_NOT_A_STRING);
+    const Argument echoed = Echo(*name);
     switch (NameFaultOf(*name)) {
     case NameFault::NONE:
         return std::nullopt;
     case NameFault::EMPTY:
-        return At(node, "a traveller's name is empty");
+        return At(node, ReadingFault::NAME_EMPTY);
     case NameFault::TOO_LONG:
-        return At(node, "traveller name " + quoted + " is longer than " + std::to_string(MAX_NAME_BYTES) + " bytes");
+        return At(node, ReadingFault::NAME_TOO_LONG, {echoed, Number(static_cast<std::int64_t>(MAX_NAME_BYTES))});
     case NameFault::BLANK_OR_CONTROL:
-        return At(node, "traveller name " + quoted + " has white space or a control character in it");
+        return At(node, ReadingFault::NAME_BLANK, {echoed});
     case NameFault::INVISIBLE:
-        return At(node,
-                  "traveller name " + quoted + " has a character in it that shows nothing or turns the text round");
+        return At(node, ReadingFault::NAME_INVISIBLE, {echoed});
     case NameFault::COMMENT:
-        return At(node, "traveller name " + quoted + " would start a comment in a list of trips");
+        return At(node, ReadingFault::NAME_COMMENT, {echoed});
     case NameFault::NUMBER:
-        return At(node, "traveller name " + quoted + " would be read as a trip's number in a list of trips");
+        return At(node, ReadingFault::NAME_NUMBER, {echoed});
     case NameFault::DIRECTION:
-        return At(node, "traveller name " + quoted + " would be read as a direction in a list of trips");
+        return At(node, ReadingFault::NAME_DIRECTION, {echoed});
     }
     return std::nullopt;
 }
@@ -148,7 +161,7 @@ public:
 
     Found Parse()
     {
-        if (Found problem = UnknownKey(m_root, TOP_KEYS, "at the top of a puzzle"))
+        if (Found problem = UnknownKey(m_root, TOP_KEYS, ReadingFault::UNKNOWN_TOP_KEY))
             return problem;
         // In this order: the rules name the travellers.
         for (Found (CPuzzleParser::*read)() :
@@ -181,7 +194,7 @@ private:
             return std::nullopt;
         const toml::array* banks = node->as_array();
         if (banks == nullptr || banks->size() != 2)
-            return At(*node, "'banks' must be two strings: the start bank and the far bank");
+            return At(*node, ReadingFault::BANKS_NOT_TWO);
         for (std::size_t side = 0; side < 2; ++side) {
             const std::string* name = nullptr;
             if (Found problem = CheckLabel(*banks->get(side), "banks", MAX_NAME_BYTES, name))
@@ -189,7 +202,7 @@ private:
             m_puzzle.m_banks[side] = *name;
         }
         if (m_puzzle.m_banks[0] == m_puzzle.m_banks[1])
-            return At(*banks->get(1), "the two banks have the same name");
+            return At(*banks->get(1), ReadingFault::BANKS_SAME);
         return std::nullopt;
     }
 
@@ -200,7 +213,7 @@ private:
             return std::nullopt;
         const std::optional<std::int64_t> seats = node->value_exact<std::int64_t>();
         if (!seats || *seats < 1 || *seats > MAX_SEATS)
-            return At(*node, "'seats' must be a whole number from 1 to " + std::to_string(MAX_SEATS));
+            return At(*node, ReadingFault::NOT_WHOLE, {Echo("seats"), Number(MAX_SEATS)});
         m_puzzle.m_seats = static_cast<int>(*seats);
         return std::nullopt;
     }
@@ -211,7 +224,7 @@ private:
         if (node == nullptr)
             return std::nullopt;
         if (!node->is_boolean())
-            return At(*node, "'landings' must be true or false");
+            return At(*node, ReadingFault::NOT_TRUE_OR_FALSE, {Echo("landings")});
         m_puzzle.m_landings = node->as_boolean()->get();
         return std::nullopt;
     }
@@ -221,7 +234,7 @@ private:
     {
         const std::optional<std::int64_t> whole = node.value_exact<std::int64_t>();
         if (!whole || *whole < 1 || *whole > most)
-            return At(node, QuotedArgument(key) + " must be a whole number from 1 to " + std::to_string(most));
+            return At(node, ReadingFault::NOT_WHOLE, {Echo(key), Number(most)});
         value = *whole;
         return std::nullopt;
     }
@@ -253,9 +266,9 @@ private:
         const std::size_t count = m_puzzle.m_names.size();
         const toml::node* weight = traveller.get("weight");
         if (weight != nullptr && !m_puzzle.HasLoad())
-            return At(*weight, "'weight' needs a 'load' at the top of the puzzle, the most the boat carries");
+            return At(*weight, ReadingFault::WEIGHT_WITHOUT_LOAD);
         if (weight == nullptr && m_puzzle.HasLoad())
-            return At(traveller, "a [[traveller]] needs a 'weight', since the puzzle has a 'load'");
+            return At(traveller, ReadingFault::WEIGHT_MISSING);
         if (weight != nullptr) {
             m_puzzle.m_weights.push_back(0);
             if (Found problem = ReadWhole(*weight, "weight", MAX_MEASURE, m_puzzle.m_weights.back()))
@@ -263,9 +276,9 @@ private:
         }
         const toml::node* time = traveller.get("time");
         if (time != nullptr && count > 0 && m_puzzle.m_times.empty())
-            return At(*time, "'time' is given here but not for the travellers before: give it for all or none");
+            return At(*time, ReadingFault::TIME_FOR_SOME);
         if (time == nullptr && !m_puzzle.m_times.empty())
-            return At(traveller, "a [[traveller]] needs a 'time', since the travellers before have one");
+            return At(traveller, ReadingFault::TIME_MISSING);
         if (time != nullptr) {
             m_puzzle.m_times.push_back(0);
             if (Found problem = ReadWhole(*time, "time", MAX_MEASURE, m_puzzle.m_times.back()))
@@ -286,9 +299,7 @@ private:
                 AnyCodePoint(*text, [](char32_t c) {
                     return IsWhiteSpace(c) || IsControl(c) || (IsInvisibleFormat(c) && c != U'\u200d');
                 }))
-                return At(*look, "'look' must be 1 to " + std::to_string(MAX_LOOK_BYTES) +
-                                     " bytes of UTF-8 without white space, control characters or characters "
-                                     "that turn the text round");
+                return At(*look, ReadingFault::BAD_LOOK, {Number(static_cast<std::int64_t>(MAX_LOOK_BYTES))});
             m_puzzle.m_looks.back() = *text;
         }
         return std::nullopt;
@@ -301,9 +312,8 @@ private:
         tables = node != nullptr ? node->as_array() : nullptr;
         if (node == nullptr)
             return std::nullopt;
-        const std::string problem = QuotedArgument(key) + " must be tables, each written [[" + std::string(key) + "]]";
         if (tables == nullptr || !tables->is_array_of_tables())
-            return At(*node, problem);
+            return At(*node, ReadingFault::NOT_TABLES, {Echo(key)});
         return std::nullopt;
     }
 
@@ -313,25 +323,24 @@ private:
         if (Found problem = TablesOf("traveller", travellers))
             return problem;
         if (travellers == nullptr || travellers->empty())
-            return Nowhere("no travellers: a puzzle has 1 to " + std::to_string(MAX_TRAVELLERS) +
-                           " [[traveller]] tables");
+            return Nowhere(ReadingFault::NO_TRAVELLERS, {Number(MAX_TRAVELLERS)});
         for (const toml::node& node : *travellers) {
             const toml::table& traveller = *node.as_table();
             if (m_puzzle.TravellerCount() == MAX_TRAVELLERS)
-                return At(traveller, "more than " + std::to_string(MAX_TRAVELLERS) + " travellers");
-            if (Found problem = UnknownKey(traveller, TRAVELLER_KEYS, "in a [[traveller]]"))
+                return At(traveller, ReadingFault::TOO_MANY_TRAVELLERS, {Number(MAX_TRAVELLERS)});
+            if (Found problem = UnknownKey(traveller, TRAVELLER_KEYS, ReadingFault::UNKNOWN_TRAVELLER_KEY))
                 return problem;
             const toml::node* nameNode = traveller.get("name");
             if (nameNode == nullptr)
-                return At(traveller, "a [[traveller]] needs a 'name'");
+                return At(traveller, ReadingFault::NAME_MISSING);
             const std::string* name = nullptr;
             if (Found problem = CheckName(*nameNode, name))
                 return problem;
             if (m_puzzle.TravellerNamed(*name) >= 0)
-                return At(*nameNode, "traveller name " + QuotedArgument(*name) + " is used twice");
+                return At(*nameNode, ReadingFault::NAME_TWICE, {Echo(*name)});
             if (const toml::node* rows = traveller.get("rows")) {
                 if (!rows->is_boolean())
-                    return At(*rows, "'rows' must be true or false");
+                    return At(*rows, ReadingFault::NOT_TRUE_OR_FALSE, {Echo("rows")});
                 if (rows->as_boolean()->get())
                     m_puzzle.m_rowers |= TravellerBit(m_puzzle.TravellerCount());
             }
@@ -340,13 +349,13 @@ private:
             m_puzzle.m_names.push_back(*name);
         }
         if (m_puzzle.m_timeLimit > 0 && !m_puzzle.HasTimes())
-            return At(*m_root.get("time_limit"), "'time_limit' needs a 'time' for every traveller");
+            return At(*m_root.get("time_limit"), ReadingFault::LIMIT_WITHOUT_TIMES);
         if (!m_puzzle.HasTypes())
             m_puzzle.m_types.clear();
         if (std::all_of(m_puzzle.m_looks.begin(), m_puzzle.m_looks.end(), [](const auto& l) { return l.empty(); }))
             m_puzzle.m_looks.clear();
         if (m_puzzle.m_rowers == 0)
-            return Nowhere("nobody rows the boat: give at least one [[traveller]] rows = true");
+            return Nowhere(ReadingFault::NOBODY_ROWS);
         return std::nullopt;
     }
 
@@ -355,10 +364,10 @@ private:
     {
         const std::string* name = node.is_string() ? &node.as_string()->get() : nullptr;
         if (name == nullptr)
-            return At(node, "a traveller must be named by a string");
+            return At(node, ReadingFault::NOT_A_NAME_STRING);
         traveller = m_puzzle.TravellerNamed(*name);
         if (traveller < 0)
-            return At(node, QuotedArgument(*name) + " is not a traveller");
+            return At(node, ReadingFault::NOT_A_TRAVELLER, {Echo(*name)});
         return std::nullopt;
     }
 
@@ -367,7 +376,7 @@ private:
     {
         const toml::node* node = rule.get("who");
         if (node == nullptr)
-            return At(rule, "a rule of kind '" + std::string(kind) + "' needs 'who'");
+            return At(rule, ReadingFault::RULE_NEEDS_KEY, {Echo(kind), Echo("who")});
         return TravellerOf(*node, who);
     }
 
@@ -381,22 +390,22 @@ private:
         if (node == nullptr) {
             if (!required)
                 return std::nullopt;
-            return At(rule, "a rule of kind '" + std::string(kind) + "' needs '" + std::string(key) + "'");
+            return At(rule, ReadingFault::RULE_NEEDS_KEY, {Echo(kind), Echo(key)});
         }
         const toml::array* names = node->as_array();
         if (names == nullptr)
-            return At(*node, QuotedArgument(key) + " must be an array of travellers' names");
+            return At(*node, ReadingFault::NOT_AN_ARRAY_OF_NAMES, {Echo(key)});
         if (required && names->empty())
-            return At(*node, QuotedArgument(key) + " names nobody");
+            return At(*node, ReadingFault::NAMES_NOBODY, {Echo(key)});
         for (const toml::node& name : *names) {
             int traveller = -1;
             if (Found problem = TravellerOf(name, traveller))
                 return problem;
-            const std::string quoted = QuotedArgument(m_puzzle.NameOf(traveller));
+            const Argument named = Echo(m_puzzle.NameOf(traveller));
             if (traveller == subject)
-                return At(name, quoted + " is the rule's 'who' and cannot be in its " + QuotedArgument(key));
+                return At(name, ReadingFault::SUBJECT_IN_SET, {named, Echo(key)});
             if (set & TravellerBit(traveller))
-                return At(name, quoted + " is named twice in " + QuotedArgument(key));
+                return At(name, ReadingFault::NAMED_TWICE, {named, Echo(key)});
             set |= TravellerBit(traveller);
         }
         return std::nullopt;
@@ -406,12 +415,13 @@ private:
     {
         const toml::node* kindNode = table.get("kind");
         if (kindNode == nullptr)
-            return At(table, "a [[rule]] needs a 'kind': apart, with, alone or outnumbered");
+            return At(table, ReadingFault::KIND_MISSING, {KindNames()});
         const std::string_view kind = kindNode->value<std::string_view>().value_or("");
         const CKindFormat* format = KindFormatNamed(kind);
         if (format == nullptr) {
-            const std::string named = kindNode->is_string() ? " " + QuotedArgument(kind) : std::string();
-            return At(*kindNode, "unknown kind of rule" + named + ": the kinds are apart, with, alone and outnumbered");
+            if (!kindNode->is_string())
+                return At(*kindNode, ReadingFault::UNKNOWN_KIND, {KindNames()});
+            return At(*kindNode, ReadingFault::UNKNOWN_KIND_NAMED, {Echo(kind), KindNames()});
         }
 
         std::vector<std::string_view> keys = {"kind", "where"};
@@ -419,7 +429,7 @@ private:
             keys.push_back("who");
         for (const CSetKey& set : format->m_sets)
             keys.push_back(set.m_key);
-        if (Found problem = UnknownKey(table, keys, "in a rule of kind '" + std::string(kind) + "'"))
+        if (Found problem = UnknownKey(table, keys, ReadingFault::UNKNOWN_RULE_KEY, kind))
             return problem;
         rule = {format->m_kind, NO_SUBJECT, 0, 0};
         if (format->m_hasWho) {
@@ -434,12 +444,11 @@ private:
             const std::string_view word = where->value<std::string_view>().value_or("");
             const auto known = std::find(std::begin(WHERE_WORDS), std::end(WHERE_WORDS), word);
             if (known == std::end(WHERE_WORDS))
-                return At(*where, "'where' must be \"everywhere\", \"banks\" or \"boat\"");
+                return At(*where, ReadingFault::BAD_WHERE);
             rule.m_where = static_cast<RulePlace>(known - std::begin(WHERE_WORDS));
         }
         if (const TravellerSet both = rule.m_others & rule.m_rivals)
-            return At(*table.get("by"),
-                      QuotedArgument(m_puzzle.NameOf(std::countr_zero(both))) + " is in both 'group' and 'by'");
+            return At(*table.get("by"), ReadingFault::IN_GROUP_AND_BY, {Echo(m_puzzle.NameOf(std::countr_zero(both)))});
         return std::nullopt;
     }
 
@@ -465,21 +474,22 @@ private:
         const std::optional<CUnalike> unalike = FindUnalike(m_puzzle);
         if (!unalike)
             return std::nullopt;
-        const std::string pair = QuotedArgument(m_puzzle.NameOf(unalike->m_first)) + " and " +
-                                 QuotedArgument(m_puzzle.NameOf(unalike->m_second)) + " are of type " +
-                                 QuotedArgument(m_puzzle.TypeOf(unalike->m_second)) + " but ";
-        const char* why = "";
+        std::vector<Argument> arguments = {Echo(m_puzzle.NameOf(unalike->m_first)),
+                                           Echo(m_puzzle.NameOf(unalike->m_second)),
+                                           Echo(m_puzzle.TypeOf(unalike->m_second))};
+        ReadingFault fault = ReadingFault::UNALIKE_BY_RULE;
         switch (unalike->m_what) {
         case CUnalike::What::ROWS:
-            why = "only one of them rows";
+            fault = ReadingFault::UNALIKE_ROWS;
             break;
         case CUnalike::What::WEIGHT:
-            why = "their weights differ";
+            fault = ReadingFault::UNALIKE_WEIGHTS;
             break;
         case CUnalike::What::TIME:
-            why = "their times differ";
+            fault = ReadingFault::UNALIKE_TIMES;
             break;
         case CUnalike::What::RULE:
+            arguments.push_back(Number(unalike->m_rule));
             break;
         }
         const toml::node& type = *m_root.get("traveller")
@@ -487,9 +497,7 @@ private:
                                       ->get(static_cast<std::size_t>(unalike->m_second))
                                       ->as_table()
                                       ->get("type");
-        if (unalike->m_what == CUnalike::What::RULE)
-            return At(type, pair + "rule " + std::to_string(unalike->m_rule) + " tells them apart");
-        return At(type, pair + why);
+        return At(type, fault, std::move(arguments));
     }
 
     const toml::table& m_root;
@@ -500,19 +508,14 @@ private:
 
 CPuzzleReading::CPuzzleReading(CPuzzle puzzle) : m_puzzle(std::move(puzzle)) {}
 
-CPuzzleReading::CPuzzleReading(std::string source, int line, int column, std::string what)
-    : m_source(std::move(source)), m_line(line), m_column(column), m_what(std::move(what))
+CPuzzleReading::CPuzzleReading(std::string source, int line, int column, CReason reason)
+    : m_source(std::move(source)), m_line(line), m_column(column), m_unusable(true), m_reason(std::move(reason))
 {
 }
 
-std::string CPuzzleReading::Reason() const
+std::string CPuzzleReading::Reason(Wording wording) const
 {
-    // Appended in steps: g++ 12 at -O3 wrongly warns of an overlapping copy
-    // in ":" + a temporary string.
-    std::string reason = EchoedText(m_source);
-    if (m_line > 0)
-        reason.append(":").append(std::to_string(m_line)).append(":").append(std::to_string(m_column));
-    return reason.append(": ").append(m_what);
+    return PlacedReason(EchoedText(m_source), m_line, m_column, m_reason, wording);
 }
 
 CPuzzleReading ReadPuzzleText(std::string_view text, std::string_view source, std::string_view defaultTitle)
@@ -527,20 +530,21 @@ CPuzzleReading ReadPuzzleText(std::string_view text, std::string_view source, st
         for (; !line.empty(); ++column)
             TakeCodePoint(line);
         return CPuzzleReading(std::string(source), static_cast<int>(std::count(before.begin(), before.end(), '\n')) + 1,
-                              column, "not UTF-8");
+                              column, {ReadingFault::NOT_UTF8, {}});
     }
     const toml::parse_result parsed = toml::parse(text, source);
     if (!parsed) {
         const toml::parse_error& error = parsed.error();
         return CPuzzleReading(std::string(source), static_cast<int>(error.source().begin.line),
-                              static_cast<int>(error.source().begin.column), EchoedText(error.description()));
+                              static_cast<int>(error.source().begin.column),
+                              {ReadingFault::NOT_TOML, {{EchoedText(error.description())}}});
     }
     CPuzzle puzzle;
     puzzle.m_title = TitleFrom(defaultTitle.empty() ? source : defaultTitle);
     puzzle.m_banks = {DEFAULT_BANKS[0], DEFAULT_BANKS[1]};
     if (const Found problem = CPuzzleParser(parsed.table(), puzzle).Parse()) {
         return CPuzzleReading(std::string(source), static_cast<int>(problem->m_at.line),
-                              static_cast<int>(problem->m_at.column), problem->m_what);
+                              static_cast<int>(problem->m_at.column), problem->m_reason);
     }
     return CPuzzleReading(std::move(puzzle));
 }
@@ -565,15 +569,18 @@ CPuzzleReading ReadPuzzleFile(const std::string& path)
     errno = 0;
     const std::unique_ptr<std::FILE, CCloser> file(std::fopen(path.c_str(), "rb"));
     if (file == nullptr)
-        return CPuzzleReading(path, 0, 0, std::string("cannot open: ") + std::strerror(errno));
+        return CPuzzleReading(path, 0, 0, {ReadingFault::CANNOT_OPEN, {{std::strerror(errno)}}});
     std::string text(MAX_PUZZLE_FILE_BYTES + 1, '\0');
     const std::size_t read = std::fread(text.data(), 1, text.size(), file.get());
     if (std::ferror(file.get()) != 0)
-        return CPuzzleReading(path, 0, 0, std::string("cannot read: ") + std::strerror(errno));
-    if (read > MAX_PUZZLE_FILE_BYTES)
-        return CPuzzleReading(path, 0, 0,
-                              "larger than " + std::to_string(MAX_PUZZLE_FILE_BYTES >> 20) +
-                                  " MiB, the most a puzzle file may hold");
+        return CPuzzleReading(path, 0, 0, {ReadingFault::CANNOT_READ, {{std::strerror(errno)}}});
     text.resize(read);
+    return ReadPuzzleFileText(text, path);
+}
+
+CPuzzleReading ReadPuzzleFileText(std::string_view text, const std::string& path)
+{
+    if (text.size() > MAX_PUZZLE_FILE_BYTES)
+        return CPuzzleReading(path, 0, 0, {ReadingFault::TOO_LARGE, {Number(MAX_PUZZLE_FILE_BYTES >> 20)}});
     return ReadPuzzleText(text, path, PuzzleFileStem(path));
 }

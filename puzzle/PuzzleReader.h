@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Puzzle.h"
+#include "ReadingReasons.h"
 
 #include <cstddef>
 #include <string>
@@ -19,23 +20,25 @@ class CPuzzleReading {
 public:
     explicit CPuzzleReading(CPuzzle puzzle);
     // line and column from 1, or 0 where the problem has no place in the text.
-    CPuzzleReading(std::string source, int line, int column, std::string what);
+    CPuzzleReading(std::string source, int line, int column, CReason reason);
 
-    bool IsRead() const { return m_what.empty(); }
+    bool IsRead() const { return m_unusable == false; }
     const CPuzzle& Puzzle() const { return m_puzzle; }
     int Line() const { return m_line; }
     int Column() const { return m_column; }
-    const std::string& What() const { return m_what; }
+    // What is wrong, in English.
+    std::string What() const { return ReasonWords(m_reason, Wording::ENGLISH); }
     // One line, safe for a terminal: "SOURCE:LINE:COLUMN: what is wrong", or
-    // "SOURCE: what is wrong" without a place.
-    std::string Reason() const;
+    // "SOURCE: what is wrong" without a place; in Japanese for a window.
+    std::string Reason(Wording wording = Wording::ENGLISH) const;
 
 private:
     CPuzzle m_puzzle;
     std::string m_source;
     int m_line = 0;
     int m_column = 0;
-    std::string m_what;
+    bool m_unusable = false;
+    CReason m_reason;
 };
 
 // Reads text, named source in problems; a puzzle that gives no title gets
@@ -45,6 +48,9 @@ CPuzzleReading ReadPuzzleText(std::string_view text, std::string_view source, st
 // Reads the file at path, of at most MAX_PUZZLE_FILE_BYTES. The default
 // title is the file's name without PUZZLE_FILE_SUFFIX.
 CPuzzleReading ReadPuzzleFile(const std::string& path);
+// Reads the text of the file at path as ReadPuzzleFile does, for a caller
+// that has the text already: the web page, given a file.
+CPuzzleReading ReadPuzzleFileText(std::string_view text, const std::string& path);
 
 // The file's name without its folders and PUZZLE_FILE_SUFFIX (or ".toml").
 std::string PuzzleFileStem(std::string_view path);

@@ -12,5 +12,15 @@ std::string PuzzleViewTitle(const std::string& prefix, const CPuzzle& puzzle)
 
 std::string UnusablePuzzleText(const CPuzzleReading& reading)
 {
-    return "このファイルはパズルとして使えません。\n" + reading.Reason();
+    return "このファイルはパズルとして使えません。\n" + reading.Reason(Wording::JAPANESE);
+}
+
+std::string UnusableLinkText(const CPuzzleReading& reading)
+{
+    return "このリンクのパズルは使えません。\n" + reading.Reason(Wording::JAPANESE);
+}
+
+std::string UnreadableLinkText()
+{
+    return "このリンクのパズルは読み取れません。";
 }

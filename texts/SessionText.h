@@ -14,5 +14,12 @@ std::string BuiltInViewTitle(const std::string& prefix);
 std::string PuzzleViewTitle(const std::string& prefix, const CPuzzle& puzzle);
 
 // "このファイルはパズルとして使えません。", then on a line of its own the
-// reader's reason.
+// reader's reason in Japanese, with the file, line and column.
 std::string UnusablePuzzleText(const CPuzzleReading& reading);
+
+// What the web page says of a link whose puzzle cannot be used, by its name
+// or its file's text: "このリンクのパズルは使えません。", then on a line of its
+// own the reader's reason in Japanese; or whose puzzle cannot even be
+// unpacked.
+std::string UnusableLinkText(const CPuzzleReading& reading);
+std::string UnreadableLinkText();

@@ -2,9 +2,9 @@
 # Makes the Debian package in a Release build folder and checks it: lintian
 # reports no error, the package holds both programs (stripped), their manual
 # pages, the desktop entries, the metainfo, the puzzle file type, the icons,
-# the shipped puzzles and Debian's copyright and changelog, and its dependencies came from
-# dpkg-shlibdeps plus the fonts; it recommends the Wayland plugin and Qt's
-# translations.
+# the shipped puzzles, the web page and Debian's copyright and changelog, and
+# its dependencies came from dpkg-shlibdeps plus the fonts; it recommends the
+# Wayland plugin and Qt's translations.
 # Usage: tools/check-package.sh BUILD_FOLDER
 set -euo pipefail
 build="${1:?usage: $0 BUILD_FOLDER}"
@@ -52,6 +52,13 @@ for path in \
   ./usr/share/torvaly-puzzle/puzzles/missionaries.crossing.toml \
   ./usr/share/torvaly-puzzle/puzzles/night.crossing.toml \
   ./usr/share/torvaly-puzzle/puzzles/wolf.crossing.toml \
+  ./usr/share/torvaly-puzzle/web/index.html \
+  ./usr/share/torvaly-puzzle/web/style.css \
+  ./usr/share/torvaly-puzzle/web/layout.js \
+  ./usr/share/torvaly-puzzle/web/picture.js \
+  ./usr/share/torvaly-puzzle/web/link.js \
+  ./usr/share/torvaly-puzzle/web/page.js \
+  ./usr/share/torvaly-puzzle/web/torvaly-web.js \
   ./usr/share/doc/torvaly-puzzle/copyright \
   ./usr/share/doc/torvaly-puzzle/changelog.Debian.gz; do
   grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"

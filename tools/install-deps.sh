@@ -10,9 +10,10 @@ set -euo pipefail
 
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-wayland nlohmann-json3-dev libtomlplusplus-dev
               fonts-ipafont-gothic fonts-noto-color-emoji qt6-translations-l10n)
-package_packages=("${run_packages[@]}" dpkg-dev file)
 web_packages=(cmake ninja-build emscripten nlohmann-json3-dev libtomlplusplus-dev)
-browser_packages=(chromium chromium-driver python3-selenium)
+package_packages=("${run_packages[@]}" dpkg-dev file "${web_packages[@]}")
+# The browser tests, and the native torvaly-solve that they compare with.
+browser_packages=(chromium chromium-driver python3-selenium g++)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang-14 libclang-rt-14-dev clang-format-14 valgrind desktop-file-utils appstream shared-mime-info
                dpkg-dev file lintian xvfb dbus at-spi2-core python3-pyatspi locales

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: a Release build with the benchmarks,
-# an AddressSanitizer + UndefinedBehaviorSanitizer build, a ThreadSanitizer
-# build of the engine (the window toolkit is not built for it), and the web
-# page, built with emscripten and tested in a headless chromium, each from
-# its preset in CMakePresets.json with warnings as errors; then makes the
-# Debian package from the Release build and checks it with lintian
-# and its list of files, builds the fuzz targets (the engine's, the --check
-# reader's and the puzzle file reader's) with clang and fuzzes them for a
-# minute between them, and runs torvaly-solve of the Release build under
-# valgrind.
+# Builds everything and runs every test: a Release build with the benchmarks;
+# the web page, built with emscripten and tested in a headless chromium
+# against the Release build's torvaly-solve; an AddressSanitizer +
+# UndefinedBehaviorSanitizer build and a ThreadSanitizer build of the engine
+# (the window toolkit is not built for it), each from its preset in
+# CMakePresets.json with warnings as errors. After the web page, it makes the
+# Debian package from the Release build, which installs the page, and checks
+# it with lintian and its list of files; then it builds the fuzz targets (the
+# engine's, the --check reader's and the puzzle file reader's) with clang and
+# fuzzes them for a minute between them, and runs torvaly-solve of the
+# Release build under valgrind.
 #
 # Each preset sets every option it needs, so a build folder that another
 # command configured differently (tools/run.sh, a hand-made configure) is set
@@ -41,11 +42,11 @@ run_build() {
 }
 
 run_build release
+run_build web
 echo "== the Debian package"
 "$top/tools/check-package.sh" "$builds/release"
 run_build asan
 run_build tsan
-run_build web
 echo "== fuzzing the engine, the --check reader and the puzzle file reader"
 "$top/tools/fuzz.sh" "${TORVALY_FUZZ_SECONDS:-60}"
 echo "== valgrind memcheck of torvaly-solve"

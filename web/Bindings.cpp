@@ -1,64 +1,59 @@
-// What the page's script may ask of the back end, bound with embind. The
-// script draws and passes on input; every text it shows comes from here.
+// What the page's script may ask of the back end, bound with embind: the
+// session as the page drives it (PageSession.h), and, for the benchmarks,
+// a puzzle file's text read and solved. The script draws and passes on
+// input; every text it shows comes from here.
 
-#include "web/ShippedPuzzleTexts.h"
+#include "PageSession.h"
 
-#include "puzzle/BuiltInPuzzle.h"
 #include "puzzle/PuzzleReader.h"
 #include "puzzle/PuzzleSolver.h"
 #include "texts/SolutionText.h"
 
 #include <emscripten/bind.h>
-#include <emscripten/val.h>
-
-#include <string>
 
 namespace {
 
-// { name, title, summary } of a puzzle and its solution.
-emscripten::val Listing(const std::string& name, const CPuzzle& puzzle, const CPuzzleSolution& solution)
-{
-    emscripten::val listing = emscripten::val::object();
-    listing.set("name", name);
-    listing.set("title", puzzle.m_title);
-    listing.set("summary", SolutionSummary(solution));
-    return listing;
-}
-
-// The puzzles to choose from: the built-in one, then the shipped ones by
-// name. A shipped puzzle that cannot be read is left out, as the crossing
-// view's chooser leaves it out.
-emscripten::val PuzzleList()
-{
-    emscripten::val list = emscripten::val::array();
-    list.call<void>("push", Listing(BUILT_IN_PUZZLE_NAME, BuiltInPuzzle(), BuiltInSolution()));
-    for (const CShippedPuzzleText& shipped : ShippedPuzzleTexts()) {
-        const std::string stem = PuzzleFileStem(shipped.m_file);
-        const CPuzzleReading reading = ReadPuzzleText(shipped.m_text, shipped.m_file, stem);
-        if (reading.IsRead())
-            list.call<void>("push", Listing(stem, reading.Puzzle(), CPuzzleSolution(reading.Puzzle())));
-    }
-    return list;
-}
-
-// A puzzle file's text, named source, read and solved: its listing, named
-// by source's stem, or { reason } for a text that cannot be used.
+// A puzzle file's text, named source, read and solved: { summary } of its
+// solution, or { reason } for a text that cannot be used. The benchmarks
+// time it (bench/web_solve.js) as the native solver's are timed.
 emscripten::val SolvePuzzleText(const std::string& text, const std::string& source)
 {
-    const std::string stem = PuzzleFileStem(source);
-    const CPuzzleReading reading = ReadPuzzleText(text, source, stem);
-    if (!reading.IsRead()) {
-        emscripten::val problem = emscripten::val::object();
-        problem.set("reason", reading.Reason());
-        return problem;
-    }
-    return Listing(stem, reading.Puzzle(), CPuzzleSolution(reading.Puzzle()));
+    const CPuzzleReading reading = ReadPuzzleText(text, source, PuzzleFileStem(source));
+    emscripten::val solved = emscripten::val::object();
+    if (reading.IsRead())
+        solved.set("summary", SolutionSummary(CPuzzleSolution(reading.Puzzle())));
+    else
+        solved.set("reason", reading.Reason());
+    return solved;
 }
 
 } // namespace
 
 EMSCRIPTEN_BINDINGS(torvaly)
 {
-    emscripten::function("puzzleList", &PuzzleList);
     emscripten::function("solvePuzzleText", &SolvePuzzleText);
+    emscripten::class_<CPageSession>("PageSession")
+        .constructor<>()
+        .function("puzzles", &CPageSession::Puzzles)
+        .function("chosenPuzzle", &CPageSession::ChosenPuzzle)
+        .function("choosePuzzle", &CPageSession::ChoosePuzzle)
+        .function("openGivenFile", &CPageSession::OpenGivenFile)
+        .function("openLinkedName", &CPageSession::OpenLinkedName)
+        .function("openLinkedFile", &CPageSession::OpenLinkedFile)
+        .class_function("unreadableLink", &CPageSession::UnreadableLink)
+        .function("puzzle", &CPageSession::Puzzle)
+        .function("shown", &CPageSession::Shown)
+        .function("answerScene", &CPageSession::AnswerScene)
+        .function("lastTrip", &CPageSession::LastTrip)
+        .function("show", &CPageSession::Show)
+        .function("goToStep", &CPageSession::GoToStep)
+        .function("startPlaying", &CPageSession::StartPlaying)
+        .function("toggle", &CPageSession::Toggle)
+        .function("cross", &CPageSession::Cross)
+        .function("undo", &CPageSession::Undo)
+        .function("redo", &CPageSession::Redo)
+        .function("restart", &CPageSession::Restart)
+        .function("hint", &CPageSession::Hint)
+        .function("position", &CPageSession::Position)
+        .function("replayTrips", &CPageSession::ReplayTrips);
 }

@@ -172,9 +172,9 @@ TEST(CrossingSessionTest, AFileThatCannotBeUsedChangesNothingAndSaysWhy)
         std::string m_reason;
     };
     const CFile files[] = {
-        {broken, broken + ":1:9: 'seats' must be a whole number from 1 to 4"},
-        {folder.PathOf("none.crossing.toml"), folder.PathOf("none.crossing.toml") + ": cannot open"},
-        {"wolves", "wolves: no puzzle of that name"},
+        {broken, broken + " の 1 行目、9 文字目：「seats」は 1 から 4 までの整数で書いてください。"},
+        {folder.PathOf("none.crossing.toml"), folder.PathOf("none.crossing.toml") + "：開けません"},
+        {"wolves", "wolves：その名前のパズルはありません"},
     };
     CCrossingSession session(ShippedPuzzlesFolder());
     ASSERT_TRUE(session.ChoosePuzzle(WOLF));

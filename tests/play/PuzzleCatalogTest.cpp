@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 namespace {
 
 TEST(PuzzleCatalogTest, TheBuiltInShippedAndOpenedPuzzlesInTheirOrder)
@@ -55,6 +58,37 @@ TEST(PuzzleCatalogTest, TheBuiltInShippedAndOpenedPuzzlesInTheirOrder)
     }
     EXPECT_EQ(catalog.PuzzleAt(9).m_title, "apart");
     EXPECT_EQ(catalog.SolutionAt(9)->FewestTrips(), 3);
+}
+
+// The shipped puzzles kept as texts in memory, as the web page keeps them,
+// are the folder's, by the same names; a file given by its text alone is
+// another puzzle, even under a shipped one's file name, and the same one
+// when given again.
+TEST(PuzzleCatalogTest, ShippedTextsInMemoryAreTheFolderFilesAndGivenFilesAreTheirOwn)
+{
+    const CPuzzleCatalog files(ShippedPuzzlesFolder());
+    std::vector<CPuzzleFileText> texts;
+    for (const CPuzzleEntry& entry : CShippedPuzzles(ShippedPuzzlesFolder()).Entries()) {
+        std::ostringstream text;
+        text << std::ifstream(entry.m_path).rdbuf();
+        texts.push_back({entry.m_name + ".crossing.toml", text.str()});
+    }
+    CPuzzleCatalog memory(CShippedPuzzles::InMemory(texts));
+    ASSERT_EQ(memory.Count(), files.Count());
+    for (int index = 0; index < files.Count(); ++index) {
+        EXPECT_EQ(memory.EntryAt(index).m_name, files.EntryAt(index).m_name);
+        EXPECT_EQ(memory.PuzzleAt(index), files.PuzzleAt(index));
+    }
+    EXPECT_TRUE(memory.Open("wolf").IsRead());
+    EXPECT_EQ(memory.Chosen(), 8);
+
+    const CPuzzleFileText& wolf = texts.back(); // the last by name
+    for (int time = 0; time < 2; ++time) {
+        memory.Keep(ReadGivenFile(wolf.m_file, wolf.m_text));
+        EXPECT_EQ(memory.Count(), files.Count() + 1);
+        EXPECT_EQ(memory.Chosen(), files.Count());
+        EXPECT_EQ(memory.PuzzleAt(memory.Chosen()), memory.PuzzleAt(8));
+    }
 }
 
 } // namespace

@@ -115,6 +115,39 @@ TEST(PuzzleReaderTest, EveryProblemIsNamedWithItsPlace)
         EXPECT_EQ(reason.rfind(start.append(": "), 0), 0u) << reason;
         EXPECT_NE(reason.find(c.m_said), std::string::npos) << reason;
         EXPECT_EQ(reason.find('\n'), std::string::npos) << reason;
+        // The window's wording of the same reason, with the same place.
+        const std::string japanese = reading.Reason(Wording::JAPANESE);
+        std::string place = "p.crossing.toml";
+        if (c.m_line > 0)
+            place.append(" の ")
+                .append(std::to_string(c.m_line))
+                .append(" 行目、")
+                .append(std::to_string(c.m_column))
+                .append(" 文字目");
+        EXPECT_EQ(japanese.rfind(place.append("："), 0), 0u) << japanese;
+        EXPECT_TRUE(japanese.ends_with("。")) << japanese;
+    }
+    EXPECT_EQ(
+        ReadPuzzleText(WithRower("[[rule]]\nkind = \"alone\"\nwho = \"Z\"\n"), "p", "p").Reason(Wording::JAPANESE),
+        "p の 6 行目、7 文字目：「Z」という旅人はいません。");
+}
+
+// One table words every fault for the terminal and for the window, with the
+// same arguments in both.
+TEST(PuzzleReaderTest, EveryFaultIsWordedForTheTerminalAndTheWindow)
+{
+    const auto arguments = [](const std::string& words) {
+        std::string found;
+        for (char number = '0'; number <= '9'; ++number)
+            found += words.find(std::string("{") + number + "}") != std::string::npos ? number : '-';
+        return found;
+    };
+    for (const CReasonWording& words : ReasonTable()) {
+        SCOPED_TRACE(words.m_english);
+        const std::string japanese = words.m_japanese;
+        EXPECT_EQ(arguments(words.m_english), arguments(japanese));
+        EXPECT_TRUE(japanese.ends_with("。"));
+        EXPECT_NE(japanese, words.m_english);
     }
 }
 
@@ -132,8 +165,9 @@ TEST(PuzzleReaderTest, FilesThatCannotBeReadAndTooLargeOnesAreRefused)
     EXPECT_EQ(folder.Reason(), "/tmp: cannot read: Is a directory");
     // A name that is no puzzle's lists those there are.
     const CPuzzleReading unknown = OpenPuzzle("wolves", ShippedPuzzlesFolder());
-    EXPECT_NE(unknown.Reason().find("torvaly, alcuin, chain, couples, family, five-couples, missionaries, night, wolf"),
-              std::string::npos)
+    EXPECT_NE(
+        unknown.Reason().find("torvaly, alcuin, chain, couples, family, five-couples, missionaries, night and wolf"),
+        std::string::npos)
         << unknown.Reason();
 }
 

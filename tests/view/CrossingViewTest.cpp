@@ -651,7 +651,8 @@ TEST(CrossingView, APuzzleFileThatCannotBeUsedIsRefusedAndOneThatCanIsAdded)
         Key(view, Qt::Key_Down);
         ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->Done() && box->Done(); }, WAIT_FOR_UI_MS));
     }
-    EXPECT_TRUE(seen.m_text.startsWith(QStringLiteral("このファイルはパズルとして使えません。\n") + broken + ':'))
+    EXPECT_TRUE(seen.m_text.startsWith(QStringLiteral("このファイルはパズルとして使えません。\n") + broken +
+                                       QStringLiteral(" の 1 行目")))
         << seen.m_text.toStdString();
     EXPECT_EQ(view->windowTitle(), WOLF_VIEW_TITLE);
     EXPECT_EQ(ChosenTitle(view), WOLF);
