@@ -59,13 +59,19 @@ QImage CrossWithKeys(QWidget* view, const std::vector<std::string>& names)
     return chosen;
 }
 
-// The refusal the judge gives to the chosen travellers crossing first.
-CPuzzleVerdict FirstTripVerdict(QWidget* view, const std::vector<std::string>& names)
+// The travellers named.
+TravellerSet TripOf(QWidget* view, const std::vector<std::string>& names)
 {
     TravellerSet trip = 0;
     for (const std::string& name : names)
         trip |= TravellerBit(PuzzleOf(view).TravellerNamed(name));
-    return CPuzzleJudge(PuzzleOf(view)).Judge({}, trip);
+    return trip;
+}
+
+// The refusal the judge gives to the chosen travellers crossing first.
+CPuzzleVerdict FirstTripVerdict(QWidget* view, const std::vector<std::string>& names)
+{
+    return CPuzzleJudge(PuzzleOf(view)).Judge({}, TripOf(view, names));
 }
 
 TEST(PosedPuzzle, ARefusalHighlightsTheRuleTheJudgeNamedAndFramesThoseItConcerns)
@@ -118,6 +124,31 @@ TEST(PosedPuzzle, ARefusalByTheLoadFromTheKeyboardHighlightsTheLoad)
     EXPECT_EQ(HighlightedRules(view), QStringList{QString::fromStdString(LoadSentence(PuzzleOf(view)))});
     EXPECT_EQ(RedrawnTravellers(view, chosen, PictureImage(view)), verdict.m_concerned);
     EXPECT_EQ(verdict.m_concerned, TravellerBit(0) | TravellerBit(1));
+}
+
+TEST(PosedPuzzle, ARefusalByTheTimeLimitHighlightsTheLimitBesideTheTimeTaken)
+{
+    // The four at night in 1, 2, 5 and 8 minutes, within 15.
+    const CTempFolder folder;
+    CCrossingViewHost host([](int) {});
+    QWidget* view = OpenAlone(host, folder.Write("night.crossing.toml", NightPuzzleText(8, 15)));
+    ASSERT_NE(view, nullptr);
+    CPuzzleState state;
+    for (const std::vector<std::string>& trip : {std::vector<std::string>{"A", "B"}, {"A"}, {"C", "D"}}) {
+        CrossWithKeys(view, trip);
+        state = StateAfterTrip(state, TripOf(view, trip));
+    }
+    // The last trip taken back and made again: the picture at rest.
+    PressKey(view, Qt::Key_Z, Qt::ControlModifier);
+    PressKey(view, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(Description(view).contains(QStringLiteral("経過 11 分（制限 15 分）")))
+        << Description(view).toStdString();
+    const CPuzzleVerdict verdict = CPuzzleJudge(PuzzleOf(view)).Judge(state, TravellerBit(2), 11);
+    ASSERT_EQ(verdict.m_answer, TripAnswer::OVER_TIME);
+    const QImage chosen = CrossWithKeys(view, {"C"});
+    EXPECT_TRUE(Description(view).endsWith(QString::fromStdString(VerdictSentence(PuzzleOf(view), verdict))));
+    EXPECT_EQ(HighlightedRules(view), QStringList{QString::fromStdString(TimeLimitSentence(PuzzleOf(view)))});
+    EXPECT_EQ(RedrawnTravellers(view, chosen, PictureImage(view)), verdict.m_concerned);
 }
 
 // The trips torvaly-solve reads back, what it says and its exit status.
