@@ -11,8 +11,8 @@
 
 namespace {
 
-// The list is about this many characters wide.
-constexpr int WIDTH_IN_CHARACTERS = 16;
+// The list is at least this many Japanese characters wide.
+constexpr int WIDTH_IN_CHARACTERS = 12;
 
 // A numbered rule after its number, as the judge numbers it: "2. …".
 std::string LineText(const CPanelLine& line)
@@ -38,7 +38,7 @@ CRulesPane::CRulesPane(QWidget* parent) : QWidget(parent), m_list(new QListWidge
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setFocusPolicy(Qt::StrongFocus);
     const int em = fontMetrics().height();
-    m_list->setMinimumWidth(em * WIDTH_IN_CHARACTERS * 3 / 4);
+    m_list->setMinimumWidth(em * WIDTH_IN_CHARACTERS);
     m_list->setMinimumHeight(em * 4);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     auto* layout = new QVBoxLayout(this);
@@ -68,11 +68,6 @@ void CRulesPane::SetFolded(bool folded)
 QWidget* CRulesPane::List() const
 {
     return m_list;
-}
-
-bool CRulesPane::IsFolded() const
-{
-    return !m_fold->isChecked();
 }
 
 void CRulesPane::Show(const std::vector<CPanelLine>& lines, int highlighted)

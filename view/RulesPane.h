@@ -29,9 +29,9 @@ public:
     // The button that folds the list away and brings it back: pressed
     // while the list shows. The window lays it out, outside the pane.
     QPushButton* FoldButton() const { return m_fold; }
+    // The list, which Tab reaches after the button.
     QWidget* List() const;
     void SetFolded(bool folded);
-    bool IsFolded() const;
     // Whether the user folded or unfolded the list, which the window then
     // leaves as it is.
     bool WasFoldedByUser() const { return m_foldedByUser; }
