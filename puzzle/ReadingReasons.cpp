@@ -148,7 +148,7 @@ std::string PlacedReason(const std::string& source, int line, int column, const 
     // in ":" + a temporary string.
     std::string placed = source;
     if (line > 0 && wording == Wording::JAPANESE)
-        placed.append(" の ")
+        placed.append(source.empty() ? "" : " の ")
             .append(std::to_string(line))
             .append(" 行目、")
             .append(std::to_string(column))
