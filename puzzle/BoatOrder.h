@@ -8,19 +8,20 @@
 
 #include "core/TravellerSet.h"
 
-#include <bit>
-
 namespace BoatOrderDetail {
 
+// Every boat of boat and travellers of leaving after after, with seats
+// left for them; the count is carried rather than worked out, since a
+// popcount is a call without the processor's instruction.
 template <typename Visit>
-bool VisitFrom(TravellerSet leaving, int seats, TravellerSet boat, TravellerSet after, Visit& visit)
+bool VisitFrom(TravellerSet leaving, int seatsLeft, TravellerSet boat, TravellerSet after, Visit& visit)
 {
     for (TravellerSet left = leaving & ~(after == 0 ? 0 : (after << 1) - 1); left != 0; left &= left - 1) {
         const TravellerSet next = left & (~left + 1);
         const TravellerSet larger = boat | next;
         if (!visit(larger))
             return false;
-        if (std::popcount(larger) < seats && !VisitFrom(leaving, seats, larger, next, visit))
+        if (seatsLeft > 1 && !VisitFrom(leaving, seatsLeft - 1, larger, next, visit))
             return false;
     }
     return true;

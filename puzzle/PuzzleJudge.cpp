@@ -4,12 +4,6 @@
 #include <bit>
 #include <cassert>
 
-CPuzzleState StateAfterTrip(const CPuzzleState& state, TravellerSet boat)
-{
-    const bool fromStart = state.m_boatSide == PLACE_START;
-    return {fromStart ? state.m_across | boat : state.m_across & ~boat, fromStart ? PLACE_ARRIVED : PLACE_START};
-}
-
 CPuzzleJudge::CPuzzleJudge(const CPuzzle& puzzle) : m_puzzle(puzzle)
 {
     const std::size_t groups = std::size_t{1} << m_puzzle.TravellerCount();
@@ -120,14 +114,4 @@ bool CPuzzleJudge::Accepts(const CPuzzleState& state, TravellerSet chosen) const
     if (chosen == 0 || std::popcount(chosen) > m_puzzle.m_seats || (chosen & ~boatSide) != 0)
         return false;
     return AcceptsBoat(boatSide, chosen);
-}
-
-bool CPuzzleJudge::AcceptsBoat(TravellerSet boatSide, TravellerSet boat) const
-{
-    assert(boat != 0 && std::popcount(boat) <= m_puzzle.m_seats && (boat & ~boatSide) == 0);
-    if (!m_weights.empty() && m_weights[boat] > m_puzzle.m_load)
-        return false;
-    const TravellerSet otherSide = m_puzzle.Everybody() & ~boatSide;
-    return (boat & m_puzzle.m_rowers) != 0 && IsSafeInBoat(boat) && IsSafeOnBank(boatSide & ~boat) &&
-           IsSafeOnBank(otherSide) && (!m_puzzle.m_landings || IsSafeOnBank(otherSide | boat));
 }

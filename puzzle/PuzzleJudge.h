@@ -9,6 +9,8 @@
 #include "Puzzle.h"
 #include "core/RuleOrder.h"
 
+#include <bit>
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -27,7 +29,11 @@ struct CPuzzleState {
 };
 
 // The state after a trip of boat from state, whether or not it is allowed.
-CPuzzleState StateAfterTrip(const CPuzzleState& state, TravellerSet boat);
+inline CPuzzleState StateAfterTrip(const CPuzzleState& state, TravellerSet boat)
+{
+    const bool fromStart = state.m_boatSide == PLACE_START;
+    return {fromStart ? state.m_across | boat : state.m_across & ~boat, fromStart ? PLACE_ARRIVED : PLACE_START};
+}
 
 enum class TripAnswer {
     ACCEPTED,
@@ -109,3 +115,14 @@ private:
     std::vector<std::int64_t> m_weights;
     std::vector<std::int64_t> m_times;
 };
+
+// Inline: the searches ask it for every trip they look at.
+inline bool CPuzzleJudge::AcceptsBoat(TravellerSet boatSide, TravellerSet boat) const
+{
+    assert(boat != 0 && std::popcount(boat) <= m_puzzle.m_seats && (boat & ~boatSide) == 0);
+    if (!m_weights.empty() && m_weights[boat] > m_puzzle.m_load)
+        return false;
+    const TravellerSet otherSide = m_puzzle.Everybody() & ~boatSide;
+    return (boat & m_puzzle.m_rowers) != 0 && IsSafeInBoat(boat) && IsSafeOnBank(boatSide & ~boat) &&
+           IsSafeOnBank(otherSide) && (!m_puzzle.m_landings || IsSafeOnBank(otherSide | boat));
+}
