@@ -31,7 +31,7 @@ search's progress and its best sequence as a table (its texts are Japanese),
 pictures it step by step and lets you play the crossing yourself, and the
 command-line tool torvaly-solve, which runs the same search and prints the
 result as text. Other puzzles of the same kind, stated in TOML files, are
-solved exactly, played and checked the same way; three classics are
+solved exactly, played and checked the same way; eight classics are
 included. A web page in /usr/share/torvaly-puzzle/web plays them in a
 browser, from the file itself, with links to any puzzle and position.]])
 
