@@ -8,7 +8,7 @@ import pathlib
 import tempfile
 import unittest
 
-from webpage import SHIPPED_FOLDER, Page
+from webpage import SHIPPED_FOLDER, PageTestCase
 
 
 def sixteen_travellers():
@@ -24,15 +24,7 @@ def sixteen_travellers():
     return "\n".join(lines) + "\n"
 
 
-class LinkTest(unittest.TestCase):
-
-    @classmethod
-    def setUpClass(cls):
-        cls.page = Page()
-        cls.addClassCleanup(cls.page.__exit__)
-
-    def setUp(self):
-        self.page.open(self.page.address(""))
+class LinkTest(PageTestCase):
 
     def shown(self):
         page = self.page

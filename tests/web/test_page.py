@@ -7,18 +7,10 @@ import pathlib
 import tempfile
 import unittest
 
-from webpage import PAGE_FOLDER, SHIPPED_FOLDER, Page, shipped_puzzle
+from webpage import PAGE_FOLDER, SHIPPED_FOLDER, PageTestCase, shipped_puzzle
 
 
-class PageTest(unittest.TestCase):
-
-    @classmethod
-    def setUpClass(cls):
-        cls.page = Page()
-        cls.addClassCleanup(cls.page.__exit__)
-
-    def setUp(self):
-        self.page.open(self.page.address(""))
+class PageTest(PageTestCase):
 
     def test_offers_the_built_in_puzzle_then_the_shipped_ones_by_name_with_their_best(self):
         names = sorted(file.name.removesuffix(".crossing.toml") for file in SHIPPED_FOLDER.glob("*.crossing.toml"))

@@ -9,7 +9,7 @@ import unittest
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from webpage import Page, shipped_puzzle
+from webpage import PageTestCase, shipped_puzzle
 
 WOLF = shipped_puzzle("wolf")
 FARMER, WOLF_, GOAT, CABBAGE = (traveller["name"] for traveller in WOLF["traveller"])
@@ -20,15 +20,10 @@ CROSSING = [(FARMER, GOAT), (FARMER,), (FARMER, WOLF_), (FARMER, GOAT), (FARMER,
 STEPS = 2 * len(CROSSING) + 1
 
 
-class PlayTest(unittest.TestCase):
-
-    @classmethod
-    def setUpClass(cls):
-        cls.page = Page()
-        cls.addClassCleanup(cls.page.__exit__)
+class PlayTest(PageTestCase):
 
     def setUp(self):
-        self.page.open(self.page.address(""))
+        super().setUp()
         self.page.choose("wolf")
 
     def step(self):

@@ -12,6 +12,7 @@ import pathlib
 import re
 import tempfile
 import tomllib
+import unittest
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -148,3 +149,15 @@ class Page:
         data held in the page (the WebAssembly is one)."""
         own = PAGE_FOLDER.as_uri() + "/"
         return [url for url in self.requested() if not url.startswith((own, "data:", "about:blank"))]
+
+
+class PageTestCase(unittest.TestCase):
+    """Tests that share one browser, each starting on the page as opened."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.page = Page()
+        cls.addClassCleanup(cls.page.__exit__)
+
+    def setUp(self):
+        self.page.open(self.page.address(""))
