@@ -8,13 +8,23 @@
 
 #include <QPointer>
 
+#include <optional>
+
 struct CCrossingViewHost::CImpl {
     bool IsOpen() const { return m_window != nullptr && m_window->isVisible(); }
-    // Made when first needed, not with the application object.
+    // Made when the view is first opened, not with the dialog: until then
+    // the dialog's path and step wait here.
     CCrossingSession& Session()
     {
-        if (m_session == nullptr)
+        if (m_session == nullptr) {
             m_session = std::make_unique<CCrossingSession>(ShippedPuzzleFolder());
+            if (m_waitingSteps) {
+                m_session->FollowDialog(*m_waitingSteps);
+                m_waitingSteps.reset();
+            }
+            if (m_waitingStep)
+                m_session->SetBuiltInStep(*m_waitingStep);
+        }
         return *m_session;
     }
     // Tells the dialog the step shown. The table's selection that follows
@@ -29,6 +39,8 @@ struct CCrossingViewHost::CImpl {
     StepShown m_stepShown;
     // What the view shows, kept while it is closed.
     std::unique_ptr<CCrossingSession> m_session;
+    std::optional<CrossingSteps> m_waitingSteps;
+    std::optional<int> m_waitingStep;
     bool m_echoing = false;
     // Made on first opening; it goes with its owner.
     QPointer<CCrossingViewWindow> m_window;
@@ -46,6 +58,10 @@ CCrossingViewHost::~CCrossingViewHost()
 
 void CCrossingViewHost::ShowPath(const CCrossingPath& path)
 {
+    if (m_impl->m_session == nullptr) {
+        m_impl->m_waitingSteps = StepsOfPath(path);
+        return;
+    }
     m_impl->Session().FollowDialog(StepsOfPath(path));
     if (m_impl->m_window != nullptr)
         m_impl->m_window->FollowTrack(true);
@@ -56,6 +72,10 @@ void CCrossingViewHost::ShowPath(const CCrossingPath& path)
 
 void CCrossingViewHost::ShowStep(int step)
 {
+    if (m_impl->m_session == nullptr) {
+        m_impl->m_waitingStep = step;
+        return;
+    }
     const bool moved = m_impl->Session().SetBuiltInStep(step);
     if (m_impl->m_window == nullptr)
         return;
