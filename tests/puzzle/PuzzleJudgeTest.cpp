@@ -181,45 +181,12 @@ TEST(PuzzleJudgeTest, ATripIsRefusedAtTheFirstThingItBreaks)
 {
     const CPuzzleJudge judge(TestPuzzle(R"(load = 10
 time_limit = 5
-[[traveller]]
-name = "R"
-rows = true
-weight = 3
-time = 1
-[[traveller]]
-name = "H"
-rows = true
-weight = 9
-time = 1
-[[traveller]]
-name = "N"
-weight = 1
-time = 1
-[[traveller]]
-name = "S"
-rows = true
-weight = 1
-time = 9
-[[traveller]]
-name = "X"
-rows = true
-weight = 1
-time = 1
-[[rule]]
-kind = "apart"
-who = "R"
-from = ["H"]
-where = "boat"
-[[rule]]
-kind = "apart"
-who = "N"
-from = ["X"]
-where = "boat"
-[[rule]]
-kind = "apart"
-who = "S"
-from = ["X"]
-where = "banks"
+traveller = [{name = "R", rows = true, weight = 3, time = 1}, {name = "H", rows = true, weight = 9, time = 1},
+             {name = "N", weight = 1, time = 1}, {name = "S", rows = true, weight = 1, time = 9},
+             {name = "X", rows = true, weight = 1, time = 1}]
+rule = [{kind = "apart", who = "R", from = ["H"], where = "boat"},
+        {kind = "apart", who = "N", from = ["X"], where = "boat"},
+        {kind = "apart", who = "S", from = ["X"], where = "banks"}]
 )"));
     struct CCase {
         const char* m_what;

@@ -110,45 +110,56 @@ TEST(PosedPuzzle, ARefusalHighlightsTheRuleTheJudgeNamedAndFramesThoseItConcerns
     EXPECT_TRUE(HighlightedRules(view).isEmpty());
 }
 
-TEST(PosedPuzzle, ARefusalByTheLoadFromTheKeyboardHighlightsTheLoad)
+// Refusals by a limit of the boat or of the night, from the keyboard: the
+// judge's sentence, the limit's line highlighted, those concerned framed.
+// The four at night take 1, 2, 5 and 8 minutes, within 15.
+TEST(PosedPuzzle, ARefusalByALimitHighlightsTheLimitsLine)
 {
-    CCrossingViewHost host([](int) {});
-    QWidget* view = OpenAlone(host, "family");
-    ASSERT_NE(view, nullptr);
-    const std::vector<std::string> parents = {"父", "母"};
-    const CPuzzleVerdict verdict = FirstTripVerdict(view, parents);
-    ASSERT_EQ(verdict.m_answer, TripAnswer::TOO_HEAVY);
-    const QImage chosen = CrossWithKeys(view, parents);
-    EXPECT_TRUE(Description(view).endsWith(QString::fromStdString(VerdictSentence(PuzzleOf(view), verdict))))
-        << Description(view).toStdString();
-    EXPECT_EQ(HighlightedRules(view), QStringList{QString::fromStdString(LoadSentence(PuzzleOf(view)))});
-    EXPECT_EQ(RedrawnTravellers(view, chosen, PictureImage(view)), verdict.m_concerned);
-    EXPECT_EQ(verdict.m_concerned, TravellerBit(0) | TravellerBit(1));
-}
-
-TEST(PosedPuzzle, ARefusalByTheTimeLimitHighlightsTheLimitBesideTheTimeTaken)
-{
-    // The four at night in 1, 2, 5 and 8 minutes, within 15.
     const CTempFolder folder;
-    CCrossingViewHost host([](int) {});
-    QWidget* view = OpenAlone(host, folder.Write("night.crossing.toml", NightPuzzleText(8, 15)));
-    ASSERT_NE(view, nullptr);
-    CPuzzleState state;
-    for (const std::vector<std::string>& trip : {std::vector<std::string>{"A", "B"}, {"A"}, {"C", "D"}}) {
-        CrossWithKeys(view, trip);
-        state = StateAfterTrip(state, TripOf(view, trip));
+    struct CCase {
+        std::string m_puzzle;
+        std::vector<std::vector<std::string>> m_before;
+        std::vector<std::string> m_refused;
+        TripAnswer m_answer;
+        std::string (*m_line)(const CPuzzle&);
+        const char* m_counter;
+    };
+    const CCase cases[] = {
+        {"family", {}, {"父", "母"}, TripAnswer::TOO_HEAVY, LoadSentence, ""},
+        {folder.Write("night.crossing.toml", NightPuzzleText(8, 15)),
+         {{"A", "B"}, {"A"}, {"C", "D"}},
+         {"C"},
+         TripAnswer::OVER_TIME,
+         TimeLimitSentence,
+         "経過 11 分（制限 15 分）"},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.m_puzzle);
+        CCrossingViewHost host([](int) {});
+        QWidget* view = OpenAlone(host, c.m_puzzle);
+        ASSERT_NE(view, nullptr);
+        CPuzzleState state;
+        std::int64_t elapsed = 0;
+        for (const std::vector<std::string>& trip : c.m_before) {
+            CrossWithKeys(view, trip);
+            elapsed += PuzzleOf(view).TimeOf(TripOf(view, trip));
+            state = StateAfterTrip(state, TripOf(view, trip));
+        }
+        if (!c.m_before.empty()) {
+            // The last trip taken back and made again: the picture at rest.
+            PressKey(view, Qt::Key_Z, Qt::ControlModifier);
+            PressKey(view, Qt::Key_Y, Qt::ControlModifier);
+        }
+        EXPECT_TRUE(Description(view).contains(QString::fromUtf8(c.m_counter))) << Description(view).toStdString();
+        const CPuzzleVerdict verdict = CPuzzleJudge(PuzzleOf(view)).Judge(state, TripOf(view, c.m_refused), elapsed);
+        ASSERT_EQ(verdict.m_answer, c.m_answer);
+        const QImage chosen = CrossWithKeys(view, c.m_refused);
+        EXPECT_TRUE(Description(view).endsWith(QString::fromStdString(VerdictSentence(PuzzleOf(view), verdict))))
+            << Description(view).toStdString();
+        EXPECT_EQ(HighlightedRules(view), QStringList{QString::fromStdString(c.m_line(PuzzleOf(view)))});
+        EXPECT_EQ(RedrawnTravellers(view, chosen, PictureImage(view)), verdict.m_concerned);
+        EXPECT_EQ(verdict.m_concerned, TripOf(view, c.m_refused));
     }
-    // The last trip taken back and made again: the picture at rest.
-    PressKey(view, Qt::Key_Z, Qt::ControlModifier);
-    PressKey(view, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_TRUE(Description(view).contains(QStringLiteral("経過 11 分（制限 15 分）")))
-        << Description(view).toStdString();
-    const CPuzzleVerdict verdict = CPuzzleJudge(PuzzleOf(view)).Judge(state, TravellerBit(2), 11);
-    ASSERT_EQ(verdict.m_answer, TripAnswer::OVER_TIME);
-    const QImage chosen = CrossWithKeys(view, {"C"});
-    EXPECT_TRUE(Description(view).endsWith(QString::fromStdString(VerdictSentence(PuzzleOf(view), verdict))));
-    EXPECT_EQ(HighlightedRules(view), QStringList{QString::fromStdString(TimeLimitSentence(PuzzleOf(view)))});
-    EXPECT_EQ(RedrawnTravellers(view, chosen, PictureImage(view)), verdict.m_concerned);
 }
 
 // The trips torvaly-solve reads back, what it says and its exit status.
